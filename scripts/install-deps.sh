@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs with apt-get what a fresh Debian 12 machine lacks to build, run and test the program.
+# Idempotent and quiet when everything is already there.
+#   scripts/install-deps.sh            build, run and test
+#   scripts/install-deps.sh --bench    also Google Benchmark
+#   scripts/install-deps.sh --fuzz     also clang 14 and its runtime (fuzzing, sanitizers)
+set -euo pipefail
+
+packages=(build-essential cmake qt6-base-dev qt6-qpa-plugins libgl-dev
+          fonts-comic-neue fonts-dejavu-core xvfb xauth)
+for arg in "$@"; do
+  case "$arg" in
+    --bench) packages+=(libbenchmark-dev) ;;
+    --fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
+    *) echo "unknown option: $arg" >&2; exit 2 ;;
+  esac
+done
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,220 @@
+#include "app/main_window.h"
+
+#include "app/program.h"
+#include "help/aide_window.h"
+#include "layout/move_qso_window.h"
+#include "platform/dialogs.h"
+#include "platform/program_folder.h"
+#include "platform/window_geometry.h"
+#include "settings/settings_keys.h"
+#include "settings/settings_store.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+
+const QString kFirstUseMessage =
+    QStringLiteral("            Premiere Utilisation, voir les informations sur 'Aide'") + kMessageBreak;
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& place, qreal points,
+                 Qt::Alignment alignment)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAccessibleName(text);
+    label->setGeometry(place);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPointSizeF(points);
+    label->setFont(font);
+    return label;
+}
+
+QFrame* addFrame(QWidget* parent, const char* name, const QRect& place)
+{
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Sunken);
+    frame->setGeometry(place);
+    return frame;
+}
+
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, const QRect& place)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAccessibleName(caption);
+    button->setGeometry(place);
+    return button;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent), program_(program)
+{
+    setObjectName(QStringLiteral("Main"));
+    buildControls();
+    buildMenus();
+    startUp();
+}
+
+void MainWindow::buildControls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(fromTwips(5415), fromTwips(3765));
+    setCentralWidget(client);
+
+    QFrame* frame1 = addFrame(client, "Frame1", twipsRect(120, 0, 5175, 975));
+    addLabel(frame1, "Label3", QStringLiteral("Création d' E-QSL"), twipsRect(120, 240, 4935, 255), 9.75,
+             Qt::AlignHCenter);
+    addLabel(frame1, "Label4", QStringLiteral("à partir d'un fichier ADIF"), twipsRect(120, 480, 4935, 255), 9.75,
+             Qt::AlignHCenter);
+
+    QFrame* frame2 = addFrame(client, "Frame2", twipsRect(120, 960, 5175, 1335));
+    addLabel(frame2, "Label2", QStringLiteral("Sélection d'un fichier ADIF"), twipsRect(840, 360, 3375, 255), 9.75,
+             Qt::AlignHCenter);
+    selection_ = addButton(client, "Selection", QStringLiteral("Sélectionnez"), twipsRect(1800, 1680, 1575, 375));
+    selection_->setEnabled(false);
+
+    QFrame* frame3 = addFrame(client, "Frame3", twipsRect(120, 2280, 5175, 1335));
+    addLabel(frame3, "Label5", QStringLiteral("Ouvrir une QSL déja editée"), twipsRect(840, 240, 3375, 255), 9.75,
+             Qt::AlignHCenter);
+    addLabel(frame3, "Label1", QStringLiteral("TRELUNE"), twipsRect(3720, 720, 1095, 375), 13.5, Qt::AlignRight);
+    chargez_ = addButton(client, "Chargez", QStringLiteral("Chargez"), twipsRect(1800, 3000, 1575, 375));
+
+    connect(selection_, &QPushButton::clicked, this, [] {});
+    connect(chargez_, &QPushButton::clicked, this, [] {});
+}
+
+void MainWindow::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    auto addEntry = [this](QWidget* menu, const char* name, const QString& caption) {
+        auto* action = new QAction(caption, this);
+        action->setObjectName(QString::fromLatin1(name));
+        menu->addAction(action);
+        return action;
+    };
+
+    QAction* quitter = addEntry(bar, "Mnu_Quitter", QStringLiteral("Quitter"));
+    connect(quitter, &QAction::triggered, this, &QWidget::close);
+
+    QAction* fond = addEntry(bar, "MNU_New_QSL", QStringLiteral("Fond QSL"));
+    connect(fond, &QAction::triggered, this, [] {});
+
+    QAction* edition = addEntry(bar, "Mnu_Edition", QStringLiteral("Edition de la QSL"));
+    connect(edition, &QAction::triggered, this, [this] {
+        program_.setMsgQslEnregistrees(0);
+        MoveQsoWindow& editor = program_.editor();
+        editor.show();
+        editor.raise();
+    });
+
+    QMenu* langue = bar->addMenu(QStringLiteral("Langue"));
+    langue->setObjectName(QStringLiteral("Mnu_Langue"));
+    langue->menuAction()->setObjectName(QStringLiteral("Mnu_Langue"));
+    francais_ = addEntry(langue, "Mnu_L_Francais", QStringLiteral("Français"));
+    anglais_ = addEntry(langue, "Mnu_L_Anglais", QStringLiteral("Anglais"));
+    francais_->setCheckable(true);
+    anglais_->setCheckable(true);
+    francais_->setChecked(true);
+    // The entries set both ticks themselves: choosing the ticked entry keeps it ticked.
+    connect(francais_, &QAction::triggered, this, [this] {
+        setLanguage(true);
+        program_.store().write(Key::Language, kLanguageFrench);
+    });
+    connect(anglais_, &QAction::triggered, this, [this] {
+        setLanguage(false);
+        program_.store().write(Key::Language, kLanguageEnglish);
+    });
+
+    QAction* aide = addEntry(bar, "Mnu_Aide", QStringLiteral("Aide"));
+    connect(aide, &QAction::triggered, this, [this] {
+        AideWindow& help = program_.help();
+        help.show();
+        help.raise();
+    });
+}
+
+void MainWindow::startUp()
+{
+    SettingsStore& store = program_.store();
+
+    // 1. Centre on the screen.
+    adjustSize();
+    setFixedSize(sizeHint());
+    centreOnScreen(*this);
+
+    // 2. The layout, with the start-up defaults.
+    program_.cardLayout().load(store, LayoutReader::StartUp);
+
+    // 3. The comment printed on the cards.
+    program_.setCommentaireQsl(store.read(Key::Commentaire, QString()));
+
+    // 4, 5. The output folder becomes the current folder.
+    enterOutputFolder();
+
+    // 6. The card language.
+    setLanguage(store.read(Key::Language, kLanguageFrench) == kLanguageFrench);
+
+    // 7. The background; without one, the first-use message.
+    program_.setFondQsl(store.read(Key::QslDeFond, QString()));
+    if (!program_.fondQsl().isEmpty())
+        selection_->setEnabled(true);
+    else
+        program_.dialogs().message(kFirstUseMessage);
+
+    // 8. The title, with two blanks before the revision's digits.
+    setWindowTitle(QStringLiteral("ZELVANE_E-QSL Revision ") + Program::kRevision);
+
+    // 9. Where the program is, and which revision ran last.
+    store.write(Key::CheminRepertoire, program_.programFolder());
+    store.write(Key::Revision, Program::kRevision);
+}
+
+void MainWindow::enterOutputFolder()
+{
+    const QString folder = program_.outputFolder();
+    if (QDir::setCurrent(folder))
+        return;
+    // The folder is created and entered on the next start; this run keeps its current folder.
+    if (QFileInfo::exists(folder)) {
+        program_.dialogs().message(QStringLiteral("Le dossier des QSL ne peut pas être ouvert :") + kMessageBreak +
+                                   QDir::toNativeSeparators(folder));
+        return;
+    }
+    if (!QDir().mkpath(folder))
+        program_.dialogs().message(QStringLiteral("Le dossier des QSL ne peut pas être créé :") + kMessageBreak +
+                                   QDir::toNativeSeparators(folder));
+}
+
+void MainWindow::setLanguage(bool french)
+{
+    francais_->setChecked(french);
+    anglais_->setChecked(!french);
+}
+
+bool MainWindow::frenchTicked() const
+{
+    return francais_->isChecked();
+}
+
+void MainWindow::enableSelection()
+{
+    selection_->setEnabled(true);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    emit closed();
+}

@@ -1,0 +1,18 @@
+#include "platform/qt_dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+void QtDialogs::message(const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kProgramTitle), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+QString QtDialogs::openFile(const QString& description, const QString& pattern)
+{
+    const QString filter = QStringLiteral("%1(%2)").arg(description, pattern);
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QString(), filter);
+}

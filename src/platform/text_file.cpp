@@ -1,0 +1,117 @@
+#include "platform/text_file.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <array>
+
+namespace {
+
+// Windows-1252 characters 0x80 to 0x9F; the other bytes are the same as in Latin-1.
+// The five unassigned bytes keep their Latin-1 control meaning.
+constexpr std::array<char16_t, 32> kCp1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+std::optional<char> toCp1252(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return static_cast<char>(u);
+    for (std::size_t i = 0; i < kCp1252High.size(); ++i)
+        if (kCp1252High[i] == u)
+            return static_cast<char>(0x80 + i);
+    return std::nullopt;
+}
+
+QString fileError(const QFileDevice& file)
+{
+    return file.errorString();
+}
+
+} // namespace
+
+QString decodeText(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError()) {
+        if (text.startsWith(QChar(0xFEFF)))
+            text.remove(0, 1);
+        return text;
+    }
+    text.clear();
+    text.reserve(bytes.size());
+    for (const char byte : bytes) {
+        const auto b = static_cast<unsigned char>(byte);
+        text.append(b >= 0x80 && b < 0xA0 ? QChar(kCp1252High[b - 0x80]) : QChar(b));
+    }
+    return text;
+}
+
+QByteArray encodeText(const QString& text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (const QChar c : text) {
+        const std::optional<char> b = toCp1252(c);
+        if (!b)
+            return text.toUtf8();
+        bytes.append(*b);
+    }
+    return bytes;
+}
+
+QStringList splitLines(const QString& text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (text.at(i) != QLatin1Char('\r'))
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        lines.append(text.mid(start));
+    return lines;
+}
+
+QString upperKeepLength(const QString& text)
+{
+    QString upper = text;
+    for (QChar& c : upper)
+        c = c.toUpper();
+    return upper;
+}
+
+TextFileResult readTextLines(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, fileError(file)};
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {{}, fileError(file)};
+    return {splitLines(decodeText(bytes)), {}};
+}
+
+QString writeTextLines(const QString& path, const QStringList& lines)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fileError(file);
+    QString text;
+    for (const QString& line : lines) {
+        text += line;
+        text += QLatin1String("\r\n");
+    }
+    file.write(encodeText(text));
+    if (!file.commit())
+        return fileError(file);
+    return {};
+}

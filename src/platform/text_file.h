@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// 8-bit text files, read and written whole.
+//
+// Reading decodes the bytes as UTF-8 when they are valid UTF-8, else as Windows-1252, so
+// logs written by any common program read right. Writing uses Windows-1252 when every
+// character fits, else UTF-8, so nothing typed is ever lost.
+
+QString decodeText(const QByteArray& bytes);
+QByteArray encodeText(const QString& text);
+
+// Splits text into lines: a line ends at a carriage return followed by a line feed, or at a
+// lone carriage return; a lone line feed is an ordinary character of the line. The last line
+// needs no line end, and a line end at the very end of the text adds no empty line.
+QStringList splitLines(const QString& text);
+
+// Upper-cases character by character, so the result always has the length of the text.
+QString upperKeepLength(const QString& text);
+
+struct TextFileResult {
+    QStringList lines;
+    QString error; // empty on success; a reason in the user's language otherwise
+};
+
+// Reads a whole file into lines with the rules above.
+TextFileResult readTextLines(const QString& path);
+
+// Writes the lines, each followed by a carriage return and a line feed, replacing any file of
+// that name; the file is written whole or not at all. Returns an empty text on success, else the
+// reason.
+QString writeTextLines(const QString& path, const QStringList& lines);

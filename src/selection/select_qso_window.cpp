@@ -1,0 +1,9 @@
+#include "selection/select_qso_window.h"
+
+#include "app/program.h"
+
+SelectQsoWindow::SelectQsoWindow(Program& program, QWidget* parent) : QWidget(parent), program_(program)
+{
+    setObjectName(QStringLiteral("Select_QSO"));
+    setWindowTitle(QStringLiteral("Sélection des QSO"));
+}

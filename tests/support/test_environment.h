@@ -1,0 +1,45 @@
+#pragma once
+
+#include "app/running_program.h"
+#include "platform/scripted_dialogs.h"
+#include "settings/settings_store.h"
+
+#include <QLocale>
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+// A whole program for one test: settings in a temporary folder, a temporary program folder,
+// scripted dialogs, and the windows created on demand. Restores the current folder and the
+// default locale when it goes.
+class TestEnvironment {
+public:
+    TestEnvironment();
+    ~TestEnvironment();
+
+    // The settings folder and the program folder ("<temp>/ZELVANE_E_QSL").
+    QString settingsFolder() const;
+    QString programFolder() const;
+    QString outputFolder() const;
+    // A folder for the test's own files.
+    QString scratchFolder() const;
+
+    SettingsStore store;
+    ScriptedDialogs dialogs;
+
+    // The program, created on first use; start() also creates the main window (start-up).
+    RunningProgram& program();
+    MainWindow& start();
+
+    // Writes a file of bytes under the scratch folder and returns its path.
+    QString writeScratchFile(const QString& name, const QByteArray& bytes) const;
+
+private:
+    QTemporaryDir temp_;
+    QString previousFolder_;
+    QLocale previousLocale_;
+    std::unique_ptr<RunningProgram> program_;
+};
+
+// Makes the default locale French (decimal comma) until the environment goes.
+void useFrenchNumberFormat();
