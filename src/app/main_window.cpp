@@ -6,6 +6,7 @@
 #include "platform/dialogs.h"
 #include "platform/program_folder.h"
 #include "platform/window_geometry.h"
+#include "selection/aff_qso.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_store.h"
 
@@ -88,10 +89,10 @@ void MainWindow::buildControls()
     QFrame* frame3 = addFrame(client, "Frame3", twipsRect(120, 2280, 5175, 1335));
     addLabel(frame3, "Label5", QStringLiteral("Ouvrir une QSL déja editée"), twipsRect(840, 240, 3375, 255), 9.75,
              Qt::AlignHCenter);
-    addLabel(frame3, "Label1", QStringLiteral("TRELUNE"), twipsRect(3720, 720, 1095, 375), 13.5, Qt::AlignRight);
+    addLabel(frame3, "Label1", QStringLiteral("TRELUNE"), twipsRect(2820, 720, 1995, 375), 13.5, Qt::AlignRight);
     chargez_ = addButton(client, "Chargez", QStringLiteral("Chargez"), twipsRect(1800, 3000, 1575, 375));
 
-    connect(selection_, &QPushButton::clicked, this, [] {});
+    connect(selection_, &QPushButton::clicked, this, [this] { Aff_QSO(program_); });
     connect(chargez_, &QPushButton::clicked, this, [] {});
 }
 

@@ -7,3 +7,13 @@ SelectQsoWindow::SelectQsoWindow(Program& program, QWidget* parent) : QWidget(pa
     setObjectName(QStringLiteral("Select_QSO"));
     setWindowTitle(QStringLiteral("Sélection des QSO"));
 }
+
+QStringList SelectQsoWindow::pickedLines() const
+{
+    return picked_;
+}
+
+void SelectQsoWindow::appendQsoLines(const QStringList& numberedLines)
+{
+    unpicked_ += numberedLines;
+}

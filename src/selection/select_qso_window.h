@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
 class Program;
@@ -10,6 +11,14 @@ class SelectQsoWindow : public QWidget {
 public:
     explicit SelectQsoWindow(Program& program, QWidget* parent = nullptr);
 
+    // The lines of Liste_Imprime (picked form), in order: what the card export works through.
+    QStringList pickedLines() const;
+
+    // Appends numbered lines at the end of Liste_QSO, as the log reader does.
+    void appendQsoLines(const QStringList& numberedLines);
+
 private:
     Program& program_;
+    QStringList unpicked_;
+    QStringList picked_;
 };
