@@ -1,0 +1,56 @@
+#include "card/card_batch.h"
+
+#include "card/card_composer.h"
+#include "card/card_fields.h"
+#include "platform/dialogs.h"
+#include "platform/drawing_surface.h"
+#include "platform/program_folder.h"
+
+#include <QDir>
+
+namespace {
+
+// At most this many failed cards are named in the message; the count covers them all.
+constexpr qsizetype kFailuresNamed = 10;
+
+} // namespace
+
+CardBatchReport runCardBatch(DrawingSurface& surface, const QStringList& pickedLines, const CardComposer& composer,
+                             const std::function<bool()>& french, const QString& outputFolder,
+                             const CardBatchProgressFn& progress)
+{
+    CardBatchReport report;
+    const auto total = static_cast<int>(pickedLines.size());
+    if (total > 0 && !QDir(outputFolder).exists())
+        QDir().mkpath(outputFolder);
+
+    for (int i = 0; i < total; ++i) {
+        const CardFields fields = cutPickedLine(pickedLines[i]);
+        composer.draw(surface, fields, french());
+        ++report.cards;
+        const QString name = cardFileName(fields);
+        const QString reason = surface.saveBmp(joinPath(outputFolder, name));
+        if (reason.isEmpty())
+            ++report.written;
+        else
+            report.failures.append(name + QStringLiteral(" : ") + reason);
+        surface.clear();
+        if (progress)
+            progress(i + 1, total);
+    }
+    return report;
+}
+
+QString cardBatchFailureMessage(const CardBatchReport& report)
+{
+    const auto failed = report.failures.size();
+    if (failed == 0)
+        return {};
+    QString text = failed == 1 ? QStringLiteral("1 QSL n'a pas pu être enregistrée :")
+                               : QStringLiteral("%1 QSL n'ont pas pu être enregistrées :").arg(failed);
+    for (qsizetype i = 0; i < failed && i < kFailuresNamed; ++i)
+        text += kMessageBreak + report.failures[i];
+    if (failed > kFailuresNamed)
+        text += kMessageBreak + QStringLiteral("...");
+    return text;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QStringList>
+#include <functional>
+
+class CardComposer;
+class DrawingSurface;
+
+// What a batch of cards did.
+struct CardBatchReport {
+    int cards = 0;       // picked lines drawn
+    int written = 0;     // card files saved
+    QStringList failures; // one "file name : reason" per card that could not be saved, in order
+};
+
+// Called after each card with the number of cards done and the total.
+using CardBatchProgressFn = std::function<void(int done, int total)>;
+
+// The core of the batch Aff_LaQSL: for every picked line, in order, cut it into its fields, draw
+// the card, save the whole image under the output folder as "QSL_<callsign>_<band>_<mode>.bmp"
+// (replacing a file of that name) and clear the drawing. A card that cannot be saved does not
+// stop the batch. The card language is asked for each card. An output folder that has gone
+// missing is made again first.
+CardBatchReport runCardBatch(DrawingSurface& surface, const QStringList& pickedLines, const CardComposer& composer,
+                             const std::function<bool()>& french, const QString& outputFolder,
+                             const CardBatchProgressFn& progress = {});
+
+// The message telling how many cards could not be saved and why; empty when all were.
+QString cardBatchFailureMessage(const CardBatchReport& report);

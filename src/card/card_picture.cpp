@@ -1,0 +1,23 @@
+#include "card/card_picture.h"
+
+#include "platform/image_surface.h"
+
+#include <QPainter>
+
+CardPicture::CardPicture(const ImageSurface& surface, QWidget* parent) : QWidget(parent), surface_(surface)
+{
+    setObjectName(QStringLiteral("Picture1"));
+    setAccessibleName(QStringLiteral("Picture1"));
+    setFixedSize(ImageSurface::kWidth, ImageSurface::kHeight);
+}
+
+QSize CardPicture::sizeHint() const
+{
+    return {ImageSurface::kWidth, ImageSurface::kHeight};
+}
+
+void CardPicture::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, surface_.image());
+}

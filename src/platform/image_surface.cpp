@@ -1,0 +1,179 @@
+#include "platform/image_surface.h"
+
+#include "platform/fonts.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+#include <QSaveFile>
+#include <algorithm>
+
+namespace {
+
+// Why a picture or a card file could not be used, as told to the user.
+const QString kNoSuchFile = QStringLiteral("le fichier n'existe pas");
+const QString kNotAPicture = QStringLiteral("le fichier n'est pas une image lisible");
+const QString kNoSuchFolder = QStringLiteral("le dossier n'existe pas");
+const QString kCannotCreate = QStringLiteral("le fichier ne peut pas être créé dans ce dossier");
+const QString kCannotWrite = QStringLiteral("l'écriture du fichier a échoué");
+const QString kCannotReplace = QStringLiteral("le fichier ne peut pas être remplacé");
+
+// Sizes the surface can render; what the layout gives beyond them is drawn at the nearest one.
+constexpr double kSmallestPoints = 1.0;
+constexpr double kLargestPoints = 500.0;
+
+// 96 dots per inch, so that fonts sized in points get points * 96 / 72 pixels.
+constexpr int kDotsPerMetre = 3780;
+
+QImage blankCard()
+{
+    QImage image(ImageSurface::kWidth, ImageSurface::kHeight, QImage::Format_RGB32);
+    image.setDotsPerMeterX(kDotsPerMetre);
+    image.setDotsPerMeterY(kDotsPerMetre);
+    image.fill(Qt::white);
+    return image;
+}
+
+} // namespace
+
+ImageSurface::ImageSurface()
+    : background_(blankCard()), image_(background_), font_(QString::fromLatin1(kCardFace))
+{
+    font_.setStyleStrategy(QFont::PreferAntialias);
+}
+
+QString ImageSurface::readPicture(const QString& path, QImage& picture)
+{
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return kNoSuchFile;
+    QImageReader reader(path);
+    QImage read = reader.read();
+    if (read.isNull())
+        return kNotAPicture;
+    picture = std::move(read);
+    return {};
+}
+
+QString ImageSurface::loadPicture(const QString& path)
+{
+    QImage picture;
+    if (QString reason = readPicture(path, picture); !reason.isEmpty())
+        return reason;
+    // Natural size from the top-left corner, not stretched; what the picture does not cover stays white.
+    QImage card = blankCard();
+    {
+        QPainter painter(&card);
+        painter.drawImage(0, 0, picture);
+    }
+    background_ = card;
+    image_ = std::move(card);
+    changed();
+    return {};
+}
+
+void ImageSurface::setColour(const QColor& colour)
+{
+    colour_ = colour;
+}
+
+void ImageSurface::setBold(bool bold)
+{
+    bold_ = bold;
+}
+
+void ImageSurface::setTextSize(double points)
+{
+    points_ = points;
+}
+
+void ImageSurface::setLineWidth(int pixels)
+{
+    lineWidth_ = pixels;
+}
+
+void ImageSurface::setPosition(double x, double y)
+{
+    x_ = x;
+    y_ = y;
+}
+
+QFont ImageSurface::currentFont() const
+{
+    QFont font = font_;
+    font.setBold(bold_);
+    // Points on an image of 96 dots per inch: points * 96 / 72 pixels.
+    font.setPointSizeF(std::clamp(points_, kSmallestPoints, kLargestPoints));
+    return font;
+}
+
+QPointF ImageSurface::toPixels(double x, double y) const
+{
+    return {x * kWidth / kScale, y * kHeight / kScale};
+}
+
+void ImageSurface::print(const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    const QFont font = currentFont();
+    QPainter painter(&image_);
+    painter.setFont(font);
+    painter.setPen(colour_);
+    // The position is the top-left corner of the text: its baseline lies one ascent lower.
+    const QPointF topLeft = toPixels(x_, y_);
+    const qreal ascent = QFontMetricsF(font, &image_).ascent();
+    painter.drawText(QPointF(topLeft.x(), topLeft.y() + ascent), text);
+    painter.end();
+    changed();
+}
+
+void ImageSurface::drawLine(double x1, double y1, double x2, double y2)
+{
+    QPainter painter(&image_);
+    QPen pen(colour_);
+    pen.setWidth(std::max(lineWidth_, 1));
+    pen.setCapStyle(Qt::FlatCap);
+    painter.setPen(pen);
+    painter.drawLine(toPixels(x1, y1), toPixels(x2, y2));
+    painter.end();
+    changed();
+}
+
+void ImageSurface::clear()
+{
+    image_ = background_;
+    changed();
+}
+
+QString ImageSurface::saveBmp(const QString& path)
+{
+    return writeBmp(image_, path);
+}
+
+QString ImageSurface::writeBmp(const QImage& image, const QString& path)
+{
+    if (!QFileInfo(path).absoluteDir().exists())
+        return kNoSuchFolder;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return kCannotCreate;
+    // Qt writes an RGB32 image as a 24-bit BMP.
+    QImageWriter writer(&file, "bmp");
+    const QImage rgb = image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
+    if (!writer.write(rgb)) {
+        file.cancelWriting();
+        return kCannotWrite;
+    }
+    if (!file.commit())
+        return file.error() == QFileDevice::WriteError ? kCannotWrite : kCannotReplace;
+    return {};
+}
+
+void ImageSurface::changed()
+{
+    if (changed_)
+        changed_();
+}

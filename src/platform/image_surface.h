@@ -1,0 +1,73 @@
+#pragma once
+
+#include "platform/drawing_surface.h"
+
+#include <QFont>
+#include <QImage>
+#include <functional>
+
+// The card drawing surface: an off-screen image of 530 x 340 pixels (the size backgrounds are
+// made for) holding the background picture at its natural size from the top-left corner, with
+// everything drawn kept on top of it.
+//
+// Positions are in user units, 100 across and 100 down. Text sizes are points at 96 dots per
+// inch, in the card face "Comic Sans MS" (which falls back to "Comic Neue"). At creation the
+// style is black, bold, 12 points, lines 1 pixel wide, position (0, 0).
+class ImageSurface final : public DrawingSurface {
+public:
+    static constexpr int kWidth = 530;
+    static constexpr int kHeight = 340;
+    static constexpr double kScale = 100.0;
+    static constexpr double kDotsPerInch = 96.0;
+
+    ImageSurface();
+
+    QString loadPicture(const QString& path) override;
+    void setColour(const QColor& colour) override;
+    void setBold(bool bold) override;
+    void setTextSize(double points) override;
+    void setLineWidth(int pixels) override;
+    void setPosition(double x, double y) override;
+    void print(const QString& text) override;
+    void drawLine(double x1, double y1, double x2, double y2) override;
+    void clear() override;
+    QString saveBmp(const QString& path) override;
+
+    // The whole image, background and drawings: what is shown and what is saved.
+    const QImage& image() const { return image_; }
+    // The background alone, as laid on the surface (530 x 340).
+    const QImage& background() const { return background_; }
+
+    // The current style.
+    QColor colour() const { return colour_; }
+    bool bold() const { return bold_; }
+    double textSize() const { return points_; }
+    int lineWidth() const { return lineWidth_; }
+    QPointF position() const { return {x_, y_}; }
+    // The font texts are printed in now, sized for the surface's 96 dots per inch.
+    QFont currentFont() const;
+
+    // Called after every change of the image, so that a view can repaint.
+    void onChange(std::function<void()> changed) { changed_ = std::move(changed); }
+
+    // Reads a picture file. Returns an empty text on success, else the reason (in French).
+    static QString readPicture(const QString& path, QImage& picture);
+    // Writes an image as a 24-bit BMP file through a QSaveFile, so that a failure leaves the
+    // previous file, or none, and never half a file. Returns an empty text or the reason.
+    static QString writeBmp(const QImage& image, const QString& path);
+
+private:
+    QPointF toPixels(double x, double y) const;
+    void changed();
+
+    QImage background_;
+    QImage image_;
+    QFont font_;
+    QColor colour_{Qt::black};
+    bool bold_ = true;
+    double points_ = 12.0;
+    int lineWidth_ = 1;
+    double x_ = 0.0;
+    double y_ = 0.0;
+    std::function<void()> changed_;
+};
