@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+// What the log reader tells the user, one message box per call, in the order of the calls.
+using MessageSink = std::function<void(const QString& text)>;
+
+// The messages and placeholders of the log reader.
+namespace AdifText {
+inline const QString DateMissing = QStringLiteral("Date absente, remplacée par 01/01/2000");
+inline const QString TimeMissing = QStringLiteral("Heure absente, remplacée par 00:00");
+inline const QString CallMissing = QStringLiteral("Indicatif absent, remplacé par FXXXX");
+inline const QString BandMissing = QStringLiteral("Bande absente, remplacée par 1.8 Mhz");
+
+inline const QString DatePlaceholder = QStringLiteral("01/01/2000");
+inline const QString TimePlaceholder = QStringLiteral("00:00");
+inline const QString CallPlaceholder = QStringLiteral("FXXXX");
+inline const QString ModePlaceholder = QStringLiteral("XXX");
+inline const QString RstPlaceholder = QStringLiteral("XX");
+inline const QString BandFallback = QStringLiteral("1.8 Mhz");
+
+inline const QString QslYes = QStringLiteral("Oui");
+inline const QString QslNo = QStringLiteral("Non");
+
+// The list is full: the first piece, the count of QSOs of this file that were listed, then the
+// second piece on its own line.
+inline const QString ListFullBefore = QStringLiteral("La liste des QSO est pleine : ");
+inline const QString ListFullAfter = QStringLiteral(" QSO de ce fichier ont été listés.");
+inline const QString ListFullRest = QStringLiteral("La suite du fichier n'a pas été lue.");
+} // namespace AdifText

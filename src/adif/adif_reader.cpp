@@ -1,0 +1,163 @@
+#include "adif/adif_reader.h"
+
+#include "adif/band_table.h"
+#include "adif/lire_champ.h"
+#include "platform/dialogs.h"
+
+namespace {
+
+const QString kEndOfHeader = QStringLiteral("<EOH>");
+const QString kEndOfRecord = QStringLiteral("<EOR>");
+
+// The tags searched, in the order they are read.
+namespace Tag {
+const QString Date = QStringLiteral("<QSO_DATE");
+const QString Time = QStringLiteral("<TIME_ON");
+const QString Call = QStringLiteral("<CALL");
+const QString Via = QStringLiteral("<QSL_VIA");
+const QString Mode = QStringLiteral("<MODE");
+const QString Rst = QStringLiteral("<RST_SENT");
+const QString QslReceived = QStringLiteral("<QSL_RCVD");
+} // namespace Tag
+
+// Longer callsigns and managers keep their first 12 characters; a longer mode, report or QSL
+// received value is cut to its column so that the columns after it stay in place.
+constexpr qsizetype kCallLength = 12;
+constexpr qsizetype kModeLength = QsoColumn::Mode;
+constexpr qsizetype kRstLength = QsoColumn::RstSent;
+constexpr qsizetype kQslReceivedLength = QsoColumn::QslReceived;
+
+// Upper-cases character by character so the text keeps its length; plain ASCII takes the short way.
+void appendUpper(QString& target, const QString& line)
+{
+    const qsizetype start = target.size();
+    target.resize(start + line.size());
+    QChar* out = target.data() + start;
+    for (const QChar c : line) {
+        const char16_t u = c.unicode();
+        if (u < 0x80)
+            *out++ = QChar(u >= u'a' && u <= u'z' ? char16_t(u - (u'a' - u'A')) : u);
+        else
+            *out++ = c.toUpper();
+    }
+}
+
+void tellIfSet(const MessageSink& tell, const QString& text)
+{
+    if (tell)
+        tell(text);
+}
+
+QString valueOr(QString value, const QString& placeholder)
+{
+    return value.isEmpty() ? placeholder : value;
+}
+
+// YYYYMMDD written day first: the last 2 characters, characters 5-6, characters 3-4.
+QString dayFirstDate(const QString& date)
+{
+    return date.right(2) + QLatin1Char('/') + date.mid(4, 2) + QLatin1Char('/') + date.mid(2, 2);
+}
+
+// HHMM or HHMMSS as HH:MM.
+QString hoursMinutes(const QString& time)
+{
+    return time.left(2) + QLatin1Char(':') + time.mid(2, 2);
+}
+
+QString qslReceivedText(const QString& value)
+{
+    if (value.isEmpty() || value == QLatin1String("N"))
+        return AdifText::QslNo;
+    if (value == QLatin1String("Y"))
+        return AdifText::QslYes;
+    return value.left(kQslReceivedLength);
+}
+
+QString listFullMessage(int listed)
+{
+    return AdifText::ListFullBefore + QString::number(listed) + AdifText::ListFullAfter + kMessageBreak +
+           AdifText::ListFullRest;
+}
+
+} // namespace
+
+QsoFields readRecordFields(QStringView record, const MessageSink& tell)
+{
+    QsoFields fields;
+
+    const QString date = Lire_Champ(record, Tag::Date);
+    if (date.isEmpty()) {
+        tellIfSet(tell, AdifText::DateMissing);
+        fields.date = AdifText::DatePlaceholder;
+    } else {
+        fields.date = dayFirstDate(date);
+    }
+
+    const QString time = Lire_Champ(record, Tag::Time);
+    if (time.isEmpty()) {
+        tellIfSet(tell, AdifText::TimeMissing);
+        fields.time = AdifText::TimePlaceholder;
+    } else {
+        fields.time = hoursMinutes(time);
+    }
+
+    const QString call = Lire_Champ(record, Tag::Call);
+    if (call.isEmpty()) {
+        tellIfSet(tell, AdifText::CallMissing);
+        fields.callsign = AdifText::CallPlaceholder;
+    } else {
+        fields.callsign = call.left(kCallLength);
+    }
+
+    fields.qslVia = Lire_Champ(record, Tag::Via).left(kCallLength);
+    fields.mode = valueOr(Lire_Champ(record, Tag::Mode), AdifText::ModePlaceholder).left(kModeLength);
+    fields.rstSent = valueOr(Lire_Champ(record, Tag::Rst), AdifText::RstPlaceholder).left(kRstLength);
+    fields.band = Nom_Bande(record, tell);
+    fields.qslReceived = qslReceivedText(Lire_Champ(record, Tag::QslReceived));
+    return fields;
+}
+
+AdifReadSummary readAdif(const QStringList& fileLines, int room, const LineSink& emitLine, const MessageSink& tell)
+{
+    AdifReadSummary summary;
+    const qsizetype lineCount = fileLines.size();
+    qsizetype next = 0;
+
+    // The header: up to and including the first line holding "<EOH>".
+    QString upper;
+    while (next < lineCount) {
+        upper.clear();
+        appendUpper(upper, fileLines.at(next++));
+        if (upper.contains(kEndOfHeader))
+            break;
+    }
+
+    const int limit = qMin(room, kMaxQsoNumber);
+    int counter = 1;
+    QString record;
+    while (next < lineCount) {
+        record.clear();
+        bool ended = false;
+        while (!ended && next < lineCount) {
+            // Only the text that could hold a new "<EOR>" is searched, so a record spread over
+            // many lines is not searched again from its start for every line.
+            const qsizetype searchFrom = qMax<qsizetype>(0, record.size() - (kEndOfRecord.size() - 1));
+            appendUpper(record, fileLines.at(next++));
+            ended = record.indexOf(kEndOfRecord, searchFrom) >= 0;
+        }
+        if (record.isEmpty())
+            break;
+        if (summary.listed >= limit) {
+            summary.full = true;
+            tellIfSet(tell, listFullMessage(summary.listed));
+            break;
+        }
+        const QsoFields fields = readRecordFields(record, tell);
+        if (emitLine)
+            emitLine(Ligne_QSO(counter, fields));
+        ++counter;
+        ++summary.listed;
+    }
+    return summary;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "adif/adif_messages.h"
+#include "adif/qso_line.h"
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <functional>
+
+// Turns the lines of an ADIF log into numbered QSO lines.
+//
+// The log is not parsed by its length specifiers but searched as text: the header runs up to the
+// first line holding "<EOH>" (that whole line is dropped), then each record is the upper-cased
+// lines glued together up to the one holding "<EOR>". Each record gives one line numbered from 1;
+// a missing date, time, callsign or band is told through the message sink at the moment it is
+// found missing, so the messages come in the order date, time, callsign, band, record by record,
+// each after the lines of the records before it.
+
+// Lists hold at most this many lines, and a QSO number has at most 5 digits.
+inline constexpr int kMaxListLines = 32767;
+inline constexpr int kMaxQsoNumber = 99999;
+
+using LineSink = std::function<void(const QString& numberedLine)>;
+
+struct AdifReadSummary {
+    int listed = 0;      // lines handed to the line sink
+    bool full = false;   // reading stopped at the limit with records left
+};
+
+// Reads the lines of one log (line ends already removed; a lone line feed stays part of its line).
+// At most `room` lines are produced: with more records left, reading stops and says once how many
+// QSOs of this file were listed and that the rest was not.
+AdifReadSummary readAdif(const QStringList& fileLines, int room, const LineSink& emitLine, const MessageSink& tell);
+
+// The values of one upper-cased record, each cut to its column, with the placeholders of missing
+// fields; the missing date, time, callsign and band are told in that order.
+QsoFields readRecordFields(QStringView record, const MessageSink& tell);

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// The value of one ADIF field found by plain text search in an upper-cased record text: from the
+// first occurrence of the tag (such as "<CALL"), past the next ">", up to the next "<", with the
+// blanks around it removed. The length specifier is not used: the value always runs to the
+// next "<".
+//
+// Returns an empty text when the field is absent, and also when the tag has no ">" after it or
+// the value no "<" after it (only possible in the text after an "<EOR>"): such a field is taken
+// as absent like any other, so the record still gets its placeholder.
+QString Lire_Champ(QStringView record, QStringView tag);
