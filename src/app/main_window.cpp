@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/program.h"
+#include "card/background_choice.h"
 #include "help/aide_window.h"
 #include "layout/move_qso_window.h"
 #include "platform/dialogs.h"
@@ -110,7 +111,7 @@ void MainWindow::buildMenus()
     connect(quitter, &QAction::triggered, this, &QWidget::close);
 
     QAction* fond = addEntry(bar, "MNU_New_QSL", QStringLiteral("Fond QSL"));
-    connect(fond, &QAction::triggered, this, [] {});
+    connect(fond, &QAction::triggered, this, [this] { MNU_New_QSL(program_); });
 
     QAction* edition = addEntry(bar, "Mnu_Edition", QStringLiteral("Edition de la QSL"));
     connect(edition, &QAction::triggered, this, [this] {

@@ -1,0 +1,61 @@
+#include "card/background_choice.h"
+
+#include "app/program.h"
+#include "card/qsl_x_window.h"
+#include "platform/dialogs.h"
+#include "platform/image_surface.h"
+#include "platform/program_folder.h"
+#include "settings/settings_keys.h"
+#include "settings/settings_store.h"
+
+#include <QDir>
+#include <QImage>
+
+namespace {
+
+const QString kFilterDescription = QStringLiteral(".jpg ");
+const QString kFilterPattern = QStringLiteral("*.jpg");
+const QString kNothingChosen = QStringLiteral("selectionnez un fichier ou quitter");
+const QString kUnreadablePicture = QStringLiteral("Ce fichier ne peut pas servir de fond de QSL :");
+const QString kCadreQsoName = QStringLiteral("Cadre_QSO.jpg");
+
+void tellUnreadable(Program& program, const QString& path, const QString& reason)
+{
+    program.dialogs().message(kUnreadablePicture + kMessageBreak + QDir::toNativeSeparators(path) +
+                              QStringLiteral(" : ") + reason);
+}
+
+} // namespace
+
+void MNU_New_QSL(Program& program)
+{
+    // 1. The program folder.
+    const QString programFolder = program.programFolder();
+
+    // 2, 3. The file; nothing chosen changes nothing.
+    const QString path = program.dialogs().openFile(kFilterDescription, kFilterPattern);
+    if (path.isEmpty()) {
+        program.dialogs().message(kNothingChosen);
+        return;
+    }
+
+    // A file that is not a picture is refused before anything, the export window included, is touched.
+    QImage picture;
+    if (const QString reason = ImageSurface::readPicture(path, picture); !reason.isEmpty()) {
+        tellUnreadable(program, path, reason);
+        return;
+    }
+
+    // 4.1 On the export window, created first (its whole creation sequence) when needed.
+    QslXWindow& window = program.exportWindow();
+    if (const QString reason = window.surface().loadPicture(path); !reason.isEmpty()) {
+        tellUnreadable(program, path, reason);
+        return;
+    }
+
+    // 4.2 to 4.5.
+    program.store().write(Key::QslDeFond, path);
+    program.store().write(Key::CadreQso, joinPath(programFolder, kCadreQsoName));
+    program.enableSelection();
+    program.setMsgQslEnregistrees(0);
+}
