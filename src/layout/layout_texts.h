@@ -1,0 +1,59 @@
+#pragma once
+
+#include "settings/settings_keys.h"
+
+#include <QList>
+#include <QLocale>
+#include <QString>
+#include <array>
+#include <utility>
+
+class SettingsStore;
+
+// The layout as the editor holds it: texts exactly as typed, one per layout key (in the order of
+// kLayoutKeys), and the comment. A switch holds the text of its check box state: "0" clear,
+// "1" ticked, "2" greyed (which counts as off).
+struct LayoutTexts {
+    std::array<QString, kLayoutKeyCount> values;
+    QString comment;
+
+    const QString& text(const QString& key) const;
+    void setText(const QString& key, const QString& text);
+
+    bool operator==(const LayoutTexts&) const = default;
+};
+
+// The comment printed on a card holds at most this many characters.
+inline constexpr int kCommentMaxLength = 30;
+
+inline bool commentTooLong(const QString& comment)
+{
+    return comment.size() > kCommentMaxLength;
+}
+
+// Where each kind of value starts in kLayoutKeys: 44 positions ("Pose H1", "Pose V1", ...),
+// 8 sizes, 7 switches ("Aff L1" is card line 1), 7 colours.
+inline constexpr int kFirstSizeIndex = 44;
+inline constexpr int kFirstSwitchIndex = 52;
+inline constexpr int kFirstColourIndex = 59;
+inline constexpr int kSwitchCount = 7;
+inline bool isSwitchIndex(int index)
+{
+    return index >= kFirstSwitchIndex && index < kFirstSwitchIndex + kSwitchCount;
+}
+
+// The check box state (0, 1 or 2) a stored switch text gives: the text as a 16-bit number.
+// A text that is not a number, or a number that no check box can show, gives the fallback.
+int checkStateFromText(const QString& text, int fallback, const QLocale& locale = QLocale());
+
+// What the editor's load step puts into its boxes: each stored text unchanged, or the editor's
+// default written in the user's number format (91,5 under a French format) when the key is absent;
+// each switch as its check box state.
+LayoutTexts readEditorTexts(const SettingsStore& store, const QLocale& locale = QLocale());
+
+// The (key, text) pairs in the order the editor's validation writes them: "Pose V1" ... "Pose V22",
+// "Pose H1" ... "Pose H22", sizes, switches, colours, then "Commentaire".
+QList<std::pair<QString, QString>> editorStoreEntries(const LayoutTexts& texts);
+
+// Writes every value in that order, texts as typed.
+void writeEditorTexts(SettingsStore& store, const LayoutTexts& texts);

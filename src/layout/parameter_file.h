@@ -1,0 +1,77 @@
+#pragma once
+
+#include "layout/card_layout.h"
+
+#include <QList>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+#include <utility>
+
+struct LayoutTexts;
+
+// The layout parameter file (".inf"): records of 46 lines, without header or key names.
+//   line 1        the background picture
+//   lines 2..23   item k's horizontal and vertical positions on line 1 + k, in print zones of 14
+//   lines 24..31  the sizes and line widths, lines 32..38 the switches, lines 39..45 the colours
+//   line 46       the comment
+// The writer writes one record from the editor's texts; the reader takes one or more records.
+
+inline constexpr int kParameterRecordLines = 46;
+inline constexpr int kPrintZoneWidth = 14;
+
+// The open-file dialog's one filter entry.
+inline const QString kParameterFileDescription = QStringLiteral(".inf ");
+inline const QString kParameterFilePattern = QStringLiteral("*.inf");
+inline const QString kParameterFileExtension = QStringLiteral(".inf");
+
+// The name of a layout's file comes from its background: the part after the last folder
+// separator ("\" or "/"), cut before its first ".".
+QString parameterFileBaseName(const QString& background);
+
+// The parameter file of a background, in the program folder.
+QString parameterFilePath(const QString& programFolder, const QString& background);
+
+// Two texts in print zones: the first, then blanks up to the start of the next zone of 14
+// characters, then the second.
+QString printZones(const QString& first, const QString& second);
+
+// The 46 lines of one record, texts exactly as typed; each switch as a blank, the digit of its
+// check box state and a blank (" 1 ").
+QStringList parameterFileLines(const QString& background, const LayoutTexts& texts);
+
+// One record as read.
+struct ParameterRecord {
+    QString background;
+    CardLayout layout;
+    QString comment;
+};
+
+// Why reading stopped early.
+struct ParameterFileProblem {
+    enum class Kind {
+        None,
+        Empty,      // the file holds no line at all
+        Incomplete, // the file ends inside a record
+        BadField,   // four characters that are not a signed 16-bit number
+    };
+    Kind kind = Kind::None;
+    int line = 0;        // the line of the bad field, or the last line of an incomplete record
+    int recordStart = 0; // the first line of the record that was not taken
+    QString key;         // the layout key of the bad field
+    QString field;       // its four characters
+};
+
+struct ParameterFileContents {
+    QList<ParameterRecord> records; // the complete records before any problem, in file order
+    ParameterFileProblem problem;
+};
+
+// Reads records until the lines run out or a problem is met; a record with a problem is not
+// taken, nor anything after it. A number is read from the first four characters of its line (the
+// last four for a vertical position), in the user's number format, rounded halves to even.
+ParameterFileContents parseParameterFile(const QStringList& lines, const QLocale& locale = QLocale());
+
+// The (key, text) pairs a loaded record writes to the store, in order: "QSL de fond", the 66
+// layout keys as the decimal texts of their values in the editor's order, then "Commentaire".
+QList<std::pair<QString, QString>> parameterRecordStoreEntries(const ParameterRecord& record);
