@@ -1,8 +1,20 @@
 #include "support/recording_surface.h"
 
+namespace {
+
+RecordingSurface::Operation operation(RecordingSurface::Kind kind, const QString& text = {})
+{
+    RecordingSurface::Operation op;
+    op.kind = kind;
+    op.text = text;
+    return op;
+}
+
+} // namespace
+
 QString RecordingSurface::loadPicture(const QString& path)
 {
-    operations_.append({Kind::LoadPicture, path});
+    operations_.append(operation(Kind::LoadPicture, path));
     if (!loadFailure_.isEmpty())
         return loadFailure_;
     sinceClear_.clear();
@@ -11,7 +23,7 @@ QString RecordingSurface::loadPicture(const QString& path)
 
 void RecordingSurface::setColour(const QColor& colour)
 {
-    Operation op{Kind::Colour};
+    Operation op = operation(Kind::Colour);
     op.colour = colour;
     operations_.append(op);
     colour_ = colour;
@@ -19,7 +31,7 @@ void RecordingSurface::setColour(const QColor& colour)
 
 void RecordingSurface::setBold(bool bold)
 {
-    Operation op{Kind::Bold};
+    Operation op = operation(Kind::Bold);
     op.bold = bold;
     operations_.append(op);
     bold_ = bold;
@@ -27,7 +39,7 @@ void RecordingSurface::setBold(bool bold)
 
 void RecordingSurface::setTextSize(double points)
 {
-    Operation op{Kind::TextSize};
+    Operation op = operation(Kind::TextSize);
     op.number = points;
     operations_.append(op);
     size_ = points;
@@ -35,7 +47,7 @@ void RecordingSurface::setTextSize(double points)
 
 void RecordingSurface::setLineWidth(int pixels)
 {
-    Operation op{Kind::LineWidth};
+    Operation op = operation(Kind::LineWidth);
     op.number = pixels;
     operations_.append(op);
     width_ = pixels;
@@ -43,7 +55,7 @@ void RecordingSurface::setLineWidth(int pixels)
 
 void RecordingSurface::setPosition(double x, double y)
 {
-    Operation op{Kind::Position};
+    Operation op = operation(Kind::Position);
     op.x1 = x;
     op.y1 = y;
     operations_.append(op);
@@ -53,14 +65,14 @@ void RecordingSurface::setPosition(double x, double y)
 
 void RecordingSurface::print(const QString& text)
 {
-    operations_.append({Kind::Print, text});
+    operations_.append(operation(Kind::Print, text));
     printed_.append({text, x_, y_, size_, bold_, colour_});
     sinceClear_.append(text);
 }
 
 void RecordingSurface::drawLine(double x1, double y1, double x2, double y2)
 {
-    Operation op{Kind::Line};
+    Operation op = operation(Kind::Line);
     op.x1 = x1;
     op.y1 = y1;
     op.x2 = x2;
@@ -71,13 +83,13 @@ void RecordingSurface::drawLine(double x1, double y1, double x2, double y2)
 
 void RecordingSurface::clear()
 {
-    operations_.append({Kind::Clear});
+    operations_.append(operation(Kind::Clear));
     sinceClear_.clear();
 }
 
 QString RecordingSurface::saveBmp(const QString& path)
 {
-    operations_.append({Kind::Save, path});
+    operations_.append(operation(Kind::Save, path));
     if (!saveFailureFragment_.isEmpty() && path.contains(saveFailureFragment_))
         return saveFailure_;
     savedPaths_.append(path);

@@ -16,7 +16,7 @@ public:
 
     // One operation as called: the value that goes with its kind.
     struct Operation {
-        Kind kind;
+        Kind kind = Kind::Print;
         QString text;     // LoadPicture, Print, Save: the path or the text
         QColor colour;    // Colour
         bool bold = false; // Bold
