@@ -1,10 +1,48 @@
 #include "selection/aff_qso.h"
 
+#include "adif/adif_reader.h"
 #include "app/program.h"
+#include "platform/dialogs.h"
+#include "platform/text_file.h"
 #include "selection/select_qso_window.h"
+#include "selection/selection_texts.h"
+
+#include <QDir>
 
 void Aff_QSO(Program& program)
 {
+    Dialogs& dialogs = program.dialogs();
+    const QString path = dialogs.openFile(ReadLogText::FilterDescription, ReadLogText::FilterPattern);
+    if (path.isEmpty()) {
+        dialogs.message(ReadLogText::NoFile);
+        return;
+    }
+    const TextFileResult file = readTextLines(path);
+    if (!file.error.isEmpty()) {
+        dialogs.message(ReadLogText::Unreadable + kMessageBreak + QDir::toNativeSeparators(path));
+        return;
+    }
+
+    const SelectQsoWindow* existing = program.existingSelectQso();
+    const int room = existing ? existing->room() : kMaxListLines;
+
+    // Lines wait here and reach Liste_QSO before each message, so that while a message is shown
+    // the list holds every QSO read before it; the window comes into being with its first line.
+    QStringList waiting;
+    const auto handOver = [&] {
+        if (!waiting.isEmpty())
+            program.selectQso().appendQsoLines(waiting);
+        waiting.clear();
+    };
+    readAdif(
+        file.lines, room, [&](const QString& line) { waiting.append(line); },
+        [&](const QString& text) {
+            handOver();
+            dialogs.message(text);
+        });
+    handOver();
+
     SelectQsoWindow& window = program.selectQso();
     window.show();
+    window.raise();
 }

@@ -1,19 +1,178 @@
 #include "selection/select_qso_window.h"
 
+#include "adif/qso_line.h"
 #include "app/program.h"
+#include "card/qsl_x_window.h"
+#include "platform/window_geometry.h"
+#include "selection/qso_list_view.h"
+#include "selection/select_log_window.h"
+#include "selection/selection_texts.h"
+#include "selection/window_controls.h"
+#include "settings/settings_keys.h"
+#include "settings/settings_store.h"
 
-SelectQsoWindow::SelectQsoWindow(Program& program, QWidget* parent) : QWidget(parent), program_(program)
+#include <QLabel>
+#include <QPushButton>
+
+SelectQsoWindow::SelectQsoWindow(Program& program, QWidget* parent) : QWidget(parent, Qt::Window), program_(program)
 {
     setObjectName(QStringLiteral("Select_QSO"));
-    setWindowTitle(QStringLiteral("Sélection des QSO"));
+    setWindowTitle(SelectQsoText::Title);
+    QFont font = this->font();
+    font.setPointSizeF(9.75);
+    setFont(font);
+    setFixedSize(fromTwips(9495), fromTwips(9465));
+    buildControls();
+    centreOnScreen(*this);
+}
+
+void SelectQsoWindow::buildControls()
+{
+    using namespace SelectQsoText;
+    // The frames first, so that the controls over them stay on top.
+    addFrame(this, "Frame1", twipsRect(120, 0, 9255, 735));
+    addFrame(this, "Frame2", twipsRect(120, 720, 9255, 8055));
+
+    QLabel* heading = addLabel(this, "Label2", Heading, twipsRect(240, 240, 9015, 375));
+    QFont headingFont = heading->font();
+    headingFont.setBold(true);
+    headingFont.setPointSizeF(13.5);
+    heading->setFont(headingFont);
+    heading->setAlignment(Qt::AlignCenter);
+
+    addLabel(this, "Label3", ClickToPick, twipsRect(360, 1080, 3975, 255));
+    QPushButton* sort = addButton(this, "Command2", SortByCall, twipsRect(6240, 960, 1215, 375));
+    addLabel(this, "Label1", numberedHeader(), twipsRect(360, 1440, 8775, 255));
+
+    listeQso_ = new QsoListView(this);
+    listeQso_->setObjectName(QStringLiteral("Liste_QSO"));
+    listeQso_->setAccessibleName(listeQso_->objectName());
+    listeQso_->setGeometry(twipsRect(360, 1680, 8775, 2940));
+    listeQso_->setModel(&selection_.unpicked());
+
+    cont_ = addLabel(this, "Cont", QString(), twipsRect(360, 4920, 495, 255));
+    cont_->setAccessibleName(cont_->objectName());
+    cont_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    addLabel(this, "Label4", PickedHint, twipsRect(960, 4920, 5655, 255));
+    addLabel(this, "Label5", pickedHeader(), twipsRect(360, 5160, 8775, 255));
+
+    listeImprime_ = new QsoListView(this);
+    listeImprime_->setObjectName(QStringLiteral("Liste_Imprime"));
+    listeImprime_->setAccessibleName(listeImprime_->objectName());
+    listeImprime_->setGeometry(twipsRect(360, 5400, 8775, 2940));
+    listeImprime_->setModel(&selection_.picked());
+
+    addLabel(this, "Label7", Select, twipsRect(120, 9000, 1335, 375));
+    QPushButton* all = addButton(this, "Select_All", All, twipsRect(1320, 8880, 615, 495));
+    addLabel(this, "Label6", LogOrA, twipsRect(2040, 9000, 1215, 255));
+    QPushButton* part = addButton(this, "Select_Part", Part, twipsRect(3240, 8880, 735, 495));
+    addLabel(this, "Label8", OfTheLog, twipsRect(4080, 9000, 615, 255));
+    QPushButton* save = addButton(this, "Impression", SaveCards, twipsRect(5040, 8880, 2295, 495));
+    QPushButton* quit = addButton(this, "Quitter", Quit, twipsRect(7680, 8880, 1095, 495));
+    for (QPushButton* button : {sort, all, part, save, quit})
+        paintLightYellow(*button);
+
+    connect(listeQso_, &QsoListView::lineChosen, this, &SelectQsoWindow::pick);
+    connect(listeImprime_, &QsoListView::lineChosen, this, &SelectQsoWindow::putBack);
+    connect(all, &QPushButton::clicked, this, &SelectQsoWindow::pickAll);
+    connect(part, &QPushButton::clicked, this, &SelectQsoWindow::openRangeWindow);
+    connect(sort, &QPushButton::clicked, this, &SelectQsoWindow::sortByCall);
+    connect(save, &QPushButton::clicked, this, &SelectQsoWindow::Impression);
+    connect(quit, &QPushButton::clicked, this, &QWidget::close);
 }
 
 QStringList SelectQsoWindow::pickedLines() const
 {
-    return picked_;
+    return selection_.picked().lines();
+}
+
+QStringList SelectQsoWindow::unpickedLines() const
+{
+    return selection_.unpicked().lines();
+}
+
+int SelectQsoWindow::unpickedCount() const
+{
+    return selection_.unpicked().count();
 }
 
 void SelectQsoWindow::appendQsoLines(const QStringList& numberedLines)
 {
-    unpicked_ += numberedLines;
+    const int room = selection_.room();
+    selection_.unpicked().append(numberedLines.size() <= room ? numberedLines : numberedLines.first(room));
+}
+
+int SelectQsoWindow::room() const
+{
+    return selection_.room();
+}
+
+SelectLogWindow* SelectQsoWindow::rangeWindow() const
+{
+    return rangeWindow_;
+}
+
+void SelectQsoWindow::pickRange(int first, int last)
+{
+    selection_.pickRange(first, last);
+    showCount();
+}
+
+void SelectQsoWindow::pick(int row)
+{
+    selection_.pick(row);
+    listeQso_->leaveGapAt(row);
+    showCount();
+}
+
+void SelectQsoWindow::putBack(int row)
+{
+    selection_.putBack(row);
+    listeImprime_->leaveGapAt(row);
+    showCount();
+}
+
+void SelectQsoWindow::pickAll()
+{
+    // Cont is set for each line moved, so with nothing to move it stays as it was.
+    if (selection_.pickAll())
+        showCount();
+}
+
+void SelectQsoWindow::openRangeWindow()
+{
+    if (!rangeWindow_) {
+        rangeWindow_ = new SelectLogWindow(program_, *this);
+        rangeWindow_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    rangeWindow_->show();
+    rangeWindow_->raise();
+    rangeWindow_->activateWindow();
+}
+
+void SelectQsoWindow::sortByCall()
+{
+    selection_.sortByCall();
+}
+
+void SelectQsoWindow::Impression()
+{
+    const int count = selection_.picked().count();
+    for (int i = 0; i < count; ++i) {
+        // The key holds the last line once the loop is over.
+        program_.store().write(Key::LaQsl, selection_.picked().at(i));
+        hide();
+        program_.setMsgQslEnregistrees(1);
+        // A new export window draws and saves every picked card while it is being created; an
+        // open one is only shown again.
+        QWidget& exportWindow = program_.exportWindow();
+        exportWindow.show();
+    }
+    selection_.clearPicked();
+    showCount();
+}
+
+void SelectQsoWindow::showCount()
+{
+    cont_->setText(QString::number(selection_.picked().count()));
 }

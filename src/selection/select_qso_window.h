@@ -1,11 +1,18 @@
 #pragma once
 
+#include "selection/qso_selection.h"
+
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
 class Program;
+class QLabel;
+class QsoListView;
+class SelectLogWindow;
 
-// The QSO picking window "Sélection des QSO" (Select_QSO).
+// The QSO picking window "Sélection des QSO" (Select_QSO): the unpicked list Liste_QSO, the
+// picked list Liste_Imprime and the counter Cont of picked lines.
 class SelectQsoWindow : public QWidget {
     Q_OBJECT
 public:
@@ -13,12 +20,37 @@ public:
 
     // The lines of Liste_Imprime (picked form), in order: what the card export works through.
     QStringList pickedLines() const;
+    // The lines of Liste_QSO (numbered form), in order.
+    QStringList unpickedLines() const;
+    int unpickedCount() const;
 
-    // Appends numbered lines at the end of Liste_QSO, as the log reader does.
+    // Appends numbered lines at the end of Liste_QSO, as the log reader does; lines beyond
+    // room() are left out.
     void appendQsoLines(const QStringList& numberedLines);
+    // How many more lines the two lists can take together.
+    int room() const;
+
+    // Moves lines `first` to `last` of Liste_QSO (1-based) to Liste_Imprime and sets Cont: the
+    // range window's "Valider".
+    void pickRange(int first, int last);
+
+    // The range window while it is open.
+    SelectLogWindow* rangeWindow() const;
 
 private:
+    void buildControls();
+    void pick(int row);          // a line of Liste_QSO chosen
+    void putBack(int row);       // a line of Liste_Imprime chosen
+    void pickAll();              // "Tout "
+    void openRangeWindow();      // "partie"
+    void sortByCall();           // "Tri par call"
+    void Impression();           // "Enregistrer les QSL"
+    void showCount();
+
     Program& program_;
-    QStringList unpicked_;
-    QStringList picked_;
+    QsoSelection selection_;
+    QsoListView* listeQso_ = nullptr;
+    QsoListView* listeImprime_ = nullptr;
+    QLabel* cont_ = nullptr;
+    QPointer<SelectLogWindow> rangeWindow_;
 };

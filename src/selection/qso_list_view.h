@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QListView>
+
+// A list of QSO lines (Liste_QSO, Liste_Imprime) on which choosing a line, by a click or by
+// reaching it with the arrow keys, hands it over at once: the view reports the row and the window
+// moves the line to the other list.
+class QsoListView final : public QListView {
+    Q_OBJECT
+public:
+    explicit QsoListView(QWidget* parent = nullptr);
+
+    // After the chosen line left the list: nothing is selected, and the arrow keys go on from
+    // where it was (Down to the line that followed it, Up to the line before it).
+    void leaveGapAt(int row);
+
+signals:
+    void lineChosen(int row);
+
+protected:
+    void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    // Moving the mouse with a button held does not choose more lines.
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    int gapRow_ = -1;
+    bool settling_ = false;
+};

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/dialogs.h"
+
+#include <QString>
+
+// Captions and messages of the picking window (Select_QSO) and the range window (Select_Log).
+
+namespace SelectQsoText {
+inline const QString Title = QStringLiteral("Sélection des QSO");
+inline const QString Heading = QStringLiteral("Sélection des QSO");
+inline const QString ClickToPick = QStringLiteral("Cliquez sur un QSO pour le sélectionner ");
+inline const QString SortByCall = QStringLiteral("Tri par call");
+inline const QString PickedHint =
+    QStringLiteral("QSO sélectionné(s) . Cliquez sur un QSO pour le désélctionner.");
+inline const QString Select = QStringLiteral("Sélectionner");
+inline const QString All = QStringLiteral("Tout ");
+inline const QString LogOrA = QStringLiteral("le log ou une");
+inline const QString Part = QStringLiteral("partie");
+inline const QString OfTheLog = QStringLiteral("du log");
+inline const QString SaveCards = QStringLiteral("Enregistrer les QSL");
+inline const QString Quit = QStringLiteral("Quitter");
+} // namespace SelectQsoText
+
+namespace SelectLogText {
+inline const QString Title = QStringLiteral("Selection du log");
+inline const QString Heading = QStringLiteral("Sélection du log");
+inline const QString SelectTheLog = QStringLiteral("Sélectionnez le log");
+inline const QString From = QStringLiteral("Du numéro");
+inline const QString To = QStringLiteral("au numéro");
+inline const QString Confirm = QStringLiteral("Valider");
+
+inline const QString OnlyNumbers = QStringLiteral("Que des nombres");
+inline const QString StartMissing = QStringLiteral("Entrez le N° de début de sélection");
+inline const QString StartTooLarge = QStringLiteral("    Attention le N° de début ne peut pas être ") + kMessageBreak +
+                                     QStringLiteral("plus grand ou égale au N° de la dernière ligne");
+inline const QString EndMissing = QStringLiteral("Entrez le N° de fin de sélection");
+inline const QString EndBelowStart = QStringLiteral("Attention le N° de fin est inférieur au N° de début");
+inline const QString EndTooLarge = QStringLiteral("Attention le N° de fin ne peut pas être") + kMessageBreak +
+                                   QStringLiteral("   inférieur au N° de la dernière ligne");
+// Only "Valider" can meet a start of 0 (typed as 0 or pasted as text): there is no line 0.
+inline const QString StartZero = QStringLiteral("Attention le N° de début doit être au moins 1");
+} // namespace SelectLogText
+
+// What "Sélectionnez" says when no log was chosen, or when the chosen one cannot be read.
+namespace ReadLogText {
+inline const QString NoFile = QStringLiteral("selectionnez un fichier ou quitter");
+inline const QString Unreadable = QStringLiteral("Le fichier ne peut pas être lu :");
+inline const QString FilterDescription = QStringLiteral(".adi ");
+inline const QString FilterPattern = QStringLiteral("*.adi");
+} // namespace ReadLogText

@@ -1,0 +1,57 @@
+#include "selection/window_controls.h"
+
+#include "platform/fonts.h"
+
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, const QRect& place)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAccessibleName(caption);
+    label->setGeometry(place);
+    return label;
+}
+
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, const QRect& place)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAccessibleName(caption);
+    button->setGeometry(place);
+    // Enter on a focused button presses it, as Space does.
+    button->setAutoDefault(true);
+    return button;
+}
+
+QFrame* addFrame(QWidget* parent, const char* name, const QRect& place)
+{
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setAccessibleName(frame->objectName());
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Sunken);
+    frame->setGeometry(place);
+    return frame;
+}
+
+void paintLightYellow(QWidget& control)
+{
+    QPalette palette = control.palette();
+    palette.setColor(QPalette::Base, kLightYellow);
+    palette.setColor(QPalette::Button, kLightYellow);
+    control.setPalette(palette);
+}
+
+QFont listFont()
+{
+    QFont font(QString::fromLatin1(kListFace));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSizeF(9);
+    return font;
+}

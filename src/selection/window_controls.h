@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+class QFont;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+// The controls of the selection windows, built the same way: object name, caption, accessible
+// name (the caption) and place in pixels.
+
+// The light yellow of the lists, the number boxes and the picking window's buttons.
+inline const QColor kLightYellow(255, 255, 192);
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, const QRect& place);
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, const QRect& place);
+// A frame that only draws a border; it has no caption, so it is known by its object name.
+QFrame* addFrame(QWidget* parent, const char* name, const QRect& place);
+
+// Gives a control the light yellow background (the base of text boxes and lists, the face of
+// buttons).
+void paintLightYellow(QWidget& control);
+
+// The fixed-pitch face of the QSO lists, 9 points.
+QFont listFont();
