@@ -18,7 +18,8 @@ public:
     {
         QSize size = QStyledItemDelegate::sizeHint(option, index);
         if (const auto* model = qobject_cast<const QsoListModel*>(index.model())) {
-            const int widest = option.fontMetrics.horizontalAdvance(QLatin1Char('0')) * (model->widestLine() + 1);
+            // Advances of a fixed-pitch face are fractional: measure the whole run, not one digit.
+            const int widest = option.fontMetrics.horizontalAdvance(QString(model->widestLine() + 1, QLatin1Char('0')));
             size.setWidth(qMax(size.width(), widest));
         }
         return size;
@@ -53,8 +54,13 @@ void QsoListView::selectionChanged(const QItemSelection& selected, const QItemSe
     if (settling_ || selected.isEmpty())
         return;
     const QModelIndexList rows = selected.indexes();
-    if (!rows.isEmpty())
-        emit lineChosen(rows.first().row());
+    if (rows.isEmpty())
+        return;
+    const int row = rows.first().row();
+    // Nothing stays selected or current while the line leaves, so the view does not move the
+    // selection onto the next line (which would hand that one over too).
+    leaveGapAt(row);
+    emit lineChosen(row);
 }
 
 QModelIndex QsoListView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)

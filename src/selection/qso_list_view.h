@@ -10,10 +10,6 @@ class QsoListView final : public QListView {
 public:
     explicit QsoListView(QWidget* parent = nullptr);
 
-    // After the chosen line left the list: nothing is selected, and the arrow keys go on from
-    // where it was (Down to the line that followed it, Up to the line before it).
-    void leaveGapAt(int row);
-
 signals:
     void lineChosen(int row);
 
@@ -24,6 +20,10 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    // Nothing selected or current; the arrow keys go on from the chosen line's place (Down to
+    // the line that followed it, Up to the line before it).
+    void leaveGapAt(int row);
+
     int gapRow_ = -1;
     bool settling_ = false;
 };

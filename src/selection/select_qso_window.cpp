@@ -121,14 +121,12 @@ void SelectQsoWindow::pickRange(int first, int last)
 void SelectQsoWindow::pick(int row)
 {
     selection_.pick(row);
-    listeQso_->leaveGapAt(row);
     showCount();
 }
 
 void SelectQsoWindow::putBack(int row)
 {
     selection_.putBack(row);
-    listeImprime_->leaveGapAt(row);
     showCount();
 }
 
