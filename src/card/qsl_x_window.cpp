@@ -83,7 +83,6 @@ void QslXWindow::runCreationSequence()
 
     // 6. Show the window.
     show();
-    raise();
 
     if (!reason.isEmpty()) {
         // Cards drawn on no background would replace good ones of the same names: none is drawn.
