@@ -1,0 +1,154 @@
+// From a real log file to card files, through the windows as a user drives them: choose a
+// background, read the log, "Tout ", "Enregistrer les QSL".
+
+#include "app/main_window.h"
+#include "card/qsl_x_window.h"
+#include "card_test_support.h"
+#include "selection/select_qso_window.h"
+#include "settings/settings_keys.h"
+
+#include <QAction>
+#include <QFile>
+#include <QPushButton>
+#include <QtEndian>
+#include <QtTest>
+
+namespace {
+
+const QByteArray kLog = "Log exported by a logging program\r\n"
+                        "<ADIF_VER:5>3.1.0\r\n"
+                        "<PROGRAMID:6>LOGGER\r\n"
+                        "<EOH>\r\n"
+                        "<CALL:5>F4XYZ <QSO_DATE:8>20240315 <TIME_ON:6>140500 <BAND:3>20M <FREQ:6>14.205 "
+                        "<MODE:3>SSB <RST_SENT:2>59 <RST_RCVD:2>57 <QSL_RCVD:1>Y <EOR>\r\n"
+                        "<CALL:9>F/G4ABC/P <QSO_DATE:8>20240316 <TIME_ON:4>0930 <BAND:3>40M <FREQ:5>7.025 "
+                        "<MODE:2>CW <RST_SENT:3>599 <QSL_RCVD:1>N <QSL_VIA:5>F6ABC <EOR>\r\n"
+                        "<CALL:12>VE3ABCDEF/MM <QSO_DATE:8>20240317 <TIME_ON:4>2359 <BAND:2>2M <FREQ:7>145.500 "
+                        "<MODE:2>FM <RST_SENT:2>55 <QSL_RCVD:1>N <EOR>\r\n";
+
+const QStringList kCardNames = {
+    QStringLiteral("QSL_F4XYZ_14 Mhz_SSB.bmp"),
+    QStringLiteral("QSL_F_G4ABC_P_7.0 Mhz_CW.bmp"),
+    QStringLiteral("QSL_VE3ABCDEF_M_144 Mhz_FM.bmp"),
+};
+
+const QString kSavedMessage =
+    QStringLiteral("Les QSL ont été enregistrées dans le dossier 'E_QSL' du répertoire ZELVANE_E_QSL");
+
+// Pixels where the card differs clearly from its background, within a rectangle.
+int drawnPixels(const QImage& card, const QImage& background, const QRect& area)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor a(card.pixel(x, y));
+            const QColor b(background.pixel(x, y));
+            n += qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) > 90;
+        }
+    return n;
+}
+
+// The smallest rectangle holding every pixel drawn on the background.
+QRect drawnBounds(const QImage& card, const QImage& background)
+{
+    QRect bounds;
+    for (int y = 0; y < card.height(); ++y)
+        for (int x = 0; x < card.width(); ++x)
+            if (drawnPixels(card, background, QRect(x, y, 1, 1)))
+                bounds = bounds.united(QRect(x, y, 1, 1));
+    return bounds;
+}
+
+// A layout position in percent, as a pixel of the 530 x 340 card.
+QPoint at(double h, double v)
+{
+    return {int(h * 530 / 100), int(v * 340 / 100)};
+}
+
+} // namespace
+
+class TestCardExportEndToEnd : public QObject {
+    Q_OBJECT
+
+private slots:
+    void logToCards()
+    {
+        TestEnvironment env;
+        QVERIFY(installSampleBackground(env));
+        MainWindow& main = env.start();
+        RunningProgram& program = env.program();
+        env.dialogs.clear();
+
+        // "Fond QSL": the user's own picture (here a copy of the sample).
+        const QString background = env.scratchFolder() + QStringLiteral("/Ma QSL.jpg");
+        QVERIFY(QFile::copy(sampleBackgroundPath(), background));
+        env.dialogs.answerNextFile(background);
+        main.findChild<QAction*>(QStringLiteral("MNU_New_QSL"))->trigger();
+        QVERIFY(program.existingExportWindow());
+        // The export window opened by the choice is closed before the export, which creates it anew.
+        program.existingExportWindow()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        // "Sélectionnez": the log.
+        const QString log = env.writeScratchFile(QStringLiteral("journal.adi"), kLog);
+        env.dialogs.answerNextFile(log);
+        auto* selection = main.findChild<QPushButton*>(QStringLiteral("Selection"));
+        QVERIFY(selection->isEnabled());
+        QTest::mouseClick(selection, Qt::LeftButton);
+        SelectQsoWindow* select = program.existingSelectQso();
+        QVERIFY(select);
+        QCOMPARE(select->unpickedCount(), 3);
+
+        // "Tout ", then "Enregistrer les QSL".
+        QTest::mouseClick(select->findChild<QPushButton*>(QStringLiteral("Select_All")), Qt::LeftButton);
+        QCOMPARE(select->pickedLines().size(), 3);
+        QTest::mouseClick(select->findChild<QPushButton*>(QStringLiteral("Impression")), Qt::LeftButton);
+
+        QCOMPARE(env.dialogs.messages(), QStringList{kSavedMessage});
+        QVERIFY(select->pickedLines().isEmpty());
+        QStringList expectedFiles = kCardNames;
+        expectedFiles.append(QStringLiteral("QSL_TRELUNE.jpg"));
+        expectedFiles.sort();
+        QCOMPARE(filesIn(env.outputFolder()), expectedFiles);
+
+        const QImage bg = QImage(background).convertToFormat(QImage::Format_RGB32);
+        QList<QImage> cards;
+        for (const QString& name : kCardNames) {
+            const QString path = env.outputFolder() + QLatin1Char('/') + name;
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray header = file.read(54);
+            QVERIFY(header.startsWith("BM"));
+            QCOMPARE(qFromLittleEndian<quint16>(header.constData() + 28), quint16(24));
+            const QImage card = QImage(path).convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(card.size(), QSize(530, 340));
+            cards.append(card);
+        }
+
+        for (const QImage& card : cards) {
+            // Nothing above the headings' row (77 %), nothing left of the callsign (5 %).
+            const QRect drawn = drawnBounds(card, bg);
+            QVERIFY2(drawn.top() >= at(0, 77).y() && drawn.top() <= at(0, 77).y() + 8,
+                     qPrintable(QString::number(drawn.top())));
+            QVERIFY(drawn.left() >= at(5, 0).x());
+            // Headings, callsign, thanks and the credit line where the layout puts them.
+            QVERIFY(drawnPixels(card, bg, QRect(at(12, 77), QSize(40, 16))) > 20); // "Pour"
+            QVERIFY(drawnPixels(card, bg, QRect(at(5, 84), QSize(120, 18))) > 30); // the callsign
+            QVERIFY(drawnPixels(card, bg, QRect(at(40, 91), QSize(100, 16))) > 30); // "Merci pour le QSO"
+            QVERIFY(drawnPixels(card, bg, QRect(at(89, 96), QSize(530 - at(89, 96).x(), 340 - at(89, 96).y()))) > 5);
+            // Clear of the drawing: the sky.
+            QCOMPARE(drawnPixels(card, bg, QRect(0, 0, 530, at(0, 76).y())), 0);
+        }
+        // "Via" and its value only on the card of the QSO that has one.
+        const QRect viaHeading(at(8, 92), QSize(25, 14));
+        QCOMPARE(drawnPixels(cards[0], bg, viaHeading), 0);
+        QVERIFY(drawnPixels(cards[1], bg, viaHeading) > 10);
+        QCOMPARE(drawnPixels(cards[2], bg, viaHeading), 0);
+        // Each card carries its own QSO.
+        QVERIFY(cards[0] != cards[1]);
+        QVERIFY(cards[1] != cards[2]);
+    }
+};
+
+QTEST_MAIN(TestCardExportEndToEnd)
+#include "tst_card_export_end_to_end.moc"
