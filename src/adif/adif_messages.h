@@ -23,9 +23,9 @@ inline const QString BandFallback = QStringLiteral("1.8 Mhz");
 inline const QString QslYes = QStringLiteral("Oui");
 inline const QString QslNo = QStringLiteral("Non");
 
-// The list is full: the first piece, the count of QSOs of this file that were listed, then the
-// second piece on its own line.
-inline const QString ListFullBefore = QStringLiteral("La liste des QSO est pleine : ");
-inline const QString ListFullAfter = QStringLiteral(" QSO de ce fichier ont été listés.");
+// The list is full: how many QSOs of this file were listed, then on its own line that the rest
+// was not. "%1" is the count.
+inline const QString ListFullOne = QStringLiteral("La liste des QSO est pleine : %1 QSO de ce fichier a été listé.");
+inline const QString ListFullMany = QStringLiteral("La liste des QSO est pleine : %1 QSO de ce fichier ont été listés.");
 inline const QString ListFullRest = QStringLiteral("La suite du fichier n'a pas été lue.");
 } // namespace AdifText

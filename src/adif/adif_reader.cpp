@@ -76,7 +76,7 @@ QString qslReceivedText(const QString& value)
 
 QString listFullMessage(int listed)
 {
-    return AdifText::ListFullBefore + QString::number(listed) + AdifText::ListFullAfter + kMessageBreak +
+    return (listed > 1 ? AdifText::ListFullMany : AdifText::ListFullOne).arg(listed) + kMessageBreak +
            AdifText::ListFullRest;
 }
 

@@ -162,6 +162,7 @@ void TestAdifReader::stopsWhenTheListIsFull_data()
 
     QTest::newRow("room for all") << 5 << 5 << 5 << false;
     QTest::newRow("room for three") << 5 << 3 << 3 << true;
+    QTest::newRow("room for one") << 4 << 1 << 1 << true;
     QTest::newRow("no room") << 2 << 0 << 0 << true;
 }
 
@@ -183,9 +184,10 @@ void TestAdifReader::stopsWhenTheListIsFull()
     for (int i = 1; i <= listed; ++i)
         expected << kCall << L(i, "FXXXX", "15/03/24", "14:05", "14 Mhz", "XXX", "XX", "Non");
     if (full)
-        expected << QStringLiteral("M:La liste des QSO est pleine : %1 QSO de ce fichier ont été listés.\r\n"
+        expected << QStringLiteral("M:La liste des QSO est pleine : %1 QSO de ce fichier %2.\r\n"
                                    "La suite du fichier n'a pas été lue.")
-                        .arg(listed);
+                        .arg(listed)
+                        .arg(listed > 1 ? QStringLiteral("ont été listés") : QStringLiteral("a été listé"));
     QCOMPARE(events, expected);
     QCOMPARE(summary.listed, listed);
     QCOMPARE(summary.full, full);
