@@ -4,6 +4,7 @@
 #include "card/background_choice.h"
 #include "help/aide_window.h"
 #include "layout/move_qso_window.h"
+#include "layout/parameter_file_commands.h"
 #include "platform/dialogs.h"
 #include "platform/program_folder.h"
 #include "platform/window_geometry.h"
@@ -94,7 +95,7 @@ void MainWindow::buildControls()
     chargez_ = addButton(client, "Chargez", QStringLiteral("Chargez"), twipsRect(1800, 3000, 1575, 375));
 
     connect(selection_, &QPushButton::clicked, this, [this] { Aff_QSO(program_); });
-    connect(chargez_, &QPushButton::clicked, this, [] {});
+    connect(chargez_, &QPushButton::clicked, this, [this] { loadParameterFile(program_); });
 }
 
 void MainWindow::buildMenus()

@@ -1,9 +1,369 @@
 #include "layout/move_qso_window.h"
 
 #include "app/program.h"
+#include "card/card_sequence.h"
+#include "card/qsl_x_window.h"
+#include "layout/editor_boxes.h"
+#include "layout/layout_messages.h"
+#include "layout/parameter_file_commands.h"
+#include "layout/sample_card.h"
+#include "platform/dialogs.h"
+#include "platform/drawing_surface.h"
+#include "platform/window_geometry.h"
+#include "settings/settings_store.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// One column of position boxes: its caption (none for a row of a single item) and its item.
+struct GridColumn {
+    const char* caption;
+    int item;
+};
+
+// One row of the editor's grid, top to bottom.
+struct GridRow {
+    const char* caption;
+    int switchLine;              // SL1 ... SL7; 0 where the row shares the check box of the row above
+    bool switchSpansNextRow;     // the shared check box stands between this row and the next
+    std::array<GridColumn, 7> columns; // item 0 ends the row
+    int colourBox;               // C1 ... C7, 0 for none
+    int sizeBox;                 // PT1 ... PT8, 0 for none
+    std::array<int, 2> sizesUnderColumns; // sizes in a "Taille" row under the first columns, 0 for none
+    bool commentBox;             // "Commentaire (30 caractères maxi)" over CommentX
+    bool colourLegend;           // the colour codes stand beside this row and the next
+};
+
+// clang-format off
+constexpr std::array<GridRow, 8> kGridRows = {{
+    {"Position des champs ligne entête", 1, false,
+     {{{"Pour", 8}, {"QSL via", 14}, {"Date", 9}, {"Heure", 10}, {"Bande", 11}, {"Mode", 12}, {"RST", 13}}},
+     1, 1, {0, 0}, false, false},
+    {"Position des champs  ligne QSO", 2, false,
+     {{{"Call", 1}, {"Via", 15}, {"Date", 2}, {"Heure", 3}, {"Bande", 4}, {"Mode", 5}, {"RST", 6}}},
+     2, 2, {3, 4}, false, false},
+    {"Position ligne Merci pour le QSO", 3, true, {{{"", 7}}}, 3, 6, {0, 0}, false, true},
+    {"Position ligne Pse QSL    73", 0, false, {{{"", 17}}}, 0, 0, {0, 0}, false, false},
+    {"Position de la ligne commentaire", 4, false, {{{"", 16}}}, 4, 5, {0, 0}, true, false},
+    {"Position d'une ligne (N°1)", 5, false, {{{"Debut", 18}, {"Fin", 19}}}, 5, 7, {0, 0}, false, false},
+    {"Position d'une ligne (N°2)", 6, false, {{{"Debut", 20}, {"Fin", 21}}}, 6, 8, {0, 0}, false, false},
+    {"Position du X pour case à cocher", 7, false, {{{"", 22}}}, 7, 0, {0, 0}, false, false},
+}};
+// clang-format on
+
+// Texts around the grid.
+const QString kTitle = QStringLiteral("Positionnement des champs sur la QSL");
+const QString kTopLeftHint = QStringLiteral("Position en haut à gauche de la QSL : H = 0  et V= 0");
+const QString kBottomRightHint = QStringLiteral("Position en bas à droite de la QSL : H = 100 V = 100");
+const QString kDecimalHint = QStringLiteral("Utilisation d'une décimale possible avec une virgule ");
+const QString kNoPointHint = QStringLiteral("( pas le point )");
+const QString kTickHint = QStringLiteral("Cocher les lignes à afficher");
+const QString kColourCaption = QStringLiteral("Couleur");
+const QString kSizeCaption = QStringLiteral("Taille");
+const QString kCommentCaption = QStringLiteral("Commentaire (30 caractères maxi)");
+const std::array<QString, 3> kColourLegend = {QStringLiteral("Codes des couleurs"),
+                                              QStringLiteral("Noir=0  Vert=2  Bleu=9  "),
+                                              QStringLiteral(" Rouge=12  Jaune=14  Blanc=15")};
+
+// The buttons along the bottom edge, left to right.
+struct ButtonSpec {
+    const char* name;
+    const char* caption;
+    void (MoveQsoWindow::*click)();
+};
+constexpr std::array<ButtonSpec, 3> kButtons = {{
+    {"Tester", "Tester", &MoveQsoWindow::Tester_Click},
+    {"Quitter", "Quitter", &MoveQsoWindow::Quitter_Click},
+    {"Enregistrement", "Enregistrer les paramètres", &MoveQsoWindow::Enregistrement_Click},
+}};
+
+// Grid columns.
+constexpr int kSwitchColumn = 0;
+constexpr int kCaptionColumn = 1;
+constexpr int kAxisColumn = 2;
+constexpr int kFirstBoxColumn = 3;
+constexpr int kColourColumn = kFirstBoxColumn + 7;
+constexpr int kSizeColumn = kColourColumn + 1;
+
+constexpr int kNumberBoxWidth = 52;
+constexpr int kGroupSpacing = 8;
+
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setAccessibleName(text);
+    return label;
+}
+
+// A text box without a caption of its own: its object name is its accessible name.
+QLineEdit* addBox(QWidget* parent, const QString& name)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setAccessibleName(name);
+    box->setFixedWidth(kNumberBoxWidth);
+    return box;
+}
+
+QString fromUtf8(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+int positionIndex(char axis, int item)
+{
+    return 2 * (item - 1) + (axis == 'H' ? 0 : 1);
+}
+
+// The check box states the editor stores: 0 clear, 1 ticked, 2 greyed.
+Qt::CheckState checkStateOf(const QString& text)
+{
+    if (text == QLatin1String("1"))
+        return Qt::Checked;
+    if (text == QLatin1String("2"))
+        return Qt::PartiallyChecked;
+    return Qt::Unchecked;
+}
+
+QString textOf(Qt::CheckState state)
+{
+    switch (state) {
+    case Qt::Unchecked: return QStringLiteral("0");
+    case Qt::Checked: return QStringLiteral("1");
+    case Qt::PartiallyChecked: return QStringLiteral("2");
+    }
+    return QStringLiteral("0");
+}
+
+} // namespace
 
 MoveQsoWindow::MoveQsoWindow(Program& program, QWidget* parent) : QWidget(parent), program_(program)
 {
     setObjectName(QStringLiteral("Move_QSO"));
     setWindowTitle(QStringLiteral("Edition de la QSL"));
+    buildControls();
+
+    // The load step: centred, then the boxes from the store with the editor's defaults.
+    adjustSize();
+    centreOnScreen(*this);
+    showTexts(readEditorTexts(program_.store()));
+}
+
+void MoveQsoWindow::buildControls()
+{
+    auto* outer = new QVBoxLayout(this);
+
+    auto* titleFrame = new QFrame(this);
+    titleFrame->setObjectName(QStringLiteral("Cadre_Titre"));
+    titleFrame->setFrameShape(QFrame::Box);
+    auto* titleLayout = new QHBoxLayout(titleFrame);
+    QLabel* title = addLabel(titleFrame, QStringLiteral("Titre"), kTitle);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    title->setAlignment(Qt::AlignCenter);
+    titleLayout->addWidget(title);
+    outer->addWidget(titleFrame);
+
+    auto* gridFrame = new QFrame(this);
+    gridFrame->setObjectName(QStringLiteral("Cadre_Grille"));
+    gridFrame->setFrameShape(QFrame::Box);
+    auto* frameLayout = new QVBoxLayout(gridFrame);
+    frameLayout->addWidget(addLabel(gridFrame, QStringLiteral("Aide_Haut_Gauche"), kTopLeftHint));
+    frameLayout->addWidget(addLabel(gridFrame, QStringLiteral("Aide_Bas_Droite"), kBottomRightHint));
+    auto* decimalLine = new QHBoxLayout;
+    decimalLine->addWidget(addLabel(gridFrame, QStringLiteral("Aide_Decimale"), kDecimalHint));
+    decimalLine->addWidget(addLabel(gridFrame, QStringLiteral("Aide_Pas_Le_Point"), kNoPointHint));
+    decimalLine->addStretch();
+    frameLayout->addLayout(decimalLine);
+    frameLayout->addLayout(buildGrid());
+    outer->addWidget(gridFrame);
+
+    auto* buttons = new QHBoxLayout;
+    for (const ButtonSpec& spec : kButtons) {
+        const QString caption = fromUtf8(spec.caption);
+        auto* button = new QPushButton(caption, this);
+        button->setObjectName(QString::fromLatin1(spec.name));
+        button->setAccessibleName(caption);
+        connect(button, &QPushButton::clicked, this, spec.click);
+        buttons->addWidget(button);
+    }
+    outer->addLayout(buttons);
+}
+
+QGridLayout* MoveQsoWindow::buildGrid()
+{
+    QWidget* parent = this;
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(2);
+
+    int gridRow = 0;
+    grid->addWidget(addLabel(parent, QStringLiteral("Aide_Cocher"), kTickHint), gridRow++, kSwitchColumn, 1, 2);
+
+    for (std::size_t r = 0; r < kGridRows.size(); ++r) {
+        const GridRow& row = kGridRows[r];
+        const QString rowName = QStringLiteral("Ligne%1").arg(r + 1);
+
+        // The captions above the boxes, where the row has any.
+        bool hasCaptions = row.colourBox != 0 || row.sizeBox != 0 || row.commentBox;
+        for (const GridColumn& column : row.columns)
+            hasCaptions = hasCaptions || (column.item != 0 && *column.caption != '\0');
+        if (hasCaptions) {
+            for (std::size_t c = 0; c < row.columns.size() && row.columns[c].item != 0; ++c)
+                if (*row.columns[c].caption != '\0')
+                    grid->addWidget(addLabel(parent, QStringLiteral("%1_Colonne%2").arg(rowName).arg(c + 1),
+                                             fromUtf8(row.columns[c].caption)),
+                                    gridRow, kFirstBoxColumn + static_cast<int>(c));
+            if (row.commentBox)
+                grid->addWidget(addLabel(parent, QStringLiteral("%1_Commentaire").arg(rowName), kCommentCaption),
+                                gridRow, kFirstBoxColumn + 2, 1, 5);
+            if (row.colourBox != 0)
+                grid->addWidget(addLabel(parent, QStringLiteral("%1_Couleur").arg(rowName), kColourCaption), gridRow,
+                                kColourColumn);
+            if (row.sizeBox != 0)
+                grid->addWidget(addLabel(parent, QStringLiteral("%1_Taille").arg(rowName), kSizeCaption), gridRow,
+                                kSizeColumn);
+            ++gridRow;
+        }
+
+        const int hRow = gridRow;
+        const int vRow = gridRow + 1;
+        grid->addWidget(addLabel(parent, rowName, fromUtf8(row.caption)), hRow, kCaptionColumn, 2, 1);
+        grid->addWidget(addLabel(parent, rowName + QStringLiteral("_H"), QStringLiteral("H")), hRow, kAxisColumn);
+        grid->addWidget(addLabel(parent, rowName + QStringLiteral("_V"), QStringLiteral("V")), vRow, kAxisColumn);
+        for (std::size_t c = 0; c < row.columns.size() && row.columns[c].item != 0; ++c) {
+            const int item = row.columns[c].item;
+            for (const char axis : {'H', 'V'}) {
+                const int index = positionIndex(axis, item);
+                boxes_[index] = addBox(parent, editorBoxName(index));
+                grid->addWidget(boxes_[index], axis == 'H' ? hRow : vRow, kFirstBoxColumn + static_cast<int>(c));
+            }
+        }
+        if (row.commentBox) {
+            comment_ = new QLineEdit(parent);
+            comment_->setObjectName(kCommentBoxName);
+            comment_->setAccessibleName(kCommentBoxName);
+            grid->addWidget(comment_, hRow, kFirstBoxColumn + 2, 1, 5);
+        }
+        if (row.colourBox != 0) {
+            const int index = kFirstColourIndex + row.colourBox - 1;
+            boxes_[index] = addBox(parent, editorBoxName(index));
+            grid->addWidget(boxes_[index], hRow, kColourColumn);
+        }
+        if (row.sizeBox != 0) {
+            const int index = kFirstSizeIndex + row.sizeBox - 1;
+            boxes_[index] = addBox(parent, editorBoxName(index));
+            grid->addWidget(boxes_[index], hRow, kSizeColumn);
+        }
+        if (row.colourLegend)
+            for (std::size_t l = 0; l < kColourLegend.size(); ++l)
+                grid->addWidget(addLabel(parent, QStringLiteral("Legende%1").arg(l + 1), kColourLegend[l]),
+                                hRow + static_cast<int>(l), kFirstBoxColumn + 2, 1, 5);
+        if (row.switchLine != 0) {
+            const int line = row.switchLine;
+            auto* box = new QCheckBox(parent);
+            box->setObjectName(editorBoxName(kFirstSwitchIndex + line - 1));
+            box->setAccessibleName(box->objectName());
+            // A greyed box (a stored 2) becomes an ordinary one once the user changes it.
+            connect(box, &QCheckBox::stateChanged, box, [box](int state) {
+                if (state != Qt::PartiallyChecked)
+                    box->setTristate(false);
+            });
+            switches_[line - 1] = box;
+            // A shared check box stands between its two rows.
+            const int span = row.switchSpansNextRow ? 4 : 2;
+            grid->addWidget(box, hRow, kSwitchColumn, span, 1, Qt::AlignCenter);
+        }
+        gridRow += 2;
+
+        if (row.sizesUnderColumns[0] != 0) {
+            grid->addWidget(addLabel(parent, rowName + QStringLiteral("_Taille_Call_Via"), kSizeCaption), gridRow,
+                            kAxisColumn);
+            for (std::size_t c = 0; c < row.sizesUnderColumns.size(); ++c) {
+                const int index = kFirstSizeIndex + row.sizesUnderColumns[c] - 1;
+                boxes_[index] = addBox(parent, editorBoxName(index));
+                grid->addWidget(boxes_[index], gridRow, kFirstBoxColumn + static_cast<int>(c));
+            }
+            ++gridRow;
+        }
+        // A little room between the groups; the two thanks rows stay together.
+        if (!row.switchSpansNextRow)
+            grid->setRowMinimumHeight(gridRow++, kGroupSpacing);
+    }
+    return grid;
+}
+
+void MoveQsoWindow::showTexts(const LayoutTexts& texts)
+{
+    for (int i = 0; i < kLayoutKeyCount; ++i) {
+        if (isSwitchIndex(i))
+            switches_[i - kFirstSwitchIndex]->setCheckState(checkStateOf(texts.values[i]));
+        else
+            boxes_[i]->setText(texts.values[i]);
+    }
+    comment_->setText(texts.comment);
+}
+
+LayoutTexts MoveQsoWindow::texts() const
+{
+    LayoutTexts texts;
+    for (int i = 0; i < kLayoutKeyCount; ++i)
+        texts.values[i] =
+            isSwitchIndex(i) ? textOf(switches_[i - kFirstSwitchIndex]->checkState()) : boxes_[i]->text();
+    texts.comment = comment_->text();
+    return texts;
+}
+
+void MoveQsoWindow::Tester_Click()
+{
+    Dialogs& dialogs = program_.dialogs();
+    program_.setFondQsl(program_.store().read(Key::QslDeFond, kSampleBackground));
+
+    const LayoutTexts current = texts();
+    if (commentTooLong(current.comment)) {
+        dialogs.message(LayoutMessage::CommentTooLong);
+        return;
+    }
+    // Every box is converted before anything is drawn, so that a box the sample cannot use
+    // leaves the export window and the store as they were.
+    const SampleCard sample = sampleCard(current, program_.cardLanguageFrench());
+    if (!sample.error.isEmpty()) {
+        dialogs.message(sample.error);
+        return;
+    }
+
+    // Creating the export window runs its own creation sequence first.
+    DrawingSurface& surface = program_.exportWindow().surface();
+    const QString pictureError = surface.loadPicture(program_.fondQsl());
+    if (!pictureError.isEmpty()) {
+        // The layout is sound without its picture: it is drawn on a cleared surface and stored.
+        dialogs.message(LayoutMessage::BackgroundNotLoaded.arg(program_.fondQsl(), pictureError) + kMessageBreak +
+                        LayoutMessage::SampleWithoutBackground);
+        surface.clear();
+    }
+    drawCardSequence(surface, sample.card);
+
+    writeEditorTexts(program_.store(), current);
+    program_.setMsgQslEnregistrees(1);
+    close();
+}
+
+void MoveQsoWindow::Quitter_Click()
+{
+    hide();
+}
+
+void MoveQsoWindow::Enregistrement_Click()
+{
+    saveParameterFile(program_, texts());
 }

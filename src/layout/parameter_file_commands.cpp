@@ -1,0 +1,99 @@
+#include "layout/parameter_file_commands.h"
+
+#include "app/program.h"
+#include "layout/layout_messages.h"
+#include "layout/layout_texts.h"
+#include "layout/parameter_file.h"
+#include "platform/dialogs.h"
+#include "platform/text_file.h"
+#include "settings/settings_store.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+void apply(Program& program, const ParameterRecord& record)
+{
+    program.setFondQsl(record.background);
+    program.cardLayout() = record.layout;
+    for (const auto& [key, text] : parameterRecordStoreEntries(record))
+        program.store().write(key, text);
+}
+
+// Why a parameter file cannot be read, in the user's words.
+QString readFailure(const QString& path)
+{
+    const QFileInfo file(path);
+    if (!file.exists())
+        return LayoutMessage::NoSuchFile;
+    if (file.isDir())
+        return LayoutMessage::IsAFolder;
+    return LayoutMessage::CannotRead;
+}
+
+// Why a parameter file cannot be written.
+QString writeFailure(const QString& path)
+{
+    const QFileInfo file(path);
+    if (!file.absoluteDir().exists())
+        return LayoutMessage::NoSuchFolder;
+    if (file.isDir())
+        return LayoutMessage::IsAFolder;
+    return LayoutMessage::CannotCreate;
+}
+
+QString problemMessage(const ParameterFileProblem& problem, const QString& path)
+{
+    const QString file = QDir::toNativeSeparators(path);
+    switch (problem.kind) {
+    case ParameterFileProblem::Kind::None: return {};
+    case ParameterFileProblem::Kind::Empty: return LayoutMessage::ParameterFileEmpty + kMessageBreak + file;
+    case ParameterFileProblem::Kind::Incomplete:
+        return LayoutMessage::ParameterFileIncomplete.arg(problem.line).arg(problem.recordStart) + kMessageBreak +
+               file;
+    case ParameterFileProblem::Kind::BadField:
+        // One arg() call, so that a field holding "%1" is printed as it is.
+        return LayoutMessage::ParameterFileBadField.arg(QString::number(problem.line), problem.key, problem.field,
+                                                        QString::number(problem.recordStart)) +
+               kMessageBreak + file;
+    }
+    return {};
+}
+
+} // namespace
+
+void loadParameterFile(Program& program)
+{
+    Dialogs& dialogs = program.dialogs();
+    const QString path = dialogs.openFile(kParameterFileDescription, kParameterFilePattern);
+    if (path.isEmpty()) {
+        dialogs.message(LayoutMessage::ChooseFileOrQuit);
+        return;
+    }
+    const TextFileResult file = readTextLines(path);
+    if (!file.error.isEmpty()) {
+        dialogs.message(LayoutMessage::ParameterFileNotOpened + kMessageBreak +
+                        LayoutMessage::FileAndReason.arg(QDir::toNativeSeparators(path), readFailure(path)));
+        return;
+    }
+    const ParameterFileContents contents = parseParameterFile(file.lines);
+    for (const ParameterRecord& record : contents.records)
+        apply(program, record);
+    if (contents.problem.kind != ParameterFileProblem::Kind::None)
+        dialogs.message(problemMessage(contents.problem, path));
+}
+
+void saveParameterFile(Program& program, const LayoutTexts& texts)
+{
+    if (commentTooLong(texts.comment)) {
+        program.dialogs().message(LayoutMessage::CommentTooLong);
+        return;
+    }
+    program.setFondQsl(program.store().read(Key::QslDeFond, kSampleBackground));
+    const QString path = parameterFilePath(program.programFolder(), program.fondQsl());
+    const QString error = writeTextLines(path, parameterFileLines(program.fondQsl(), texts));
+    if (!error.isEmpty())
+        program.dialogs().message(LayoutMessage::ParameterFileNotCreated + kMessageBreak +
+                                  LayoutMessage::FileAndReason.arg(QDir::toNativeSeparators(path), writeFailure(path)));
+}
