@@ -32,14 +32,14 @@ struct GridColumn {
 // One row of the editor's grid, top to bottom.
 struct GridRow {
     const char* caption;
-    int switchLine;              // SL1 ... SL7; 0 where the row shares the check box of the row above
-    bool switchSpansNextRow;     // the shared check box stands between this row and the next
-    std::array<GridColumn, 7> columns; // item 0 ends the row
-    int colourBox;               // C1 ... C7, 0 for none
-    int sizeBox;                 // PT1 ... PT8, 0 for none
+    int switchLine;                       // SL1 ... SL7; 0 where the row shares the check box of the row above
+    bool switchSpansNextRow;              // the shared check box stands between this row and the next
+    std::array<GridColumn, 7> columns;    // item 0 ends the row
+    int colourBox;                        // C1 ... C7, 0 for none
+    int sizeBox;                          // PT1 ... PT8, 0 for none
     std::array<int, 2> sizesUnderColumns; // sizes in a "Taille" row under the first columns, 0 for none
-    bool commentBox;             // "Commentaire (30 caractères maxi)" over CommentX
-    bool colourLegend;           // the colour codes stand beside this row and the next
+    bool commentBox;                      // "Commentaire (30 caractères maxi)" over CommentX
+    bool colourLegend;                    // the colour codes stand beside this row and the next
 };
 
 // clang-format off
@@ -318,8 +318,7 @@ LayoutTexts MoveQsoWindow::texts() const
 {
     LayoutTexts texts;
     for (int i = 0; i < kLayoutKeyCount; ++i)
-        texts.values[i] =
-            isSwitchIndex(i) ? textOf(switches_[i - kFirstSwitchIndex]->checkState()) : boxes_[i]->text();
+        texts.values[i] = isSwitchIndex(i) ? textOf(switches_[i - kFirstSwitchIndex]->checkState()) : boxes_[i]->text();
     texts.comment = comment_->text();
     return texts;
 }

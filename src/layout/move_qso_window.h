@@ -14,7 +14,8 @@ class QLineEdit;
 // boxes are filled from the store with the editor's own defaults. "Tester" draws a sample card on
 // the export window, stores every value and unloads the editor; "Quitter" only hides it, keeping
 // the boxes; "Enregistrer les paramètres" writes the parameter file; the close box unloads it.
-class MoveQsoWindow : public QWidget {
+class MoveQsoWindow : public QWidget
+{
     Q_OBJECT
 public:
     explicit MoveQsoWindow(Program& program, QWidget* parent = nullptr);

@@ -92,8 +92,11 @@ ParameterFileContents parseParameterFile(const QStringList& lines, const QLocale
             }
         }
         if (available < kParameterRecordLines) {
-            contents.problem = {ParameterFileProblem::Kind::Incomplete, static_cast<int>(lines.size()),
-                                static_cast<int>(start) + 1, {}, {}};
+            contents.problem = {ParameterFileProblem::Kind::Incomplete,
+                                static_cast<int>(lines.size()),
+                                static_cast<int>(start) + 1,
+                                {},
+                                {}};
             return contents;
         }
         contents.records.append(record);

@@ -50,8 +50,7 @@ QString problemMessage(const ParameterFileProblem& problem, const QString& path)
     case ParameterFileProblem::Kind::None: return {};
     case ParameterFileProblem::Kind::Empty: return LayoutMessage::ParameterFileEmpty + kMessageBreak + file;
     case ParameterFileProblem::Kind::Incomplete:
-        return LayoutMessage::ParameterFileIncomplete.arg(problem.line).arg(problem.recordStart) + kMessageBreak +
-               file;
+        return LayoutMessage::ParameterFileIncomplete.arg(problem.line).arg(problem.recordStart) + kMessageBreak + file;
     case ParameterFileProblem::Kind::BadField:
         // One arg() call, so that a field holding "%1" is printed as it is.
         return LayoutMessage::ParameterFileBadField.arg(QString::number(problem.line), problem.key, problem.field,

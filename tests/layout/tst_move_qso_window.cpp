@@ -1,13 +1,13 @@
 #include "app/main_window.h"
 #include "card/card_sequence.h"
 #include "card/qsl_x_window.h"
+#include "editor_driver.h"
 #include "layout/layout_texts.h"
 #include "layout/move_qso_window.h"
 #include "layout/sample_card.h"
 #include "platform/image_surface.h"
 #include "settings/settings_keys.h"
 #include "support/test_environment.h"
-#include "editor_driver.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -54,7 +54,8 @@ ImageSurface& surfaceOf(TestEnvironment& env)
 
 } // namespace
 
-class TestMoveQsoWindow : public QObject {
+class TestMoveQsoWindow : public QObject
+{
     Q_OBJECT
 private slots:
     void everyBoxAndCheckBoxHasItsNames();
@@ -142,8 +143,20 @@ void TestMoveQsoWindow::captionsLegendAndButtons()
         "Position d'une ligne (N°1)",
         "Position d'une ligne (N°2)",
         "Position du X pour case à cocher",
-        "Pour", "QSL via", "Call", "Via", "Heure", "Bande", "Mode", "RST", "Debut", "Fin",
-        "H", "V", "Couleur", "Taille",
+        "Pour",
+        "QSL via",
+        "Call",
+        "Via",
+        "Heure",
+        "Bande",
+        "Mode",
+        "RST",
+        "Debut",
+        "Fin",
+        "H",
+        "V",
+        "Couleur",
+        "Taille",
         "Commentaire (30 caractères maxi)",
         "Codes des couleurs",
         "Noir=0  Vert=2  Bleu=9  ",
@@ -166,8 +179,7 @@ void TestMoveQsoWindow::captionsLegendAndButtons()
     }
     // Left to right along the bottom edge.
     QVERIFY(editor->findChild<QPushButton*>("Tester")->x() < editor->findChild<QPushButton*>("Quitter")->x());
-    QVERIFY(editor->findChild<QPushButton*>("Quitter")->x() <
-            editor->findChild<QPushButton*>("Enregistrement")->x());
+    QVERIFY(editor->findChild<QPushButton*>("Quitter")->x() < editor->findChild<QPushButton*>("Enregistrement")->x());
     QVERIFY(editor->findChild<QPushButton*>("Tester")->y() > box(editor, "PV22")->y());
 }
 
@@ -178,10 +190,10 @@ void TestMoveQsoWindow::opensWithTheEditorsDefaults()
     start(env);
     MoveQsoWindow* editor = openEditor(env);
     const QList<std::pair<QString, QString>> expected = {
-        {"PH1", "5"},   {"PV1", "84"},  {"PH7", "40"},  {"PV7", "91"},  {"PH14", "6"},  {"PV14", "91"},
-        {"PH15", "16"}, {"PV15", "91,5"}, {"PH20", "10"}, {"PV20", "20"}, {"PV21", "20"}, {"PT1", "12"},
-        {"PT2", "12"},  {"PT3", "13"},  {"PT6", "13"},  {"PT7", "1"},   {"PT8", "1"},   {"C1", "0"},
-        {"C7", "0"},    {"CommentX", ""}};
+        {"PH1", "5"},   {"PV1", "84"},  {"PH7", "40"},    {"PV7", "91"},  {"PH14", "6"},
+        {"PV14", "91"}, {"PH15", "16"}, {"PV15", "91,5"}, {"PH20", "10"}, {"PV20", "20"},
+        {"PV21", "20"}, {"PT1", "12"},  {"PT2", "12"},    {"PT3", "13"},  {"PT6", "13"},
+        {"PT7", "1"},   {"PT8", "1"},   {"C1", "0"},      {"C7", "0"},    {"CommentX", ""}};
     for (const auto& [name, text] : expected)
         QCOMPARE(box(editor, name)->text(), text);
     const QString ticked = QStringLiteral("1110000");
@@ -340,16 +352,20 @@ void TestMoveQsoWindow::boxThatCannotBeUsedStopsEverything_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
     const QString tail = QStringLiteral("\r\nRien n'a été dessiné ni enregistré.");
-    QTest::newRow("position") << "PH8" << "abc"
+    QTest::newRow("position") << "PH8"
+                              << "abc"
                               << "Case PH8 (Pour, ligne entête, position H) : « abc » n'est pas un nombre." + tail;
-    QTest::newRow("colour") << "C2" << "16"
+    QTest::newRow("colour") << "C2"
+                            << "16"
                             << "Case C2 (couleur de la ligne QSO) : « 16 » n'est pas un code de couleur de 0 à 15." +
                                    tail;
-    QTest::newRow("size") << "PT3" << "0" << "Case PT3 (taille du Call) : la taille « 0 » doit être d'au moins 1." + tail;
+    QTest::newRow("size") << "PT3"
+                          << "0"
+                          << "Case PT3 (taille du Call) : la taille « 0 » doit être d'au moins 1." + tail;
     QTest::newRow("line width of a line not drawn")
-        << "PT7" << "0"
-        << "Case PT7 (épaisseur de la ligne (N°1)) : l'épaisseur « 0 » doit être un nombre entier de 1 à 32767." +
-               tail;
+        << "PT7"
+        << "0"
+        << "Case PT7 (épaisseur de la ligne (N°1)) : l'épaisseur « 0 » doit être un nombre entier de 1 à 32767." + tail;
 }
 
 void TestMoveQsoWindow::boxThatCannotBeUsedStopsEverything()
@@ -564,10 +580,10 @@ void TestMoveQsoWindow::backgroundThatCannotBeLoaded()
     // Told, then the sample is drawn without it and the layout stored all the same.
     QVERIFY(!env.dialogs.messages().isEmpty());
     const QString told = env.dialogs.messages().constLast();
-    QVERIFY2(told.startsWith(QStringLiteral("L'image de fond « ") + missing + QStringLiteral(" » ne peut pas être chargée (")),
+    QVERIFY2(told.startsWith(QStringLiteral("L'image de fond « ") + missing +
+                             QStringLiteral(" » ne peut pas être chargée (")),
              qPrintable(told));
-    QVERIFY(told.endsWith(
-        QStringLiteral(").\r\nL'exemple est dessiné sans elle et la mise en page est enregistrée.")));
+    QVERIFY(told.endsWith(QStringLiteral(").\r\nL'exemple est dessiné sans elle et la mise en page est enregistrée.")));
     QCOMPARE(env.program().fondQsl(), missing);
     QCOMPARE(env.store.value(QStringLiteral("Pose H1")), std::optional<QString>(QStringLiteral("30")));
     QCOMPARE(env.program().msgQslEnregistrees(), qint16(1));

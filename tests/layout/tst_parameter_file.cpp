@@ -6,7 +6,8 @@
 #include <QTest>
 
 // The parameter file's name, its 46 lines, and reading records back.
-class TestParameterFile : public QObject {
+class TestParameterFile : public QObject
+{
     Q_OBJECT
 private slots:
     void baseName_data();
@@ -42,14 +43,22 @@ void TestParameterFile::baseName_data()
 {
     QTest::addColumn<QString>("background");
     QTest::addColumn<QString>("base");
-    QTest::newRow("sample background") << "QSL_TRELUNE.jpg" << "QSL_TRELUNE";
-    QTest::newRow("Windows path, several dots") << "C:\\Cartes\\ma.carte.jpg" << "ma";
-    QTest::newRow("slash path, several dots") << "/home/op/cartes/ma.carte.jpg" << "ma";
-    QTest::newRow("dots in a folder name") << "/home/op/mes.cartes/fond" << "fond";
-    QTest::newRow("both separators") << "C:\\Cartes/sous\\fond.jpeg" << "fond";
-    QTest::newRow("no folder, no dot") << "fond" << "fond";
-    QTest::newRow("empty background") << "" << "";
-    QTest::newRow("starts with a dot") << "/cartes/.jpg" << "";
+    QTest::newRow("sample background") << "QSL_TRELUNE.jpg"
+                                       << "QSL_TRELUNE";
+    QTest::newRow("Windows path, several dots") << "C:\\Cartes\\ma.carte.jpg"
+                                                << "ma";
+    QTest::newRow("slash path, several dots") << "/home/op/cartes/ma.carte.jpg"
+                                              << "ma";
+    QTest::newRow("dots in a folder name") << "/home/op/mes.cartes/fond"
+                                           << "fond";
+    QTest::newRow("both separators") << "C:\\Cartes/sous\\fond.jpeg"
+                                     << "fond";
+    QTest::newRow("no folder, no dot") << "fond"
+                                       << "fond";
+    QTest::newRow("empty background") << ""
+                                      << "";
+    QTest::newRow("starts with a dot") << "/cartes/.jpg"
+                                       << "";
 }
 
 void TestParameterFile::baseName()
@@ -73,13 +82,20 @@ void TestParameterFile::printZones_data()
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
     QTest::addColumn<QString>("line");
-    QTest::newRow("one character") << "5" << "84" << QStringLiteral("5") + QString(13, ' ') + "84";
-    QTest::newRow("two characters") << "29" << "84" << QStringLiteral("29") + QString(12, ' ') + "84";
-    QTest::newRow("thirteen characters") << "1234567890123" << "7" << "1234567890123 7";
+    QTest::newRow("one character") << "5"
+                                   << "84" << QStringLiteral("5") + QString(13, ' ') + "84";
+    QTest::newRow("two characters") << "29"
+                                    << "84" << QStringLiteral("29") + QString(12, ' ') + "84";
+    QTest::newRow("thirteen characters") << "1234567890123"
+                                         << "7"
+                                         << "1234567890123 7";
     QTest::newRow("fourteen characters go to the third zone")
-        << "12345678901234" << "7" << QStringLiteral("12345678901234") + QString(14, ' ') + "7";
-    QTest::newRow("empty first text") << "" << "7" << QString(14, ' ') + "7";
-    QTest::newRow("empty second text") << "5" << "" << QStringLiteral("5") + QString(13, ' ');
+        << "12345678901234"
+        << "7" << QStringLiteral("12345678901234") + QString(14, ' ') + "7";
+    QTest::newRow("empty first text") << ""
+                                      << "7" << QString(14, ' ') + "7";
+    QTest::newRow("empty second text") << "5"
+                                       << "" << QStringLiteral("5") + QString(13, ' ');
 }
 
 void TestParameterFile::printZones()
@@ -98,11 +114,11 @@ void TestParameterFile::linesOfTheDefaultLayout()
     // Lines 2 and 3: the digit 5, thirteen blanks, 84; then 29, twelve blanks, 84.
     QCOMPARE(lines.at(1), QStringLiteral("5             84"));
     QCOMPARE(lines.at(2), QStringLiteral("29            84"));
-    QCOMPARE(lines.at(7), QStringLiteral("40            91")); // item 7
+    QCOMPARE(lines.at(7), QStringLiteral("40            91"));    // item 7
     QCOMPARE(lines.at(15), QStringLiteral("16            91.5")); // item 15 under the C number format
-    QCOMPARE(lines.at(22), QStringLiteral("10            10")); // item 22
-    const QStringList rest = {"12",  "12",  "13",  "13",  "13", "13", "1", "1", " 1 ", " 1 ", " 1 ", " 0 ",
-                              " 0 ", " 0 ", " 0 ", "0",   "0",  "0",  "0", "0", "0",   "0",   ""};
+    QCOMPARE(lines.at(22), QStringLiteral("10            10"));   // item 22
+    const QStringList rest = {"12",  "12",  "13",  "13", "13", "13", "1", "1", " 1 ", " 1 ", " 1 ", " 0 ",
+                              " 0 ", " 0 ", " 0 ", "0",  "0",  "0",  "0", "0", "0",   "0",   ""};
     QCOMPARE(lines.mid(23), rest);
 }
 
@@ -159,7 +175,7 @@ void TestParameterFile::onlyFourCharactersAreRead()
 {
     QStringList lines = defaultLines();
     lines[1] = QStringLiteral("12345         98765"); // item 1
-    lines[24] = QStringLiteral("150 points");          // "T QSO"
+    lines[24] = QStringLiteral("150 points");         // "T QSO"
     const ParameterFileContents contents = parseParameterFile(lines);
     QCOMPARE(contents.records.size(), 1);
     QCOMPARE(contents.records.at(0).layout.h(1), qint16(1234));
@@ -249,12 +265,18 @@ void TestParameterFile::fieldThatIsNotANumber_data()
     QTest::addColumn<int>("record");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("field");
-    QTest::newRow("horizontal") << 12 << "ab            77" << 0 << "Pose H11" << "ab  ";
-    QTest::newRow("vertical") << 3 << "29            x4" << 0 << "Pose V2" << "  x4";
-    QTest::newRow("empty position line") << 23 << "" << 0 << "Pose H22" << "";
-    QTest::newRow("size") << 26 << "treize" << 0 << "T Call" << "trei";
-    QTest::newRow("switch") << 32 << " oui" << 0 << "Aff L1" << " oui";
-    QTest::newRow("colour in the second record") << 45 << "rouge" << 1 << "Coul L7" << "roug";
+    QTest::newRow("horizontal") << 12 << "ab            77" << 0 << "Pose H11"
+                                << "ab  ";
+    QTest::newRow("vertical") << 3 << "29            x4" << 0 << "Pose V2"
+                              << "  x4";
+    QTest::newRow("empty position line") << 23 << "" << 0 << "Pose H22"
+                                         << "";
+    QTest::newRow("size") << 26 << "treize" << 0 << "T Call"
+                          << "trei";
+    QTest::newRow("switch") << 32 << " oui" << 0 << "Aff L1"
+                            << " oui";
+    QTest::newRow("colour in the second record") << 45 << "rouge" << 1 << "Coul L7"
+                                                 << "roug";
 }
 
 void TestParameterFile::fieldThatIsNotANumber()

@@ -1,8 +1,8 @@
 #include "app/main_window.h"
+#include "editor_driver.h"
 #include "layout/move_qso_window.h"
 #include "settings/settings_keys.h"
 #include "support/test_environment.h"
-#include "editor_driver.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -39,9 +39,28 @@ QStringList record(const QString& background, int h1, const QString& comment)
     QStringList lines{background};
     for (int k = 1; k <= 22; ++k)
         lines << QString::number(k == 1 ? h1 : k).leftJustified(14) + QString::number(100 - k);
-    lines << "12" << "12" << "13" << "13" << "13" << "13" << "1" << "2";
-    lines << " 1 " << " 1 " << " 0 " << " 1 " << " 0 " << " 0 " << " 1 ";
-    lines << "0" << "1" << "2" << "3" << "4" << "5" << "15";
+    lines << "12"
+          << "12"
+          << "13"
+          << "13"
+          << "13"
+          << "13"
+          << "1"
+          << "2";
+    lines << " 1 "
+          << " 1 "
+          << " 0 "
+          << " 1 "
+          << " 0 "
+          << " 0 "
+          << " 1 ";
+    lines << "0"
+          << "1"
+          << "2"
+          << "3"
+          << "4"
+          << "5"
+          << "15";
     lines << comment;
     return lines;
 }
@@ -63,7 +82,8 @@ void chargez(TestEnvironment& env, const QString& answer)
 } // namespace
 
 // "Enregistrer les paramètres" on the editor and "Chargez" on the main window.
-class TestParameterFileCommands : public QObject {
+class TestParameterFileCommands : public QObject
+{
     Q_OBJECT
 private slots:
     void saveNamesTheFileAfterTheBackground_data();
@@ -88,12 +108,18 @@ void TestParameterFileCommands::saveNamesTheFileAfterTheBackground_data()
     QTest::addColumn<QString>("background");
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QString>("fondQsl");
-    QTest::newRow("nothing chosen yet") << false << "" << "QSL_TRELUNE.inf" << "QSL_TRELUNE.jpg";
-    QTest::newRow("Windows path with several dots")
-        << true << "C:\\Cartes\\ma.carte.jpg" << "ma.inf" << "C:\\Cartes\\ma.carte.jpg";
-    QTest::newRow("path with several dots") << true << "/home/op/cartes/ma.carte.jpg" << "ma.inf"
+    QTest::newRow("nothing chosen yet") << false << ""
+                                        << "QSL_TRELUNE.inf"
+                                        << "QSL_TRELUNE.jpg";
+    QTest::newRow("Windows path with several dots") << true << "C:\\Cartes\\ma.carte.jpg"
+                                                    << "ma.inf"
+                                                    << "C:\\Cartes\\ma.carte.jpg";
+    QTest::newRow("path with several dots") << true << "/home/op/cartes/ma.carte.jpg"
+                                            << "ma.inf"
                                             << "/home/op/cartes/ma.carte.jpg";
-    QTest::newRow("empty background") << true << "" << ".inf" << "";
+    QTest::newRow("empty background") << true << ""
+                                      << ".inf"
+                                      << "";
 }
 
 void TestParameterFileCommands::saveNamesTheFileAfterTheBackground()
@@ -161,8 +187,7 @@ void TestParameterFileCommands::saveRefusesALongComment()
     type(editor->findChild<QLineEdit*>("CommentX"), QString(31, QLatin1Char('a')));
     click(editor, "Enregistrement");
     QCOMPARE(env.dialogs.messages(), QStringList{QStringLiteral("30 caractères maximum")});
-    QCOMPARE(QDir(env.programFolder()).entryList({QStringLiteral("*.inf")}, QDir::Files | QDir::Hidden),
-             QStringList());
+    QCOMPARE(QDir(env.programFolder()).entryList({QStringLiteral("*.inf")}, QDir::Files | QDir::Hidden), QStringList());
 
     type(editor->findChild<QLineEdit*>("CommentX"), QString(30, QLatin1Char('a')));
     click(editor, "Enregistrement");

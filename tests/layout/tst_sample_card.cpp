@@ -11,7 +11,8 @@ using Printed = RecordingSurface::Printed;
 
 // The editor's sample card: the box texts turned into the shared drawing sequence, drawn on a
 // recording surface.
-class TestSampleCard : public QObject {
+class TestSampleCard : public QObject
+{
     Q_OBJECT
 private slots:
     void defaultSampleInFrench();
@@ -79,9 +80,9 @@ void TestSampleCard::defaultSampleInFrench()
 
 void TestSampleCard::defaultSampleInEnglish()
 {
-    const QStringList expected = {" To ",     "Date",     "Time ",    "Band ", "Mode",    "RST",
-                                  "Via",      "  F6XYZ",  "18/11/19", "08:32", "  14 MHz", "CW",
-                                  "599",      "  F5QSL",  "Tks for the QSO",   "Pse QSL  73", "ZELVANE_E_QSL"};
+    const QStringList expected = {" To ", "Date",    "Time ",           "Band ",       "Mode",         "RST",
+                                  "Via",  "  F6XYZ", "18/11/19",        "08:32",       "  14 MHz",     "CW",
+                                  "599",  "  F5QSL", "Tks for the QSO", "Pse QSL  73", "ZELVANE_E_QSL"};
     QCOMPARE(draw(defaults(), false).printedTexts(), expected);
 }
 
@@ -109,9 +110,12 @@ void TestSampleCard::coloursAndWidthsRoundHalvesToEven_data()
     QTest::addColumn<QString>("width");
     QTest::addColumn<QColor>("drawnColour");
     QTest::addColumn<int>("drawnWidth");
-    QTest::newRow("12,5 and 1,5") << "12,5" << "1,5" << QColor(255, 0, 0) << 2;
-    QTest::newRow("11,5 and 2,5") << "11,5" << "2,5" << QColor(255, 0, 0) << 2;
-    QTest::newRow("13,4 and 3,6") << "13,4" << "3,6" << QColor(255, 0, 255) << 4;
+    QTest::newRow("12,5 and 1,5") << "12,5"
+                                  << "1,5" << QColor(255, 0, 0) << 2;
+    QTest::newRow("11,5 and 2,5") << "11,5"
+                                  << "2,5" << QColor(255, 0, 0) << 2;
+    QTest::newRow("13,4 and 3,6") << "13,4"
+                                  << "3,6" << QColor(255, 0, 255) << 4;
 }
 
 void TestSampleCard::coloursAndWidthsRoundHalvesToEven()
@@ -230,40 +234,56 @@ void TestSampleCard::boxesThatCannotBeUsed_data()
     QTest::addColumn<QString>("message");
     const QString tail = QStringLiteral("\r\nRien n'a été dessiné ni enregistré.");
     QTest::newRow("position not a number")
-        << "Pose H8" << "abc" << "Case PH8 (Pour, ligne entête, position H) : « abc » n'est pas un nombre." + tail;
+        << "Pose H8"
+        << "abc"
+        << "Case PH8 (Pour, ligne entête, position H) : « abc » n'est pas un nombre." + tail;
     QTest::newRow("decimal point under a French format")
-        << "Pose V15" << "91.5" << "Case PV15 (Via, ligne QSO, position V) : « 91.5 » n'est pas un nombre." + tail;
-    QTest::newRow("empty position")
-        << "Pose V22" << "" << "Case PV22 (X pour case à cocher, position V) : «  » n'est pas un nombre." + tail;
-    QTest::newRow("size not a number")
-        << "T Call" << "grand" << "Case PT3 (taille du Call) : « grand » n'est pas un nombre." + tail;
-    QTest::newRow("size 0") << "T Call" << "0"
+        << "Pose V15"
+        << "91.5"
+        << "Case PV15 (Via, ligne QSO, position V) : « 91.5 » n'est pas un nombre." + tail;
+    QTest::newRow("empty position") << "Pose V22"
+                                    << ""
+                                    << "Case PV22 (X pour case à cocher, position V) : «  » n'est pas un nombre." +
+                                           tail;
+    QTest::newRow("size not a number") << "T Call"
+                                       << "grand"
+                                       << "Case PT3 (taille du Call) : « grand » n'est pas un nombre." + tail;
+    QTest::newRow("size 0") << "T Call"
+                            << "0"
                             << "Case PT3 (taille du Call) : la taille « 0 » doit être d'au moins 1." + tail;
-    QTest::newRow("size below 1")
-        << "T Comment" << "0,9" << "Case PT5 (taille du commentaire) : la taille « 0,9 » doit être d'au moins 1." + tail;
+    QTest::newRow("size below 1") << "T Comment"
+                                  << "0,9"
+                                  << "Case PT5 (taille du commentaire) : la taille « 0,9 » doit être d'au moins 1." +
+                                         tail;
     QTest::newRow("line width 0")
-        << "T Li1" << "0"
-        << "Case PT7 (épaisseur de la ligne (N°1)) : l'épaisseur « 0 » doit être un nombre entier de 1 à 32767." +
-               tail;
+        << "T Li1"
+        << "0"
+        << "Case PT7 (épaisseur de la ligne (N°1)) : l'épaisseur « 0 » doit être un nombre entier de 1 à 32767." + tail;
     QTest::newRow("line width rounding to 0")
-        << "T Li2" << "0,5"
+        << "T Li2"
+        << "0,5"
         << "Case PT8 (épaisseur de la ligne (N°2)) : l'épaisseur « 0,5 » doit être un nombre entier de 1 à 32767." +
                tail;
     QTest::newRow("line width beyond 16 bits")
-        << "T Li2" << "40000"
+        << "T Li2"
+        << "40000"
         << "Case PT8 (épaisseur de la ligne (N°2)) : l'épaisseur « 40000 » doit être un nombre entier de 1 à 32767." +
                tail;
-    QTest::newRow("colour 16")
-        << "Coul L2" << "16"
-        << "Case C2 (couleur de la ligne QSO) : « 16 » n'est pas un code de couleur de 0 à 15." + tail;
+    QTest::newRow("colour 16") << "Coul L2"
+                               << "16"
+                               << "Case C2 (couleur de la ligne QSO) : « 16 » n'est pas un code de couleur de 0 à 15." +
+                                      tail;
     QTest::newRow("colour rounding to 16")
-        << "Coul L7" << "15,6"
+        << "Coul L7"
+        << "15,6"
         << "Case C7 (couleur du X pour case à cocher) : « 15,6 » n'est pas un code de couleur de 0 à 15." + tail;
     QTest::newRow("negative colour")
-        << "Coul Li1" << "-1"
+        << "Coul Li1"
+        << "-1"
         << "Case C5 (couleur de la ligne (N°1)) : « -1 » n'est pas un code de couleur de 0 à 15." + tail;
     QTest::newRow("colour not a number")
-        << "Coul L3" << "bleu"
+        << "Coul L3"
+        << "bleu"
         << "Case C3 (couleur des lignes Merci et Pse QSL) : « bleu » n'est pas un nombre." + tail;
 }
 
@@ -286,16 +306,26 @@ void TestSampleCard::boxesAtTheEdgeOfTheirRange_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("text");
-    QTest::newRow("colour 0") << "Coul L1" << "0";
-    QTest::newRow("colour 15") << "Coul L1" << "15";
-    QTest::newRow("colour rounding to 0") << "Coul L4" << "-0,4";
-    QTest::newRow("colour rounding to 15") << "Coul L4" << "15,4";
-    QTest::newRow("size 1") << "T QSO" << "1";
-    QTest::newRow("line width 1") << "T Li1" << "1";
-    QTest::newRow("line width rounding to 1") << "T Li1" << "0,6";
-    QTest::newRow("negative position") << "Pose H3" << "-20";
-    QTest::newRow("position beyond the card") << "Pose V3" << "250,75";
-    QTest::newRow("blanks around") << "Pose V3" << " 7 ";
+    QTest::newRow("colour 0") << "Coul L1"
+                              << "0";
+    QTest::newRow("colour 15") << "Coul L1"
+                               << "15";
+    QTest::newRow("colour rounding to 0") << "Coul L4"
+                                          << "-0,4";
+    QTest::newRow("colour rounding to 15") << "Coul L4"
+                                           << "15,4";
+    QTest::newRow("size 1") << "T QSO"
+                            << "1";
+    QTest::newRow("line width 1") << "T Li1"
+                                  << "1";
+    QTest::newRow("line width rounding to 1") << "T Li1"
+                                              << "0,6";
+    QTest::newRow("negative position") << "Pose H3"
+                                       << "-20";
+    QTest::newRow("position beyond the card") << "Pose V3"
+                                              << "250,75";
+    QTest::newRow("blanks around") << "Pose V3"
+                                   << " 7 ";
 }
 
 void TestSampleCard::boxesAtTheEdgeOfTheirRange()
