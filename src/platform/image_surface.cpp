@@ -25,6 +25,9 @@ const QString kCannotReplace = QStringLiteral("le fichier ne peut pas être remp
 constexpr double kSmallestPoints = 1.0;
 constexpr double kLargestPoints = 500.0;
 
+// A card uses a handful of sizes; the sample's typed sizes may bring more.
+constexpr size_t kFontsKept = 32;
+
 // 96 dots per inch, so that fonts sized in points get points * 96 / 72 pixels.
 constexpr int kDotsPerMetre = 3780;
 
@@ -43,6 +46,44 @@ ImageSurface::ImageSurface()
     : background_(blankCard()), image_(background_), font_(QString::fromLatin1(kCardFace))
 {
     font_.setStyleStrategy(QFont::PreferAntialias);
+}
+
+ImageSurface::~ImageSurface()
+{
+    closePainter();
+}
+
+const QImage& ImageSurface::image() const
+{
+    // What an open painter has drawn is already in the image's pixels; closing it only makes the
+    // image safe to share.
+    closePainter();
+    return image_;
+}
+
+QPainter& ImageSurface::painter()
+{
+    if (!painter_)
+        painter_ = std::make_unique<QPainter>(&image_);
+    return *painter_;
+}
+
+void ImageSurface::closePainter() const
+{
+    painter_.reset();
+}
+
+const ImageSurface::SizedFont& ImageSurface::sizedFont()
+{
+    const auto key = std::make_pair(points_, bold_);
+    auto found = fonts_.find(key);
+    if (found == fonts_.end()) {
+        if (fonts_.size() >= kFontsKept)
+            fonts_.clear();
+        const QFont font = currentFont();
+        found = fonts_.emplace(key, SizedFont{font, QFontMetricsF(font, &image_).ascent()}).first;
+    }
+    return found->second;
 }
 
 QString ImageSurface::readPicture(const QString& path, QImage& picture)
@@ -68,6 +109,7 @@ QString ImageSurface::loadPicture(const QString& path)
         QPainter painter(&card);
         painter.drawImage(0, 0, picture);
     }
+    closePainter();
     background_ = card;
     image_ = std::move(card);
     changed();
@@ -118,39 +160,37 @@ void ImageSurface::print(const QString& text)
 {
     if (text.isEmpty())
         return;
-    const QFont font = currentFont();
-    QPainter painter(&image_);
-    painter.setFont(font);
-    painter.setPen(colour_);
+    const SizedFont& sized = sizedFont();
+    QPainter& p = painter();
+    p.setFont(sized.font);
+    p.setPen(colour_);
     // The position is the top-left corner of the text: its baseline lies one ascent lower.
     const QPointF topLeft = toPixels(x_, y_);
-    const qreal ascent = QFontMetricsF(font, &image_).ascent();
-    painter.drawText(QPointF(topLeft.x(), topLeft.y() + ascent), text);
-    painter.end();
+    p.drawText(QPointF(topLeft.x(), topLeft.y() + sized.ascent), text);
     changed();
 }
 
 void ImageSurface::drawLine(double x1, double y1, double x2, double y2)
 {
-    QPainter painter(&image_);
     QPen pen(colour_);
     pen.setWidth(std::max(lineWidth_, 1));
     pen.setCapStyle(Qt::FlatCap);
-    painter.setPen(pen);
-    painter.drawLine(toPixels(x1, y1), toPixels(x2, y2));
-    painter.end();
+    QPainter& p = painter();
+    p.setPen(pen);
+    p.drawLine(toPixels(x1, y1), toPixels(x2, y2));
     changed();
 }
 
 void ImageSurface::clear()
 {
+    closePainter();
     image_ = background_;
     changed();
 }
 
 QString ImageSurface::saveBmp(const QString& path)
 {
-    return writeBmp(image_, path);
+    return writeBmp(image(), path);
 }
 
 QString ImageSurface::writeBmp(const QImage& image, const QString& path)

@@ -4,7 +4,10 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPainter>
 #include <functional>
+#include <map>
+#include <memory>
 
 // The card drawing surface: an off-screen image of 530 x 340 pixels (the size backgrounds are
 // made for) holding the background picture at its natural size from the top-left corner, with
@@ -21,6 +24,9 @@ public:
     static constexpr double kDotsPerInch = 96.0;
 
     ImageSurface();
+    ~ImageSurface() override;
+    ImageSurface(const ImageSurface&) = delete;
+    ImageSurface& operator=(const ImageSurface&) = delete;
 
     QString loadPicture(const QString& path) override;
     void setColour(const QColor& colour) override;
@@ -34,7 +40,7 @@ public:
     QString saveBmp(const QString& path) override;
 
     // The whole image, background and drawings: what is shown and what is saved.
-    const QImage& image() const { return image_; }
+    const QImage& image() const;
     // The background alone, as laid on the surface (530 x 340).
     const QImage& background() const { return background_; }
 
@@ -57,7 +63,18 @@ public:
     static QString writeBmp(const QImage& image, const QString& path);
 
 private:
+    // A font with its ascent, made once for each size and weight the cards use.
+    struct SizedFont {
+        QFont font;
+        qreal ascent;
+    };
+
     QPointF toPixels(double x, double y) const;
+    const SizedFont& sizedFont();
+    // The painter stays open on the image between drawings (opening one per text costs more
+    // than the text); anything that replaces the image closes it first.
+    QPainter& painter();
+    void closePainter() const;
     void changed();
 
     QImage background_;
@@ -70,4 +87,6 @@ private:
     double x_ = 0.0;
     double y_ = 0.0;
     std::function<void()> changed_;
+    mutable std::unique_ptr<QPainter> painter_;
+    std::map<std::pair<double, bool>, SizedFont> fonts_;
 };
