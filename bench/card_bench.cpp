@@ -20,7 +20,8 @@
 #include <benchmark/benchmark.h>
 #include <memory>
 
-namespace {
+namespace
+{
 
 constexpr int kCards = 200;
 

@@ -15,7 +15,8 @@
 #include <QRadialGradient>
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 constexpr int kWidth = 530;
 constexpr int kHeight = 340;
@@ -50,9 +51,9 @@ void drawSky(QPainter& painter)
     painter.setBrush(sun);
     painter.drawEllipse(QPointF(px(78), py(52)), 60, 60);
     painter.setBrush(QColor(255, 255, 255, 120));
-    for (const QRectF& cloud : {QRectF(px(30), py(18), 90, 22), QRectF(px(36), py(14), 60, 22),
-                                QRectF(px(55), py(30), 110, 20), QRectF(px(62), py(26), 60, 18),
-                                QRectF(px(8), py(40), 70, 16)})
+    for (const QRectF& cloud :
+         {QRectF(px(30), py(18), 90, 22), QRectF(px(36), py(14), 60, 22), QRectF(px(55), py(30), 110, 20),
+          QRectF(px(62), py(26), 60, 18), QRectF(px(8), py(40), 70, 16)})
         painter.drawEllipse(cloud);
 }
 

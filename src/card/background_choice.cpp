@@ -11,7 +11,8 @@
 #include <QDir>
 #include <QImage>
 
-namespace {
+namespace
+{
 
 const QString kFilterDescription = QStringLiteral(".jpg ");
 const QString kFilterPattern = QStringLiteral("*.jpg");

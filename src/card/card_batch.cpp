@@ -8,7 +8,8 @@
 
 #include <QDir>
 
-namespace {
+namespace
+{
 
 // At most this many failed cards are named in the message; the count covers them all.
 constexpr qsizetype kFailuresNamed = 10;

@@ -8,8 +8,8 @@ class DrawingSurface;
 
 // What a batch of cards did.
 struct CardBatchReport {
-    int cards = 0;       // picked lines drawn
-    int written = 0;     // card files saved
+    int cards = 0;        // picked lines drawn
+    int written = 0;      // card files saved
     QStringList failures; // one "file name : reason" per card that could not be saved, in order
 };
 

@@ -6,7 +6,8 @@
 #include <QElapsedTimer>
 #include <memory>
 
-namespace {
+namespace
+{
 
 const QString kProgressLabel = QStringLiteral("Enregistrement des QSL...");
 const QString kProgressName = QStringLiteral("Progression_QSL");

@@ -12,7 +12,8 @@ class QWidget;
 // that estimate passes a second, a progress dialog (without a cancel button: the batch always
 // runs to its end) appears and follows the cards. Only painting is let through meanwhile, so
 // the user cannot act on the windows before the batch ends.
-class CardBatchProgress {
+class CardBatchProgress
+{
 public:
     // Milliseconds since the batch started.
     using Clock = std::function<qint64()>;

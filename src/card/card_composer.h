@@ -8,7 +8,8 @@ class DrawingSurface;
 
 // Draws exported cards: the card layout's values and the comment, with one QSO's fields and
 // the card language, through the one drawing sequence shared with the editor's sample.
-class CardComposer {
+class CardComposer
+{
 public:
     CardComposer(const CardLayout& layout, const QString& comment);
 

@@ -2,7 +2,8 @@
 
 #include "platform/number_format.h"
 
-namespace {
+namespace
+{
 
 // A field of the picked line: first column (counted from 1) and width.
 struct Column {
@@ -57,8 +58,9 @@ QString centreText(const QString& text, int width)
 CardFields cutPickedLine(const QString& line)
 {
     return {
-        cutCentred(line, kCallsign), cut(line, kDate), cut(line, kTime), cutCentred(line, kBand),
-        cut(line, kMode),            cut(line, kRst),  cut(line, kQslReceived), cutCentred(line, kVia),
+        cutCentred(line, kCallsign), cut(line, kDate),       cut(line, kTime),
+        cutCentred(line, kBand),     cut(line, kMode),       cut(line, kRst),
+        cut(line, kQslReceived),     cutCentred(line, kVia),
     };
 }
 

@@ -5,7 +5,8 @@
 class ImageSurface;
 
 // The picture area `Picture1`: shows the drawing surface's image at its natural size.
-class CardPicture : public QWidget {
+class CardPicture : public QWidget
+{
     Q_OBJECT
 public:
     CardPicture(const ImageSurface& surface, QWidget* parent = nullptr);

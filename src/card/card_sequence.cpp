@@ -4,7 +4,8 @@
 #include "layout/palette.h"
 #include "platform/drawing_surface.h"
 
-namespace {
+namespace
+{
 
 // Index of an item (1 to 22) in the position arrays.
 constexpr size_t item(int n)

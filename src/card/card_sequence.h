@@ -26,8 +26,8 @@ struct CardSequence {
     bool french = true;
 
     // Sample differences.
-    bool viaWhenLineOn = false;        // "Via" and the via printed whenever their line is on
-    bool dateHeadingFrench = false;    // heading 9 is "Date" in both languages
+    bool viaWhenLineOn = false;         // "Via" and the via printed whenever their line is on
+    bool dateHeadingFrench = false;     // heading 9 is "Date" in both languages
     bool boldOffBeforeHeadings = false; // bold switched off before the heading switch is tested
 };
 

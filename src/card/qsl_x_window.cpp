@@ -15,7 +15,8 @@
 #include <QDir>
 #include <QMenuBar>
 
-namespace {
+namespace
+{
 
 const QString kCaption = QStringLiteral("Aperçu des E- QSL");
 const QString kEditEntry = QStringLiteral("Positionnement des champs sur la QSL");
@@ -102,8 +103,8 @@ void QslXWindow::Aff_LaQSL(const QStringList& pickedLines)
     {
         CardBatchProgress progress(this);
         report = runCardBatch(
-            surface_, pickedLines, composer, [this] { return program_.cardLanguageFrench(); },
-            program_.outputFolder(), [&progress](int done, int total) { progress(done, total); });
+            surface_, pickedLines, composer, [this] { return program_.cardLanguageFrench(); }, program_.outputFolder(),
+            [&progress](int done, int total) { progress(done, total); });
     }
     if (!report.failures.isEmpty())
         program_.dialogs().message(cardBatchFailureMessage(report));

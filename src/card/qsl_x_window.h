@@ -14,7 +14,8 @@ class Program;
 // the background loaded, the window shown and the batch Aff_LaQSL run over the picked list.
 // The layout editor's sample and the background choice draw on, or replace the picture of,
 // the same surface.
-class QslXWindow : public QMainWindow {
+class QslXWindow : public QMainWindow
+{
     Q_OBJECT
 public:
     explicit QslXWindow(Program& program, QWidget* parent = nullptr);

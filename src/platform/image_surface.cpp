@@ -11,7 +11,8 @@
 #include <QSaveFile>
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 // Why a picture or a card file could not be used, as told to the user.
 const QString kNoSuchFile = QStringLiteral("le fichier n'existe pas");
@@ -42,8 +43,7 @@ QImage blankCard()
 
 } // namespace
 
-ImageSurface::ImageSurface()
-    : background_(blankCard()), image_(background_), font_(QString::fromLatin1(kCardFace))
+ImageSurface::ImageSurface() : background_(blankCard()), image_(background_), font_(QString::fromLatin1(kCardFace))
 {
     font_.setStyleStrategy(QFont::PreferAntialias);
 }

@@ -16,7 +16,8 @@
 // Positions are in user units, 100 across and 100 down. Text sizes are points at 96 dots per
 // inch, in the card face "Comic Sans MS" (which falls back to "Comic Neue"). At creation the
 // style is black, bold, 12 points, lines 1 pixel wide, position (0, 0).
-class ImageSurface final : public DrawingSurface {
+class ImageSurface final : public DrawingSurface
+{
 public:
     static constexpr int kWidth = 530;
     static constexpr int kHeight = 340;

@@ -10,7 +10,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 const QColor kGreen(0, 128, 0);
 
@@ -31,7 +32,8 @@ void destroyClosedWindows()
 
 } // namespace
 
-class TestBackgroundChoice : public QObject {
+class TestBackgroundChoice : public QObject
+{
     Q_OBJECT
 
     std::unique_ptr<TestEnvironment> env_;
@@ -87,7 +89,8 @@ private slots:
         startFirstRun();
         const QString green = writeColourPicture(*env_, QStringLiteral("vert.jpg"), kGreen, "JPG");
         SelectQsoWindow& select = program().selectQso();
-        select.appendQsoLines({numberedQso(1, QStringLiteral("F4XYZ"), QStringLiteral("14 Mhz"), QStringLiteral("SSB"))});
+        select.appendQsoLines(
+            {numberedQso(1, QStringLiteral("F4XYZ"), QStringLiteral("14 Mhz"), QStringLiteral("SSB"))});
         select.pickRange(1, 1);
         program().setMsgQslEnregistrees(1);
         env_->dialogs.answerNextFile(green);
@@ -122,7 +125,8 @@ private slots:
         window.surface().print(QStringLiteral("brouillon"));
         env_->store.write(QStringLiteral("Pose V20"), QStringLiteral("55"));
         SelectQsoWindow& select = program().selectQso();
-        select.appendQsoLines({numberedQso(1, QStringLiteral("F4XYZ"), QStringLiteral("14 Mhz"), QStringLiteral("SSB"))});
+        select.appendQsoLines(
+            {numberedQso(1, QStringLiteral("F4XYZ"), QStringLiteral("14 Mhz"), QStringLiteral("SSB"))});
         select.pickRange(1, 1);
         const QString green = writeColourPicture(*env_, QStringLiteral("vert.png"), kGreen, "PNG");
         env_->dialogs.answerNextFile(green);
@@ -131,7 +135,7 @@ private slots:
         QCOMPARE(program().existingExportWindow(), &window);
         QCOMPARE(window.cardImage().pixel(0, 0), kGreen.rgb());
         QCOMPARE(window.cardImage().pixel(60, 40), kGreen.rgb()); // the earlier drawing went with the old picture
-        QCOMPARE(program().cardLayout().v(20), qint16(10));        // not reloaded
+        QCOMPARE(program().cardLayout().v(20), qint16(10));       // not reloaded
         QCOMPARE(filesIn(env_->outputFolder()), QStringList{QStringLiteral("QSL_TRELUNE.jpg")});
         QCOMPARE(env_->store.value(Key::QslDeFond), std::optional<QString>(green));
     }
@@ -146,7 +150,8 @@ private slots:
         choose();
         QCOMPARE(env_->dialogs.messages(),
                  QStringList{QStringLiteral("Ce fichier ne peut pas servir de fond de QSL :\r\n") +
-                             QDir::toNativeSeparators(path) + QStringLiteral(" : le fichier n'est pas une image lisible")});
+                             QDir::toNativeSeparators(path) +
+                             QStringLiteral(" : le fichier n'est pas une image lisible")});
         QVERIFY(!program().existingExportWindow());
         QVERIFY(!env_->store.contains(Key::QslDeFond));
         QVERIFY(!env_->store.contains(Key::CadreQso));

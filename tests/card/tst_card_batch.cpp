@@ -12,7 +12,8 @@
 #include <QDir>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 QString picked(const QString& callsign, const QString& band, const QString& mode, const QString& via = QString())
 {
@@ -34,7 +35,8 @@ const QStringList kThreeNames = {
 
 } // namespace
 
-class TestCardBatch : public QObject {
+class TestCardBatch : public QObject
+{
     Q_OBJECT
 
     std::unique_ptr<TestEnvironment> env_;
@@ -55,7 +57,8 @@ private slots:
     {
         RecordingSurface surface;
         const CardComposer composer(layout_, QString());
-        const CardBatchReport report = runCardBatch(surface, kThreeQsos, composer, [] { return true; }, output());
+        const CardBatchReport report = runCardBatch(
+            surface, kThreeQsos, composer, [] { return true; }, output());
         QCOMPARE(report.cards, 3);
         QCOMPARE(report.written, 3);
         QVERIFY(report.failures.isEmpty());
@@ -71,7 +74,8 @@ private slots:
         for (const auto& op : surface.operations())
             if (op.kind == Kind::Save || op.kind == Kind::Clear || op.kind == Kind::LoadPicture)
                 saveAndClear.append(op.kind);
-        QCOMPARE(saveAndClear, (QList<Kind>{Kind::Save, Kind::Clear, Kind::Save, Kind::Clear, Kind::Save, Kind::Clear}));
+        QCOMPARE(saveAndClear,
+                 (QList<Kind>{Kind::Save, Kind::Clear, Kind::Save, Kind::Clear, Kind::Save, Kind::Clear}));
         QCOMPARE(surface.savedCards().size(), 3);
         QVERIFY(surface.savedCards()[0].contains(QStringLiteral("   F4XYZ")));
         QVERIFY(!surface.savedCards()[1].contains(QStringLiteral("   F4XYZ")));
@@ -84,7 +88,8 @@ private slots:
     {
         RecordingSurface surface;
         const CardComposer composer(layout_, QString());
-        const CardBatchReport report = runCardBatch(surface, {}, composer, [] { return true; }, output());
+        const CardBatchReport report = runCardBatch(
+            surface, {}, composer, [] { return true; }, output());
         QCOMPARE(report.cards, 0);
         QCOMPARE(report.written, 0);
         QVERIFY(surface.operations().isEmpty());
@@ -97,7 +102,8 @@ private slots:
         RecordingSurface surface;
         const CardComposer composer(layout_, QString());
         int asked = 0;
-        runCardBatch(surface, kThreeQsos, composer, [&asked] { return ++asked != 2; }, output());
+        runCardBatch(
+            surface, kThreeQsos, composer, [&asked] { return ++asked != 2; }, output());
         QCOMPARE(asked, 3);
         const auto thanks = [&](int card) { return surface.savedCards()[card].contains(kFrenchCardTexts.thanks); };
         QVERIFY(thanks(0));
@@ -112,7 +118,8 @@ private slots:
         RecordingSurface surface;
         surface.failSaves(QStringLiteral("G4ABC"), QStringLiteral("disque plein"));
         const CardComposer composer(layout_, QString());
-        const CardBatchReport report = runCardBatch(surface, kThreeQsos, composer, [] { return true; }, output());
+        const CardBatchReport report = runCardBatch(
+            surface, kThreeQsos, composer, [] { return true; }, output());
         QCOMPARE(report.cards, 3);
         QCOMPARE(report.written, 2);
         QCOMPARE(report.failures, QStringList{QStringLiteral("QSL_F_G4ABC_P_7.0 Mhz_CW.bmp : disque plein")});
@@ -141,7 +148,8 @@ private slots:
         QDir(output()).removeRecursively();
         RecordingSurface surface;
         const CardComposer composer(layout_, QString());
-        runCardBatch(surface, kThreeQsos.mid(0, 1), composer, [] { return true; }, output());
+        runCardBatch(
+            surface, kThreeQsos.mid(0, 1), composer, [] { return true; }, output());
         QVERIFY(QDir(output()).exists());
     }
 

@@ -6,7 +6,8 @@
 #include <QWidget>
 #include <QtTest>
 
-class TestCardBatchProgress : public QObject {
+class TestCardBatchProgress : public QObject
+{
     Q_OBJECT
 
 private slots:

@@ -13,7 +13,8 @@
 #include <QtEndian>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 const QByteArray kLog = "Log exported by a logging program\r\n"
                         "<ADIF_VER:5>3.1.0\r\n"
@@ -67,7 +68,8 @@ QPoint at(double h, double v)
 
 } // namespace
 
-class TestCardExportEndToEnd : public QObject {
+class TestCardExportEndToEnd : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -132,8 +134,8 @@ private slots:
                      qPrintable(QString::number(drawn.top())));
             QVERIFY(drawn.left() >= at(5, 0).x());
             // Headings, callsign, thanks and the credit line where the layout puts them.
-            QVERIFY(drawnPixels(card, bg, QRect(at(12, 77), QSize(40, 16))) > 20); // "Pour"
-            QVERIFY(drawnPixels(card, bg, QRect(at(5, 84), QSize(120, 18))) > 30); // the callsign
+            QVERIFY(drawnPixels(card, bg, QRect(at(12, 77), QSize(40, 16))) > 20);  // "Pour"
+            QVERIFY(drawnPixels(card, bg, QRect(at(5, 84), QSize(120, 18))) > 30);  // the callsign
             QVERIFY(drawnPixels(card, bg, QRect(at(40, 91), QSize(100, 16))) > 30); // "Merci pour le QSO"
             QVERIFY(drawnPixels(card, bg, QRect(at(89, 96), QSize(530 - at(89, 96).x(), 340 - at(89, 96).y()))) > 5);
             // Clear of the drawing: the sky.

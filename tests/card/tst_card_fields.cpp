@@ -5,15 +5,16 @@
 
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 // A picked line built the way the log reader and the picking window build it.
 QString picked(const QString& callsign, const QString& band = QStringLiteral("14 Mhz"),
                const QString& mode = QStringLiteral("SSB"), const QString& via = QString(),
                const QString& date = QStringLiteral("15/03/24"), const QString& qslReceived = QStringLiteral("Non"))
 {
-    return Corps_Ligne(Ligne_QSO(
-        1, {callsign, date, QStringLiteral("14:05"), band, mode, QStringLiteral("59"), qslReceived, via}));
+    return Corps_Ligne(
+        Ligne_QSO(1, {callsign, date, QStringLiteral("14:05"), band, mode, QStringLiteral("59"), qslReceived, via}));
 }
 
 qsizetype leadingBlanks(const QString& text)
@@ -26,7 +27,8 @@ qsizetype leadingBlanks(const QString& text)
 
 } // namespace
 
-class TestCardFields : public QObject {
+class TestCardFields : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -58,11 +60,16 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("trimmed");
-        QTest::newRow("both ends") << "  14 Mhz  " << "14 Mhz";
-        QTest::newRow("none") << "F4XYZ" << "F4XYZ";
-        QTest::newRow("only blanks") << "     " << "";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("inner only") << "2.3 Ghz" << "2.3 Ghz";
+        QTest::newRow("both ends") << "  14 Mhz  "
+                                   << "14 Mhz";
+        QTest::newRow("none") << "F4XYZ"
+                              << "F4XYZ";
+        QTest::newRow("only blanks") << "     "
+                                     << "";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("inner only") << "2.3 Ghz"
+                                    << "2.3 Ghz";
     }
 
     void trimmingKeepsInnerBlanks()
@@ -74,16 +81,16 @@ private slots:
 
     void cuttingALine()
     {
-        const CardFields fields = cutPickedLine(picked(QStringLiteral("F4XYZ"), QStringLiteral("14 Mhz"),
-                                                       QStringLiteral("SSB"), QStringLiteral("F6ABC")));
-        QCOMPARE(fields.callsign, QStringLiteral("   F4XYZ"));  // 5 characters: 3 blanks in 11
+        const CardFields fields = cutPickedLine(
+            picked(QStringLiteral("F4XYZ"), QStringLiteral("14 Mhz"), QStringLiteral("SSB"), QStringLiteral("F6ABC")));
+        QCOMPARE(fields.callsign, QStringLiteral("   F4XYZ")); // 5 characters: 3 blanks in 11
         QCOMPARE(fields.date, QStringLiteral("15/03/24"));
         QCOMPARE(fields.time, QStringLiteral("14:05"));
-        QCOMPARE(fields.band, QStringLiteral("  14 Mhz"));     // 6 characters: 2 blanks in 9
-        QCOMPARE(fields.mode, QStringLiteral("SSB    "));      // 7 characters, blanks kept
-        QCOMPARE(fields.rst, QStringLiteral("59      "));      // 8 characters
+        QCOMPARE(fields.band, QStringLiteral("  14 Mhz")); // 6 characters: 2 blanks in 9
+        QCOMPARE(fields.mode, QStringLiteral("SSB    "));  // 7 characters, blanks kept
+        QCOMPARE(fields.rst, QStringLiteral("59      "));  // 8 characters
         QCOMPARE(fields.qslReceived, QStringLiteral("Non"));
-        QCOMPARE(fields.via, QStringLiteral("   F6ABC"));      // 5 characters: 3 blanks in 11
+        QCOMPARE(fields.via, QStringLiteral("   F6ABC")); // 5 characters: 3 blanks in 11
     }
 
     void cuttingFieldByField_data()
@@ -94,29 +101,54 @@ private slots:
         QTest::addColumn<QString>("band");
         QTest::addColumn<QString>("qslReceived");
         QTest::addColumn<QString>("via");
-        QTest::newRow("12-character callsign")
-            << picked(QStringLiteral("VE3ABCDEF/MM")) << "VE3ABCDEF/M" << "15/03/24" << "  14 Mhz" << "Non"
-            << "      ";
-        QTest::newRow("callsign with slashes") << picked(QStringLiteral("F/G4ABC/P")) << " F/G4ABC/P" << "15/03/24"
-                                               << "  14 Mhz" << "Non" << "      ";
-        QTest::newRow("date placeholder")
-            << picked(QStringLiteral("F4XYZ"), QStringLiteral("2.3 Ghz"), QStringLiteral("CW"), QString(),
-                      QStringLiteral("01/01/2000"))
-            << "   F4XYZ" << "01/01/20" << " 2.3 Ghz" << "Non" << "      ";
-        QTest::newRow("QSL received")
-            << picked(QStringLiteral("K1AB"), QStringLiteral("1.3Ghz"), QStringLiteral("FM"), QString(),
-                      QStringLiteral("01/02/23"), QStringLiteral("Oui"))
-            << "    K1AB" << "01/02/23" << "  1.3Ghz" << "Oui" << "      ";
-        QTest::newRow("via of 12 characters keeps 9")
-            << picked(QStringLiteral("F4XYZ"), QStringLiteral("14 Mhz"), QStringLiteral("SSB"),
-                      QStringLiteral("EA8ABCDEF/MM"))
-            << "   F4XYZ" << "15/03/24" << "  14 Mhz" << "Non" << " EA8ABCDEF";
+        QTest::newRow("12-character callsign") << picked(QStringLiteral("VE3ABCDEF/MM")) << "VE3ABCDEF/M"
+                                               << "15/03/24"
+                                               << "  14 Mhz"
+                                               << "Non"
+                                               << "      ";
+        QTest::newRow("callsign with slashes") << picked(QStringLiteral("F/G4ABC/P")) << " F/G4ABC/P"
+                                               << "15/03/24"
+                                               << "  14 Mhz"
+                                               << "Non"
+                                               << "      ";
+        QTest::newRow("date placeholder") << picked(QStringLiteral("F4XYZ"), QStringLiteral("2.3 Ghz"),
+                                                    QStringLiteral("CW"), QString(), QStringLiteral("01/01/2000"))
+                                          << "   F4XYZ"
+                                          << "01/01/20"
+                                          << " 2.3 Ghz"
+                                          << "Non"
+                                          << "      ";
+        QTest::newRow("QSL received") << picked(QStringLiteral("K1AB"), QStringLiteral("1.3Ghz"), QStringLiteral("FM"),
+                                                QString(), QStringLiteral("01/02/23"), QStringLiteral("Oui"))
+                                      << "    K1AB"
+                                      << "01/02/23"
+                                      << "  1.3Ghz"
+                                      << "Oui"
+                                      << "      ";
+        QTest::newRow("via of 12 characters keeps 9") << picked(QStringLiteral("F4XYZ"), QStringLiteral("14 Mhz"),
+                                                                QStringLiteral("SSB"), QStringLiteral("EA8ABCDEF/MM"))
+                                                      << "   F4XYZ"
+                                                      << "15/03/24"
+                                                      << "  14 Mhz"
+                                                      << "Non"
+                                                      << " EA8ABCDEF";
         QTest::newRow("via of 3 characters")
             << picked(QStringLiteral("F4XYZ"), QStringLiteral("14 Mhz"), QStringLiteral("SSB"), QStringLiteral("K1A"))
-            << "   F4XYZ" << "15/03/24" << "  14 Mhz" << "Non" << "    K1A";
-        QTest::newRow("line cut short") << QStringLiteral("F4XYZ         15/03") << "   F4XYZ" << "15/03"
-                                        << "    " << "" << "      ";
-        QTest::newRow("empty line") << QString() << "      " << "" << "    " << "" << "      ";
+            << "   F4XYZ"
+            << "15/03/24"
+            << "  14 Mhz"
+            << "Non"
+            << "    K1A";
+        QTest::newRow("line cut short") << QStringLiteral("F4XYZ         15/03") << "   F4XYZ"
+                                        << "15/03"
+                                        << "    "
+                                        << ""
+                                        << "      ";
+        QTest::newRow("empty line") << QString() << "      "
+                                    << ""
+                                    << "    "
+                                    << ""
+                                    << "      ";
     }
 
     void cuttingFieldByField()
@@ -149,7 +181,8 @@ private slots:
             << picked(QStringLiteral("DL1AA"), QStringLiteral("2.3 Ghz"), QStringLiteral("FT8"))
             << "QSL_DL1AA_2.3 Ghz_FT8.bmp";
         QTest::newRow("band without blank")
-            << picked(QStringLiteral("DL1AA"), QStringLiteral("1.3Ghz"), QStringLiteral("CW")) << "QSL_DL1AA_1.3Ghz_CW.bmp";
+            << picked(QStringLiteral("DL1AA"), QStringLiteral("1.3Ghz"), QStringLiteral("CW"))
+            << "QSL_DL1AA_1.3Ghz_CW.bmp";
         QTest::newRow("mode of 7 characters")
             << picked(QStringLiteral("DL1AA"), QStringLiteral("7.0 Mhz"), QStringLiteral("OLIVIA8"))
             << "QSL_DL1AA_7.0 Mhz_OLIVIA8.bmp";

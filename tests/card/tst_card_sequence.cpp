@@ -10,7 +10,8 @@
 
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 using Printed = RecordingSurface::Printed;
 
@@ -44,8 +45,14 @@ QStringList describe(const RecordingSurface& surface)
 // A QSO as the export cuts it from a picked line.
 CardFields qso(const QString& qslReceived = QStringLiteral("Non"), const QString& via = QStringLiteral("           "))
 {
-    return {QStringLiteral("   F4XYZ"), QStringLiteral("15/03/24"), QStringLiteral("14:05"), QStringLiteral("  14 Mhz"),
-            QStringLiteral("SSB    "),  QStringLiteral("59      "), qslReceived,             via};
+    return {QStringLiteral("   F4XYZ"),
+            QStringLiteral("15/03/24"),
+            QStringLiteral("14:05"),
+            QStringLiteral("  14 Mhz"),
+            QStringLiteral("SSB    "),
+            QStringLiteral("59      "),
+            qslReceived,
+            via};
 }
 
 const QString kVia = QStringLiteral("   F6ABC");
@@ -80,7 +87,8 @@ const Printed* findPrinted(const QList<Printed>& printed, const QString& text)
 
 } // namespace
 
-class TestCardSequence : public QObject {
+class TestCardSequence : public QObject
+{
     Q_OBJECT
 
     CardLayout exportLayout()
@@ -102,6 +110,7 @@ private slots:
         RecordingSurface surface;
         CardComposer(exportLayout(), QStringLiteral("un commentaire")).draw(surface, qso(), true);
 
+        // clang-format off
         const QStringList expected = {
             "colour #000000",
             "regular", "size 12",
@@ -116,6 +125,7 @@ private slots:
             "at 40,91", "print [Merci pour le QSO]", "at 69,91", "print [Pse QSL  73]",
             "colour #000000", "size 6", "at 89,96", "print [ZELVANE_E_QSL]",
         };
+        // clang-format on
         QCOMPARE(describe(surface), expected);
         for (const Printed& p : surface.printed())
             QCOMPARE(p.colour, kBlack);
@@ -134,6 +144,7 @@ private slots:
         RecordingSurface surface;
         CardComposer(layout, QStringLiteral("Beau temps")).draw(surface, qso(QStringLiteral("Oui"), kVia), false);
 
+        // clang-format off
         const QStringList expected = {
             "colour #0000ff",
             "regular", "size 12",
@@ -154,6 +165,7 @@ private slots:
             "bold", "colour #ffffff", "at 10,10", "print [X]", "regular",
             "colour #000000", "size 6", "at 89,96", "print [ZELVANE_E_QSL]",
         };
+        // clang-format on
         QCOMPARE(describe(surface), expected);
         QCOMPARE(surface.lines().size(), 2);
         QCOMPARE(surface.lines()[0].width, 3);
@@ -175,12 +187,11 @@ private slots:
     {
         QTest::addColumn<bool>("french");
         QTest::addColumn<QStringList>("texts");
-        QTest::newRow("French") << true
-                                << QStringList{"Pour", "Date", "Heure", "Bande", "Mode", "RST", "Via",
-                                               "Merci pour le QSO", "Pse QSL  73"};
-        QTest::newRow("English") << false
-                                 << QStringList{" To ", "Date ", "Time ", "Band ", "Mode", "RST", "Via",
-                                                "Tks for the QSO", "Pse QSL  73"};
+        QTest::newRow("French") << true << QStringList{"Pour",       "Date", "Heure", "Bande",
+                                                       "Mode",       "RST",  "Via",   "Merci pour le QSO",
+                                                       "Pse QSL  73"};
+        QTest::newRow("English") << false << QStringList{" To ", "Date ", "Time ",           "Band ",      "Mode",
+                                                         "RST",  "Via",   "Tks for the QSO", "Pse QSL  73"};
     }
 
     void fixedTexts()
@@ -244,8 +255,10 @@ private slots:
         QTest::newRow("via, headings only") << kVia << "1000000" << true << false;
         QTest::newRow("via, values only") << kVia << "0100000" << false << true;
         QTest::newRow("via, neither") << kVia << "0010000" << false << false;
-        QTest::newRow("blank via, both on") << "           " << "1100000" << false << false;
-        QTest::newRow("empty via, both on") << "" << "1100000" << false << false;
+        QTest::newRow("blank via, both on") << "           "
+                                            << "1100000" << false << false;
+        QTest::newRow("empty via, both on") << ""
+                                            << "1100000" << false << false;
     }
 
     void viaOnlyForAQsoWithAVia()
@@ -299,10 +312,12 @@ private slots:
         QTest::addColumn<double>("firstCard");
         QTest::addColumn<double>("nextCard");
         QTest::newRow("comment on") << "1111001" << kVia << 15.0 << 15.0;
-        QTest::newRow("comment alone") << "0001001" << "" << 15.0 << 15.0;
+        QTest::newRow("comment alone") << "0001001"
+                                       << "" << 15.0 << 15.0;
         QTest::newRow("thanks, no comment") << "1110001" << kVia << 16.0 << 16.0;
         QTest::newRow("values with via") << "1100001" << kVia << 14.0 << 14.0;
-        QTest::newRow("values without via") << "1100001" << "" << 12.0 << 12.0;
+        QTest::newRow("values without via") << "1100001"
+                                            << "" << 12.0 << 12.0;
         QTest::newRow("headings only") << "1000001" << kVia << 11.0 << 11.0;
         QTest::newRow("none of 1 to 4") << "0000111" << kVia << 12.0 << 6.0;
     }
@@ -400,10 +415,24 @@ private slots:
         }
         RecordingSurface surface;
         CardComposer(layout, QStringLiteral("comm")).draw(surface, qso(QStringLiteral("Oui"), kVia), true);
-        const QList<QPair<QString, int>> items = {
-            {"   F4XYZ", 1}, {"15/03/24", 2}, {"14:05", 3}, {"  14 Mhz", 4}, {"SSB    ", 5}, {"59      ", 6},
-            {"Merci pour le QSO", 7}, {"Pour", 8}, {"Date", 9}, {"Heure", 10}, {"Bande", 11}, {"Mode", 12},
-            {"RST", 13}, {"Via", 14}, {kVia, 15}, {"comm", 16}, {"et la QSL  73", 17}, {"X", 22}};
+        const QList<QPair<QString, int>> items = {{"   F4XYZ", 1},
+                                                  {"15/03/24", 2},
+                                                  {"14:05", 3},
+                                                  {"  14 Mhz", 4},
+                                                  {"SSB    ", 5},
+                                                  {"59      ", 6},
+                                                  {"Merci pour le QSO", 7},
+                                                  {"Pour", 8},
+                                                  {"Date", 9},
+                                                  {"Heure", 10},
+                                                  {"Bande", 11},
+                                                  {"Mode", 12},
+                                                  {"RST", 13},
+                                                  {"Via", 14},
+                                                  {kVia, 15},
+                                                  {"comm", 16},
+                                                  {"et la QSL  73", 17},
+                                                  {"X", 22}};
         for (const auto& [text, n] : items) {
             const Printed* p = findPrinted(surface.printed(), text);
             QVERIFY2(p, qPrintable(text));

@@ -11,7 +11,8 @@
 #include <QtEndian>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 const QColor kRed(255, 0, 0);
 const QColor kGreen(0, 128, 0);
@@ -71,7 +72,8 @@ quint16 readLe16(const QByteArray& bytes, int at)
 
 } // namespace
 
-class TestImageSurface : public QObject {
+class TestImageSurface : public QObject
+{
     Q_OBJECT
 
     std::unique_ptr<TestEnvironment> env_;
@@ -218,7 +220,8 @@ private slots:
         const QRect ink = inkBounds(surface.image(), qRgb(255, 255, 255));
         QVERIFY(!ink.isEmpty());
         const double capTop = 170 + metrics.ascent() - metrics.capHeight();
-        QVERIFY2(qAbs(ink.top() - capTop) <= 2, qPrintable(QStringLiteral("ink top %1, expected %2").arg(ink.top()).arg(capTop)));
+        QVERIFY2(qAbs(ink.top() - capTop) <= 2,
+                 qPrintable(QStringLiteral("ink top %1, expected %2").arg(ink.top()).arg(capTop)));
         QVERIFY2(ink.left() >= 264 && ink.left() <= 265 + 8, qPrintable(QString::number(ink.left())));
         QVERIFY(qAbs(ink.bottom() + 1 - (170 + metrics.ascent())) <= 2);
     }
@@ -393,8 +396,10 @@ private slots:
     {
         QTest::addColumn<QString>("relative");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("missing folder") << "absent/carte.bmp" << "le dossier n'existe pas";
-        QTest::newRow("a folder has the name") << "dossier.bmp" << "le fichier ne peut pas être créé dans ce dossier";
+        QTest::newRow("missing folder") << "absent/carte.bmp"
+                                        << "le dossier n'existe pas";
+        QTest::newRow("a folder has the name") << "dossier.bmp"
+                                               << "le fichier ne peut pas être créé dans ce dossier";
     }
 
     void failedSaveLeavesNothing()

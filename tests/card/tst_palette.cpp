@@ -4,7 +4,8 @@
 
 #include <QtTest>
 
-class TestPalette : public QObject {
+class TestPalette : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -12,10 +13,10 @@ private slots:
     {
         QTest::addColumn<int>("code");
         QTest::addColumn<QColor>("colour");
-        const int rgb[16][3] = {{0, 0, 0},     {0, 0, 128},   {0, 128, 0},   {0, 128, 128},
-                                {128, 0, 0},   {128, 0, 128}, {128, 128, 0}, {192, 192, 192},
-                                {128, 128, 128}, {0, 0, 255}, {0, 255, 0},   {0, 255, 255},
-                                {255, 0, 0},   {255, 0, 255}, {255, 255, 0}, {255, 255, 255}};
+        const int rgb[16][3] = {{0, 0, 0},       {0, 0, 128},   {0, 128, 0},   {0, 128, 128},
+                                {128, 0, 0},     {128, 0, 128}, {128, 128, 0}, {192, 192, 192},
+                                {128, 128, 128}, {0, 0, 255},   {0, 255, 0},   {0, 255, 255},
+                                {255, 0, 0},     {255, 0, 255}, {255, 255, 0}, {255, 255, 255}};
         for (int code = 0; code < 16; ++code)
             QTest::addRow("%d", code) << code << QColor(rgb[code][0], rgb[code][1], rgb[code][2]);
     }

@@ -12,7 +12,8 @@
 #include <QMenuBar>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 const QString kSavedMessage =
     QStringLiteral("Les QSL ont été enregistrées dans le dossier 'E_QSL' du répertoire ZELVANE_E_QSL");
@@ -29,7 +30,8 @@ void destroyClosedWindows()
 
 } // namespace
 
-class TestQslXWindow : public QObject {
+class TestQslXWindow : public QObject
+{
     Q_OBJECT
 
     std::unique_ptr<TestEnvironment> env_;
@@ -119,13 +121,20 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("text");
         QTest::addColumn<qint16>("value");
-        QTest::newRow("decimal comma, half to even") << "Pose H1" << "12,5" << qint16(12);
-        QTest::newRow("half to even up") << "Pose H2" << "13,5" << qint16(14);
-        QTest::newRow("blanks around") << "T Call" << " 7 " << qint16(7);
-        QTest::newRow("negative") << "Pose V3" << "-3" << qint16(-3);
-        QTest::newRow("not a number: export fallback") << "Pose V15" << "abc" << qint16(92);
-        QTest::newRow("empty: export fallback") << "T Entete" << "" << qint16(12);
-        QTest::newRow("out of range: export fallback") << "Pose V20" << "40000" << qint16(10);
+        QTest::newRow("decimal comma, half to even") << "Pose H1"
+                                                     << "12,5" << qint16(12);
+        QTest::newRow("half to even up") << "Pose H2"
+                                         << "13,5" << qint16(14);
+        QTest::newRow("blanks around") << "T Call"
+                                       << " 7 " << qint16(7);
+        QTest::newRow("negative") << "Pose V3"
+                                  << "-3" << qint16(-3);
+        QTest::newRow("not a number: export fallback") << "Pose V15"
+                                                       << "abc" << qint16(92);
+        QTest::newRow("empty: export fallback") << "T Entete"
+                                                << "" << qint16(12);
+        QTest::newRow("out of range: export fallback") << "Pose V20"
+                                                       << "40000" << qint16(10);
     }
 
     void storedLayoutTextsConverted()
@@ -196,9 +205,10 @@ private slots:
         QslXWindow& window = program().exportWindow();
         // The third QSO has the first one's name: its card replaces the first.
         QCOMPARE(filesIn(env_->outputFolder()),
-                 (QStringList{QStringLiteral("QSL_F4XYZ_14 Mhz_SSB.bmp"), QStringLiteral("QSL_F_G4ABC_P_7.0 Mhz_CW.bmp"),
-                              QStringLiteral("QSL_TRELUNE.jpg")}));
-        for (const QString& name : {QStringLiteral("QSL_F4XYZ_14 Mhz_SSB.bmp"), QStringLiteral("QSL_F_G4ABC_P_7.0 Mhz_CW.bmp")}) {
+                 (QStringList{QStringLiteral("QSL_F4XYZ_14 Mhz_SSB.bmp"),
+                              QStringLiteral("QSL_F_G4ABC_P_7.0 Mhz_CW.bmp"), QStringLiteral("QSL_TRELUNE.jpg")}));
+        for (const QString& name :
+             {QStringLiteral("QSL_F4XYZ_14 Mhz_SSB.bmp"), QStringLiteral("QSL_F_G4ABC_P_7.0 Mhz_CW.bmp")}) {
             const QImage card(env_->outputFolder() + QLatin1Char('/') + name);
             QCOMPARE(card.size(), QSize(530, 340));
         }
@@ -287,8 +297,8 @@ private slots:
                                              "le fichier ne peut pas être créé dans ce dossier"),
                               kSavedMessage}));
         QCOMPARE(entriesIn(env_->outputFolder()),
-                 (QStringList{QStringLiteral("QSL_F4XYZ_14 Mhz_SSB.bmp"), QStringLiteral("QSL_F_G4ABC_P_7.0 Mhz_CW.bmp"),
-                              QStringLiteral("QSL_TRELUNE.jpg")}));
+                 (QStringList{QStringLiteral("QSL_F4XYZ_14 Mhz_SSB.bmp"),
+                              QStringLiteral("QSL_F_G4ABC_P_7.0 Mhz_CW.bmp"), QStringLiteral("QSL_TRELUNE.jpg")}));
         QVERIFY(QFileInfo(env_->outputFolder() + QStringLiteral("/QSL_F4XYZ_14 Mhz_SSB.bmp")).isDir());
     }
 

@@ -1,6 +1,7 @@
 #include "support/recording_surface.h"
 
-namespace {
+namespace
+{
 
 RecordingSurface::Operation operation(RecordingSurface::Kind kind, const QString& text = {})
 {

@@ -10,17 +10,18 @@
 // A drawing surface for tests: records every operation in order, and what each print and
 // line drew with the style current at that moment. It starts with the real surface's style
 // (black, bold, 12 points, lines 1 pixel wide, position (0, 0)).
-class RecordingSurface final : public DrawingSurface {
+class RecordingSurface final : public DrawingSurface
+{
 public:
     enum class Kind { LoadPicture, Colour, Bold, TextSize, LineWidth, Position, Print, Line, Clear, Save };
 
     // One operation as called: the value that goes with its kind.
     struct Operation {
         Kind kind = Kind::Print;
-        QString text;     // LoadPicture, Print, Save: the path or the text
-        QColor colour;    // Colour
-        bool bold = false; // Bold
-        double number = 0; // TextSize, LineWidth
+        QString text;                          // LoadPicture, Print, Save: the path or the text
+        QColor colour;                         // Colour
+        bool bold = false;                     // Bold
+        double number = 0;                     // TextSize, LineWidth
         double x1 = 0, y1 = 0, x2 = 0, y2 = 0; // Position (x1, y1), Line
     };
 
