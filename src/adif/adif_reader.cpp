@@ -42,36 +42,50 @@ void appendUpper(QString& target, const QString& line)
     }
 }
 
+// Characters `from` to `from + length` that the text has; nothing when it is shorter.
+QStringView midOrEmpty(QStringView text, qsizetype from, qsizetype length)
+{
+    return from < text.size() ? text.sliced(from, qMin(length, text.size() - from)) : QStringView();
+}
+
 void tellIfSet(const MessageSink& tell, const QString& text)
 {
     if (tell)
         tell(text);
 }
 
-QString valueOr(QString value, const QString& placeholder)
+// The value cut to `length` characters, or the placeholder when there is none.
+QString valueOr(QStringView value, const QString& placeholder, qsizetype length)
 {
-    return value.isEmpty() ? placeholder : value;
+    return value.isEmpty() ? placeholder : value.left(length).toString();
 }
 
 // YYYYMMDD written day first: the last 2 characters, characters 5-6, characters 3-4.
-QString dayFirstDate(const QString& date)
+QString dayFirstDate(QStringView date)
 {
-    return date.right(2) + QLatin1Char('/') + date.mid(4, 2) + QLatin1Char('/') + date.mid(2, 2);
+    QString text;
+    text.reserve(8);
+    text.append(date.right(2)).append(QLatin1Char('/')).append(midOrEmpty(date, 4, 2));
+    text.append(QLatin1Char('/')).append(midOrEmpty(date, 2, 2));
+    return text;
 }
 
 // HHMM or HHMMSS as HH:MM.
-QString hoursMinutes(const QString& time)
+QString hoursMinutes(QStringView time)
 {
-    return time.left(2) + QLatin1Char(':') + time.mid(2, 2);
+    QString text;
+    text.reserve(5);
+    text.append(time.left(2)).append(QLatin1Char(':')).append(midOrEmpty(time, 2, 2));
+    return text;
 }
 
-QString qslReceivedText(const QString& value)
+QString qslReceivedText(QStringView value)
 {
     if (value.isEmpty() || value == QLatin1String("N"))
         return AdifText::QslNo;
     if (value == QLatin1String("Y"))
         return AdifText::QslYes;
-    return value.left(kQslReceivedLength);
+    return value.left(kQslReceivedLength).toString();
 }
 
 QString listFullMessage(int listed)
@@ -86,7 +100,7 @@ QsoFields readRecordFields(QStringView record, const MessageSink& tell)
 {
     QsoFields fields;
 
-    const QString date = Lire_Champ(record, Tag::Date);
+    const QStringView date = Lire_Champ(record, Tag::Date);
     if (date.isEmpty()) {
         tellIfSet(tell, AdifText::DateMissing);
         fields.date = AdifText::DatePlaceholder;
@@ -94,7 +108,7 @@ QsoFields readRecordFields(QStringView record, const MessageSink& tell)
         fields.date = dayFirstDate(date);
     }
 
-    const QString time = Lire_Champ(record, Tag::Time);
+    const QStringView time = Lire_Champ(record, Tag::Time);
     if (time.isEmpty()) {
         tellIfSet(tell, AdifText::TimeMissing);
         fields.time = AdifText::TimePlaceholder;
@@ -102,17 +116,17 @@ QsoFields readRecordFields(QStringView record, const MessageSink& tell)
         fields.time = hoursMinutes(time);
     }
 
-    const QString call = Lire_Champ(record, Tag::Call);
+    const QStringView call = Lire_Champ(record, Tag::Call);
     if (call.isEmpty()) {
         tellIfSet(tell, AdifText::CallMissing);
         fields.callsign = AdifText::CallPlaceholder;
     } else {
-        fields.callsign = call.left(kCallLength);
+        fields.callsign = call.left(kCallLength).toString();
     }
 
-    fields.qslVia = Lire_Champ(record, Tag::Via).left(kCallLength);
-    fields.mode = valueOr(Lire_Champ(record, Tag::Mode), AdifText::ModePlaceholder).left(kModeLength);
-    fields.rstSent = valueOr(Lire_Champ(record, Tag::Rst), AdifText::RstPlaceholder).left(kRstLength);
+    fields.qslVia = Lire_Champ(record, Tag::Via).left(kCallLength).toString();
+    fields.mode = valueOr(Lire_Champ(record, Tag::Mode), AdifText::ModePlaceholder, kModeLength);
+    fields.rstSent = valueOr(Lire_Champ(record, Tag::Rst), AdifText::RstPlaceholder, kRstLength);
     fields.band = Nom_Bande(record, tell);
     fields.qslReceived = qslReceivedText(Lire_Champ(record, Tag::QslReceived));
     return fields;
@@ -129,7 +143,7 @@ AdifReadSummary readAdif(const QStringList& fileLines, int room, const LineSink&
     while (next < lineCount) {
         upper.clear();
         appendUpper(upper, fileLines.at(next++));
-        if (upper.contains(kEndOfHeader))
+        if (findTag(upper, kEndOfHeader) >= 0)
             break;
     }
 
@@ -144,7 +158,7 @@ AdifReadSummary readAdif(const QStringList& fileLines, int room, const LineSink&
             // many lines is not searched again from its start for every line.
             const qsizetype searchFrom = qMax<qsizetype>(0, record.size() - (kEndOfRecord.size() - 1));
             appendUpper(record, fileLines.at(next++));
-            ended = record.indexOf(kEndOfRecord, searchFrom) >= 0;
+            ended = findTag(record, kEndOfRecord, searchFrom) >= 0;
         }
         if (record.isEmpty())
             break;

@@ -2,6 +2,8 @@
 
 #include "adif/lire_champ.h"
 
+#include <QHash>
+
 namespace {
 
 const QString kBandTag = QStringLiteral("<BAND");
@@ -19,28 +21,36 @@ QString fallback(const MessageSink& tell)
 
 std::optional<QString> bandLabelOf(QStringView key)
 {
-    for (const BandRow& row : kBandTable)
-        for (const char* rowKey : row.keys)
-            if (rowKey && key == QLatin1StringView(rowKey))
-                return QString::fromLatin1(row.label);
-    return std::nullopt;
+    // The table read once into a lookup by key; the first row holding a key keeps it.
+    static const QHash<QString, QString> labels = [] {
+        QHash<QString, QString> byKey;
+        for (const BandRow& row : kBandTable)
+            for (const char* rowKey : row.keys)
+                if (rowKey && !byKey.contains(QLatin1StringView(rowKey)))
+                    byKey.insert(QString::fromLatin1(rowKey), QString::fromLatin1(row.label));
+        return byKey;
+    }();
+    const auto found = labels.constFind(key.toString());
+    if (found == labels.constEnd())
+        return std::nullopt;
+    return *found;
 }
 
-QString frequencyKey(QStringView frequency)
+QStringView frequencyKey(QStringView frequency)
 {
     QStringView key = frequency.left(kFrequencyKeyLength);
     const qsizetype point = key.indexOf(QLatin1Char('.'));
     if (point >= 0)
         key = key.left(point);
-    return key.toString();
+    return key;
 }
 
 QString Nom_Bande(QStringView record, const MessageSink& tell)
 {
-    QString key;
-    if (record.contains(kBandTag))
+    QStringView key;
+    if (findTag(record, kBandTag) >= 0)
         key = Lire_Champ(record, kBandTag);
-    else if (record.contains(kFreqTag))
+    else if (findTag(record, kFreqTag) >= 0)
         key = frequencyKey(Lire_Champ(record, kFreqTag));
     else
         return fallback(tell);

@@ -41,7 +41,7 @@ std::optional<QString> bandLabelOf(QStringView key);
 
 // The key taken from a FREQ value: its first 5 characters, then, when they hold a ".", the part
 // before it ("145.500" gives "145", "10368.1" gives "10368", "1.840" gives "1").
-QString frequencyKey(QStringView frequency);
+QStringView frequencyKey(QStringView frequency);
 
 // The band label of one upper-cased record. Tells the user BandMissing and gives "1.8 Mhz" when
 // the record has neither BAND nor FREQ, or when its key is in no row (an empty one included).

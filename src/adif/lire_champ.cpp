@@ -1,5 +1,7 @@
 #include "adif/lire_champ.h"
 
+#include <algorithm>
+
 namespace {
 
 // Only space characters are removed around a value, as the log programs pad with them.
@@ -16,9 +18,25 @@ QStringView trimBlanks(QStringView text)
 
 } // namespace
 
-QString Lire_Champ(QStringView record, QStringView tag)
+qsizetype findTag(QStringView record, QStringView tag, qsizetype from)
 {
-    const qsizetype tagAt = record.indexOf(tag);
+    if (tag.isEmpty() || tag.front() != QLatin1Char('<'))
+        return record.indexOf(tag, from);
+    const char16_t* text = record.utf16();
+    const char16_t* wanted = tag.utf16();
+    const qsizetype last = record.size() - tag.size();
+    for (qsizetype at = record.indexOf(QLatin1Char('<'), from); at >= 0 && at <= last;
+         at = record.indexOf(QLatin1Char('<'), at + 1)) {
+        // Most tags differ at their first letter: look at it before comparing the rest.
+        if (tag.size() == 1 || (text[at + 1] == wanted[1] && std::equal(wanted + 2, wanted + tag.size(), text + at + 2)))
+            return at;
+    }
+    return -1;
+}
+
+QStringView Lire_Champ(QStringView record, QStringView tag)
+{
+    const qsizetype tagAt = findTag(record, tag);
     if (tagAt < 0)
         return {};
     const qsizetype tagEnd = record.indexOf(QLatin1Char('>'), tagAt);
@@ -27,5 +45,5 @@ QString Lire_Champ(QStringView record, QStringView tag)
     const qsizetype valueEnd = record.indexOf(QLatin1Char('<'), tagEnd + 1);
     if (valueEnd < 0)
         return {};
-    return trimBlanks(record.sliced(tagEnd + 1, valueEnd - tagEnd - 1)).toString();
+    return trimBlanks(record.sliced(tagEnd + 1, valueEnd - tagEnd - 1));
 }

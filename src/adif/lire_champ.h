@@ -8,7 +8,12 @@
 // blanks around it removed. The length specifier is not used: the value always runs to the
 // next "<".
 //
-// Returns an empty text when the field is absent, and also when the tag has no ">" after it or
-// the value no "<" after it (only possible in the text after an "<EOR>"): such a field is taken
-// as absent like any other, so the record still gets its placeholder.
-QString Lire_Champ(QStringView record, QStringView tag);
+// The value is a view into the record text. It is empty when the field is absent, and also when
+// the tag has no ">" after it or the value no "<" after it (only possible in the text after an
+// "<EOR>"): such a field is taken as absent like any other, so the record still gets its
+// placeholder.
+QStringView Lire_Champ(QStringView record, QStringView tag);
+
+// The position of the first occurrence of a text in a record from `from` on, or -1: a plain
+// substring search, made quick for ADIF tags by looking only where a "<" stands.
+qsizetype findTag(QStringView record, QStringView tag, qsizetype from = 0);

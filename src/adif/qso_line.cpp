@@ -1,6 +1,9 @@
 #include "adif/qso_line.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
+#include <utility>
 
 namespace {
 
@@ -9,15 +12,15 @@ constexpr int kNumberDigits = 5;
 void appendPadded(QString& line, const QString& value, int width)
 {
     line += value;
-    for (qsizetype i = value.size(); i < width; ++i)
-        line += QLatin1Char(' ');
+    if (value.size() < width)
+        line.resize(line.size() + width - value.size(), QLatin1Char(' '));
 }
 
 void appendNumber(QString& line, int number)
 {
     const QString digits = QString::number(number);
-    for (qsizetype i = digits.size(); i < kNumberDigits; ++i)
-        line += QLatin1Char(' ');
+    if (digits.size() < kNumberDigits)
+        line.resize(line.size() + kNumberDigits - digits.size(), QLatin1Char(' '));
     line += digits;
     line += QLatin1String("  ");
 }
@@ -60,18 +63,25 @@ QString header(Blanks blanksOf)
 
 QString Ligne_QSO(int number, const QsoFields& fields)
 {
+    // Each value, then blanks up to its column's width (none when the value is as long or longer).
+    const std::array<std::pair<const QString*, int>, 8> columns = {{
+        {&fields.callsign, QsoColumn::Callsign},
+        {&fields.date, QsoColumn::Date},
+        {&fields.time, QsoColumn::Time},
+        {&fields.band, QsoColumn::Band},
+        {&fields.mode, QsoColumn::Mode},
+        {&fields.rstSent, QsoColumn::RstSent},
+        {&fields.qslReceived, QsoColumn::QslReceived},
+        {&fields.qslVia, 0},
+    }};
     QString line;
-    line.reserve(QsoColumn::Number + QsoColumn::Callsign + QsoColumn::Date + QsoColumn::Time + QsoColumn::Band +
-                 QsoColumn::Mode + QsoColumn::RstSent + QsoColumn::QslReceived + fields.qslVia.size());
+    qsizetype length = QsoColumn::Number;
+    for (const auto& [value, width] : columns)
+        length += qMax<qsizetype>(width, value->size());
+    line.reserve(length);
     appendNumber(line, number);
-    appendPadded(line, fields.callsign, QsoColumn::Callsign);
-    appendPadded(line, fields.date, QsoColumn::Date);
-    appendPadded(line, fields.time, QsoColumn::Time);
-    appendPadded(line, fields.band, QsoColumn::Band);
-    appendPadded(line, fields.mode, QsoColumn::Mode);
-    appendPadded(line, fields.rstSent, QsoColumn::RstSent);
-    appendPadded(line, fields.qslReceived, QsoColumn::QslReceived);
-    line += fields.qslVia;
+    for (const auto& [value, width] : columns)
+        appendPadded(line, *value, width);
     return line;
 }
 
@@ -87,6 +97,44 @@ QString Numeroter(int number, const QString& pickedLine)
     appendNumber(line, number);
     line += pickedLine;
     return line;
+}
+
+namespace {
+
+// The number column of a number: digits right-aligned in 5 columns, then 2 blanks. False when the
+// number does not fit.
+bool numberColumn(int number, char16_t (&column)[QsoColumn::Number])
+{
+    std::fill(std::begin(column), std::end(column), u' ');
+    if (number < 0)
+        return false;
+    int at = kNumberDigits - 1;
+    do {
+        if (at < 0)
+            return false;
+        column[at--] = char16_t(u'0' + number % 10);
+        number /= 10;
+    } while (number > 0);
+    return true;
+}
+
+} // namespace
+
+bool hasNumber(QStringView numberedLine, int number)
+{
+    char16_t column[QsoColumn::Number];
+    return numberedLine.size() >= QsoColumn::Number && numberColumn(number, column) &&
+           numberedLine.first(QsoColumn::Number) == QStringView(column, QsoColumn::Number);
+}
+
+void renumber(QString& numberedLine, int number)
+{
+    char16_t column[QsoColumn::Number];
+    if (numberedLine.size() < QsoColumn::Number || !numberColumn(number, column)) {
+        numberedLine = Numeroter(number, Corps_Ligne(numberedLine));
+        return;
+    }
+    std::copy(std::begin(column), std::end(column), reinterpret_cast<char16_t*>(numberedLine.data()));
 }
 
 QString numberedHeader()

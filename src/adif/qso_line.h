@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 // A QSO as one fixed-width text line (QsoLine), in two forms:
 // - the numbered form held by Liste_QSO: a 5-column right-aligned number, two blanks, then the
@@ -41,6 +42,14 @@ QString Corps_Ligne(const QString& numberedLine);
 
 // The numbered form of a picked line under the given number.
 QString Numeroter(int number, const QString& pickedLine);
+
+// Whether the number column of a numbered line reads `number` (then Numeroter(number,
+// Corps_Ligne(line)) is the line itself).
+bool hasNumber(QStringView numberedLine, int number);
+
+// Gives a numbered line the number `number`: the same text as Numeroter(number,
+// Corps_Ligne(line)), written over the number column in place.
+void renumber(QString& numberedLine, int number);
 
 // The header captions over Liste_QSO (numbered) and Liste_Imprime (picked).
 QString numberedHeader();

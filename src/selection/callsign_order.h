@@ -9,5 +9,6 @@
 // begins a longer one first), then by day, month and year, then by start time.
 bool comesBeforeByCall(QStringView left, QStringView right);
 
-// Sorts lines in that order; equal lines keep their order.
-void sortByCall(QStringList& lines);
+// Sorts lines in that order of their text after the first `skip` characters (7 for numbered
+// lines: their picked form); lines that compare equal keep their order.
+void sortByCall(QStringList& lines, qsizetype skip = 0);

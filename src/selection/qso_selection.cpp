@@ -15,14 +15,14 @@ QStringList pickedForms(const QStringList& numbered, qsizetype first, qsizetype 
     return picked;
 }
 
-QStringList numberedFromOne(const QStringList& picked)
+// Numbers the lines 1, 2, 3 ...; a line that already carries its number is kept as it is.
+void numberFromOne(QStringList& numbered)
 {
-    QStringList numbered;
-    numbered.reserve(picked.size());
-    int number = 1;
-    for (const QString& line : picked)
-        numbered.append(Numeroter(number++, line));
-    return numbered;
+    for (qsizetype i = 0; i < numbered.size(); ++i) {
+        const int number = static_cast<int>(i + 1);
+        if (!hasNumber(numbered.at(i), number))
+            renumber(numbered[i], number);
+    }
 }
 
 } // namespace
@@ -68,14 +68,17 @@ void QsoSelection::pickRange(int first, int last)
 
 void QsoSelection::renumber()
 {
-    unpicked_.replaceAll(numberedFromOne(pickedForms(unpicked_.lines(), 0, unpicked_.count())));
+    QStringList numbered = unpicked_.lines();
+    numberFromOne(numbered);
+    unpicked_.replaceAll(std::move(numbered));
 }
 
 void QsoSelection::sortByCall()
 {
-    QStringList unpicked = pickedForms(unpicked_.lines(), 0, unpicked_.count());
-    ::sortByCall(unpicked);
-    unpicked_.replaceAll(numberedFromOne(unpicked));
+    QStringList unpicked = unpicked_.lines();
+    ::sortByCall(unpicked, QsoColumn::Number);
+    numberFromOne(unpicked);
+    unpicked_.replaceAll(std::move(unpicked));
 
     QStringList picked = picked_.lines();
     ::sortByCall(picked);

@@ -11,6 +11,8 @@ private slots:
     void numberingAPickedLine_data();
     void numberingAPickedLine();
     void roundTrips();
+    void readsTheNumberColumn_data();
+    void readsTheNumberColumn();
     void headers();
 };
 
@@ -100,6 +102,37 @@ void TestQsoLine::roundTrips()
     QCOMPARE(renumbered.mid(5), numbered.mid(5));
     const QString picked = Corps_Ligne(numbered);
     QCOMPARE(Corps_Ligne(Numeroter(99, picked)), picked);
+}
+
+void TestQsoLine::readsTheNumberColumn_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<bool>("has");
+
+    const QString body = QStringLiteral("F4AB          15/03/24  14:05  ");
+    QTest::newRow("same number") << QStringLiteral("    7  ") + body << 7 << true;
+    QTest::newRow("other number") << QStringLiteral("    7  ") + body << 8 << false;
+    QTest::newRow("shifted digits") << QStringLiteral("   7   ") + body << 7 << false;
+    QTest::newRow("five digits") << QStringLiteral("32767  ") + body << 32767 << true;
+    QTest::newRow("ends of a longer number") << QStringLiteral("23456  ") + body << 123456 << false;
+    QTest::newRow("no blanks after") << QStringLiteral("    7XX") + body << 7 << false;
+    QTest::newRow("short line") << QStringLiteral("    7") << 7 << false;
+}
+
+void TestQsoLine::readsTheNumberColumn()
+{
+    QFETCH(QString, line);
+    QFETCH(int, number);
+    QFETCH(bool, has);
+    QCOMPARE(hasNumber(line, number), has);
+    if (line.size() >= 7)
+        QCOMPARE(Numeroter(number, Corps_Ligne(line)) == line, has);
+    QString renumbered = line;
+    renumber(renumbered, number);
+    QCOMPARE(renumbered, Numeroter(number, Corps_Ligne(line)));
+    if (number <= 99999)
+        QVERIFY(hasNumber(renumbered, number));
 }
 
 void TestQsoLine::headers()

@@ -1,0 +1,190 @@
+// Reading a log of 32,767 QSOs and working the picking window's lists at that size.
+//
+// Run: adif_selection_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+// and read the medians.
+
+#include "adif/adif_reader.h"
+#include "app/running_program.h"
+#include "platform/scripted_dialogs.h"
+#include "platform/text_file.h"
+#include "selection/select_log_window.h"
+#include "selection/select_qso_window.h"
+#include "settings/settings_store.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+constexpr int kRecords = kMaxListLines;
+
+// One record per line with lower-case tags, as contest and digital-mode loggers write them.
+QByteArray generatedLog()
+{
+    static const char* const modes[] = {"FT8", "SSB", "CW", "FT4", "RTTY"};
+    static const char* const bands[][2] = {{"20m", "14.074123"}, {"40m", "7.074000"}, {"15m", "21.074500"},
+                                           {"10m", "28.074000"}, {"80m", "3.573000"}, {"2m", "144.174000"}};
+    QByteArray log = "Generated log\r\n<adif_ver:5>3.1.4 <programid:5>BENCH <eoh>\r\n";
+    quint32 seed = 12345;
+    const auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
+    for (int i = 0; i < kRecords; ++i) {
+        const QByteArray call = "F" + QByteArray::number(next() % 10) + QByteArray(1, char('A' + next() % 26)) +
+                                QByteArray(1, char('A' + next() % 26)) + QByteArray(1, char('A' + next() % 26));
+        const auto& band = bands[next() % 6];
+        const char* mode = modes[next() % 5];
+        log += "<call:" + QByteArray::number(call.size()) + ">" + call + " <gridsquare:4>JN18 <mode:" +
+               QByteArray::number(qstrlen(mode)) + ">" + mode + " <rst_sent:3>-10 <rst_rcvd:3>-12 <qso_date:8>2024" +
+               QByteArray::number(10 + next() % 3) + QByteArray::number(10 + next() % 18) + " <time_on:6>" +
+               QByteArray::number(100000 + next() % 130000) + " <band:" + QByteArray::number(qstrlen(band[0])) +
+               ">" + band[0] + " <freq:" + QByteArray::number(qstrlen(band[1])) + ">" + band[1] +
+               " <station_callsign:5>F4XYZ <my_gridsquare:6>JN18AA <qsl_rcvd:1>N <eor>\r\n";
+    }
+    return log;
+}
+
+struct Fixture {
+    Fixture()
+    {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.filePath(QStringLiteral("settings")));
+        logPath = folder.filePath(QStringLiteral("log.adi"));
+        QFile file(logPath);
+        if (!file.open(QIODevice::WriteOnly) || file.write(generatedLog()) < 0)
+            qFatal("cannot write the generated log");
+        file.close();
+        readAdif(readTextLines(logPath).lines, kMaxListLines, [this](const QString& line) { lines.append(line); }, {});
+        program = std::make_unique<RunningProgram>(store, dialogs, folder.path());
+    }
+
+    // A picking window shown with every line of the log in Liste_QSO.
+    SelectQsoWindow& loadedWindow()
+    {
+        delete program->existingSelectQso();
+        SelectQsoWindow& window = program->selectQso();
+        window.appendQsoLines(lines);
+        window.show();
+        QCoreApplication::processEvents();
+        return window;
+    }
+
+    QTemporaryDir folder;
+    QString logPath;
+    QStringList lines;
+    SettingsStore store;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<RunningProgram> program;
+};
+
+Fixture* fixture = nullptr;
+
+QPushButton& button(QWidget& window, const char* name)
+{
+    return *window.findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+void readLogIntoLines(benchmark::State& state)
+{
+    for (auto _ : state) {
+        QStringList lines;
+        const TextFileResult file = readTextLines(fixture->logPath);
+        readAdif(file.lines, kMaxListLines, [&](const QString& line) { lines.append(line); }, {});
+        if (lines.size() != kRecords)
+            state.SkipWithError("wrong line count");
+        benchmark::DoNotOptimize(lines);
+    }
+}
+
+void fillAndShowPickingWindow(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        delete fixture->program->existingSelectQso();
+        state.ResumeTiming();
+        SelectQsoWindow& window = fixture->program->selectQso();
+        window.appendQsoLines(fixture->lines);
+        window.show();
+        QCoreApplication::processEvents();
+    }
+}
+
+void pickAll(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        SelectQsoWindow& window = fixture->loadedWindow();
+        state.ResumeTiming();
+        button(window, "Select_All").click();
+        QCoreApplication::processEvents();
+    }
+}
+
+void sortByCall(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        SelectQsoWindow& window = fixture->loadedWindow();
+        state.ResumeTiming();
+        button(window, "Command2").click();
+        QCoreApplication::processEvents();
+    }
+}
+
+void pickRangeOf30000(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        SelectQsoWindow& window = fixture->loadedWindow();
+        button(window, "Select_Part").click();
+        SelectLogWindow* range = window.rangeWindow();
+        range->findChild<QLineEdit*>(QStringLiteral("Deb"))->setText(QStringLiteral("1"));
+        range->findChild<QLineEdit*>(QStringLiteral("Fin"))->setText(QStringLiteral("30000"));
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        button(*range, "Valider").click();
+        QCoreApplication::processEvents();
+    }
+}
+
+void putOneBack(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        SelectQsoWindow& window = fixture->loadedWindow();
+        auto* unpicked = window.findChild<QListView*>(QStringLiteral("Liste_QSO"));
+        auto* picked = window.findChild<QListView*>(QStringLiteral("Liste_Imprime"));
+        unpicked->selectionModel()->select(unpicked->model()->index(100, 0), QItemSelectionModel::ClearAndSelect);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        picked->selectionModel()->select(picked->model()->index(0, 0), QItemSelectionModel::ClearAndSelect);
+        QCoreApplication::processEvents();
+    }
+}
+
+} // namespace
+
+BENCHMARK(readLogIntoLines)->Unit(benchmark::kMillisecond);
+BENCHMARK(fillAndShowPickingWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(pickAll)->Unit(benchmark::kMillisecond);
+BENCHMARK(sortByCall)->Unit(benchmark::kMillisecond);
+BENCHMARK(pickRangeOf30000)->Unit(benchmark::kMillisecond);
+BENCHMARK(putOneBack)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    Fixture shared;
+    fixture = &shared;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    fixture = nullptr;
+    return 0;
+}
