@@ -21,7 +21,8 @@
 #include <benchmark/benchmark.h>
 #include <memory>
 
-namespace {
+namespace
+{
 
 constexpr int kRecords = kMaxListLines;
 
@@ -39,11 +40,12 @@ QByteArray generatedLog()
                                 QByteArray(1, char('A' + next() % 26)) + QByteArray(1, char('A' + next() % 26));
         const auto& band = bands[next() % 6];
         const char* mode = modes[next() % 5];
-        log += "<call:" + QByteArray::number(call.size()) + ">" + call + " <gridsquare:4>JN18 <mode:" +
-               QByteArray::number(qstrlen(mode)) + ">" + mode + " <rst_sent:3>-10 <rst_rcvd:3>-12 <qso_date:8>2024" +
-               QByteArray::number(10 + next() % 3) + QByteArray::number(10 + next() % 18) + " <time_on:6>" +
-               QByteArray::number(100000 + next() % 130000) + " <band:" + QByteArray::number(qstrlen(band[0])) +
-               ">" + band[0] + " <freq:" + QByteArray::number(qstrlen(band[1])) + ">" + band[1] +
+        log += "<call:" + QByteArray::number(call.size()) + ">" + call +
+               " <gridsquare:4>JN18 <mode:" + QByteArray::number(qstrlen(mode)) + ">" + mode +
+               " <rst_sent:3>-10 <rst_rcvd:3>-12 <qso_date:8>2024" + QByteArray::number(10 + next() % 3) +
+               QByteArray::number(10 + next() % 18) + " <time_on:6>" + QByteArray::number(100000 + next() % 130000) +
+               " <band:" + QByteArray::number(qstrlen(band[0])) + ">" + band[0] +
+               " <freq:" + QByteArray::number(qstrlen(band[1])) + ">" + band[1] +
                " <station_callsign:5>F4XYZ <my_gridsquare:6>JN18AA <qsl_rcvd:1>N <eor>\r\n";
     }
     return log;

@@ -7,7 +7,8 @@
 using MessageSink = std::function<void(const QString& text)>;
 
 // The messages and placeholders of the log reader.
-namespace AdifText {
+namespace AdifText
+{
 inline const QString DateMissing = QStringLiteral("Date absente, remplacée par 01/01/2000");
 inline const QString TimeMissing = QStringLiteral("Heure absente, remplacée par 00:00");
 inline const QString CallMissing = QStringLiteral("Indicatif absent, remplacé par FXXXX");
@@ -26,6 +27,7 @@ inline const QString QslNo = QStringLiteral("Non");
 // The list is full: how many QSOs of this file were listed, then on its own line that the rest
 // was not. "%1" is the count.
 inline const QString ListFullOne = QStringLiteral("La liste des QSO est pleine : %1 QSO de ce fichier a été listé.");
-inline const QString ListFullMany = QStringLiteral("La liste des QSO est pleine : %1 QSO de ce fichier ont été listés.");
+inline const QString ListFullMany =
+    QStringLiteral("La liste des QSO est pleine : %1 QSO de ce fichier ont été listés.");
 inline const QString ListFullRest = QStringLiteral("La suite du fichier n'a pas été lue.");
 } // namespace AdifText

@@ -4,13 +4,15 @@
 #include "adif/lire_champ.h"
 #include "platform/dialogs.h"
 
-namespace {
+namespace
+{
 
 const QString kEndOfHeader = QStringLiteral("<EOH>");
 const QString kEndOfRecord = QStringLiteral("<EOR>");
 
 // The tags searched, in the order they are read.
-namespace Tag {
+namespace Tag
+{
 const QString Date = QStringLiteral("<QSO_DATE");
 const QString Time = QStringLiteral("<TIME_ON");
 const QString Call = QStringLiteral("<CALL");

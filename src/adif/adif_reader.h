@@ -24,8 +24,8 @@ inline constexpr int kMaxQsoNumber = 99999;
 using LineSink = std::function<void(const QString& numberedLine)>;
 
 struct AdifReadSummary {
-    int listed = 0;      // lines handed to the line sink
-    bool full = false;   // reading stopped at the limit with records left
+    int listed = 0;    // lines handed to the line sink
+    bool full = false; // reading stopped at the limit with records left
 };
 
 // Reads the lines of one log (line ends already removed; a lone line feed stays part of its line).

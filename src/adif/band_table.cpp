@@ -4,7 +4,8 @@
 
 #include <QHash>
 
-namespace {
+namespace
+{
 
 const QString kBandTag = QStringLiteral("<BAND");
 const QString kFreqTag = QStringLiteral("<FREQ");

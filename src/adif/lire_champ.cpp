@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 // Only space characters are removed around a value, as the log programs pad with them.
 QStringView trimBlanks(QStringView text)
@@ -28,7 +29,8 @@ qsizetype findTag(QStringView record, QStringView tag, qsizetype from)
     for (qsizetype at = record.indexOf(QLatin1Char('<'), from); at >= 0 && at <= last;
          at = record.indexOf(QLatin1Char('<'), at + 1)) {
         // Most tags differ at their first letter: look at it before comparing the rest.
-        if (tag.size() == 1 || (text[at + 1] == wanted[1] && std::equal(wanted + 2, wanted + tag.size(), text + at + 2)))
+        if (tag.size() == 1 ||
+            (text[at + 1] == wanted[1] && std::equal(wanted + 2, wanted + tag.size(), text + at + 2)))
             return at;
     }
     return -1;

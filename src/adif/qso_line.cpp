@@ -5,7 +5,8 @@
 #include <iterator>
 #include <utility>
 
-namespace {
+namespace
+{
 
 constexpr int kNumberDigits = 5;
 
@@ -45,8 +46,7 @@ constexpr std::array<HeaderWord, 9> kHeaderWords = {{
     {"QSL Via", 5, 5},
 }};
 
-template <typename Blanks>
-QString header(Blanks blanksOf)
+template <typename Blanks> QString header(Blanks blanksOf)
 {
     QString text;
     for (const HeaderWord& word : kHeaderWords) {
@@ -99,7 +99,8 @@ QString Numeroter(int number, const QString& pickedLine)
     return line;
 }
 
-namespace {
+namespace
+{
 
 // The number column of a number: digits right-aligned in 5 columns, then 2 blanks. False when the
 // number does not fit.

@@ -23,7 +23,8 @@ struct QsoFields {
 };
 
 // Column widths, in the order of the line.
-namespace QsoColumn {
+namespace QsoColumn
+{
 inline constexpr int Number = 7; // 5 digits and 2 blanks
 inline constexpr int Callsign = 14;
 inline constexpr int Date = 10;

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 // The rank of one character: the blank first, then every character by its case-folded code,
 // which puts digits before letters.

@@ -2,7 +2,8 @@
 
 #include <QKeyEvent>
 
-namespace {
+namespace
+{
 
 bool typesNothing(const QKeyEvent& event)
 {
@@ -13,10 +14,8 @@ bool typesNothing(const QKeyEvent& event)
     case Qt::Key_Up:
     case Qt::Key_Down:
     case Qt::Key_Home:
-    case Qt::Key_End:
-        return true;
-    default:
-        return event.text().isEmpty();
+    case Qt::Key_End: return true;
+    default: return event.text().isEmpty();
     }
 }
 

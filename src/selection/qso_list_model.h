@@ -7,7 +7,8 @@
 //
 // The lines live in one QStringList; every change is one model notification, so tens of
 // thousands of lines load, move and sort without per-line work in the view.
-class QsoListModel final : public QAbstractListModel {
+class QsoListModel final : public QAbstractListModel
+{
     Q_OBJECT
 public:
     using QAbstractListModel::QAbstractListModel;

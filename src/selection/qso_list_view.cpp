@@ -6,11 +6,13 @@
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
 
-namespace {
+namespace
+{
 
 // Every line has the height of the font and the width of the longest line held, so that the
 // view lays out tens of thousands of lines at once and scrolls sideways to the QSL manager.
-class QsoLineDelegate final : public QStyledItemDelegate {
+class QsoLineDelegate final : public QStyledItemDelegate
+{
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 

@@ -5,7 +5,8 @@
 // A list of QSO lines (Liste_QSO, Liste_Imprime) on which choosing a line, by a click or by
 // reaching it with the arrow keys, hands it over at once: the view reports the row and the window
 // moves the line to the other list.
-class QsoListView final : public QListView {
+class QsoListView final : public QListView
+{
     Q_OBJECT
 public:
     explicit QsoListView(QWidget* parent = nullptr);

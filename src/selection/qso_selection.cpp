@@ -4,7 +4,8 @@
 #include "adif/qso_line.h"
 #include "selection/callsign_order.h"
 
-namespace {
+namespace
+{
 
 QStringList pickedForms(const QStringList& numbered, qsizetype first, qsizetype count)
 {

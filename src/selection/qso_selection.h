@@ -5,7 +5,8 @@
 // The two lists of the picking window and what moves lines between them: Liste_QSO holds
 // numbered lines, Liste_Imprime picked lines (without their number column). Lines are only
 // moved, never copied, so the two lists together hold what the log readings brought in.
-class QsoSelection {
+class QsoSelection
+{
 public:
     QsoListModel& unpicked() { return unpicked_; }
     QsoListModel& picked() { return picked_; }

@@ -2,7 +2,8 @@
 
 #include "selection/selection_texts.h"
 
-namespace {
+namespace
+{
 
 // Far above the largest list, far below the largest int.
 constexpr int kNumberCeiling = 1'000'000'000;

@@ -12,7 +12,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
+namespace
+{
 
 NumberBox* addNumberBox(QWidget* parent, const char* name, const QRect& place)
 {
@@ -94,8 +95,7 @@ void SelectLogWindow::Valider()
 {
     // The boxes may hold a range that was never checked (nothing typed, Enter never pressed,
     // text pasted, lines picked meanwhile): it is checked again here, with the same messages.
-    if (const std::optional<RangeRefusal> refusal =
-            checkRange(deb_->text(), fin_->text(), picking_.unpickedCount())) {
+    if (const std::optional<RangeRefusal> refusal = checkRange(deb_->text(), fin_->text(), picking_.unpickedCount())) {
         program_.dialogs().message(refusal->message);
         (refusal->box == RangeBox::Start ? deb_ : fin_)->setFocus();
         return;

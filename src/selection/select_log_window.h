@@ -10,7 +10,8 @@ class SelectQsoWindow;
 // The range window "Selection du log" (Select_Log): moves the lines numbered `Deb` to `Fin` of
 // Liste_QSO to Liste_Imprime. A top-level window that belongs to the picking window and goes
 // with it.
-class SelectLogWindow : public QWidget {
+class SelectLogWindow : public QWidget
+{
     Q_OBJECT
 public:
     SelectLogWindow(Program& program, SelectQsoWindow& picking);

@@ -13,7 +13,8 @@ class SelectLogWindow;
 
 // The QSO picking window "Sélection des QSO" (Select_QSO): the unpicked list Liste_QSO, the
 // picked list Liste_Imprime and the counter Cont of picked lines.
-class SelectQsoWindow : public QWidget {
+class SelectQsoWindow : public QWidget
+{
     Q_OBJECT
 public:
     explicit SelectQsoWindow(Program& program, QWidget* parent = nullptr);
@@ -39,12 +40,12 @@ public:
 
 private:
     void buildControls();
-    void pick(int row);          // a line of Liste_QSO chosen
-    void putBack(int row);       // a line of Liste_Imprime chosen
-    void pickAll();              // "Tout "
-    void openRangeWindow();      // "partie"
-    void sortByCall();           // "Tri par call"
-    void Impression();           // "Enregistrer les QSL"
+    void pick(int row);     // a line of Liste_QSO chosen
+    void putBack(int row);  // a line of Liste_Imprime chosen
+    void pickAll();         // "Tout "
+    void openRangeWindow(); // "partie"
+    void sortByCall();      // "Tri par call"
+    void Impression();      // "Enregistrer les QSL"
     void showCount();
 
     Program& program_;

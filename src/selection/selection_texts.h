@@ -6,13 +6,13 @@
 
 // Captions and messages of the picking window (Select_QSO) and the range window (Select_Log).
 
-namespace SelectQsoText {
+namespace SelectQsoText
+{
 inline const QString Title = QStringLiteral("Sélection des QSO");
 inline const QString Heading = QStringLiteral("Sélection des QSO");
 inline const QString ClickToPick = QStringLiteral("Cliquez sur un QSO pour le sélectionner ");
 inline const QString SortByCall = QStringLiteral("Tri par call");
-inline const QString PickedHint =
-    QStringLiteral("QSO sélectionné(s) . Cliquez sur un QSO pour le désélctionner.");
+inline const QString PickedHint = QStringLiteral("QSO sélectionné(s) . Cliquez sur un QSO pour le désélctionner.");
 inline const QString Select = QStringLiteral("Sélectionner");
 inline const QString All = QStringLiteral("Tout ");
 inline const QString LogOrA = QStringLiteral("le log ou une");
@@ -22,7 +22,8 @@ inline const QString SaveCards = QStringLiteral("Enregistrer les QSL");
 inline const QString Quit = QStringLiteral("Quitter");
 } // namespace SelectQsoText
 
-namespace SelectLogText {
+namespace SelectLogText
+{
 inline const QString Title = QStringLiteral("Selection du log");
 inline const QString Heading = QStringLiteral("Sélection du log");
 inline const QString SelectTheLog = QStringLiteral("Sélectionnez le log");
@@ -43,7 +44,8 @@ inline const QString StartZero = QStringLiteral("Attention le N° de début doit
 } // namespace SelectLogText
 
 // What "Sélectionnez" says when no log was chosen, or when the chosen one cannot be read.
-namespace ReadLogText {
+namespace ReadLogText
+{
 inline const QString NoFile = QStringLiteral("selectionnez un fichier ou quitter");
 inline const QString Unreadable = QStringLiteral("Le fichier ne peut pas être lu :");
 inline const QString FilterDescription = QStringLiteral(".adi ");

@@ -7,7 +7,8 @@
 
 // Every case reads a log given as the bytes of a file and compares the whole sequence of what
 // the reader did: "L:" for a line handed to the list, "M:" for a message, in the order they came.
-class TestAdifReader : public QObject {
+class TestAdifReader : public QObject
+{
     Q_OBJECT
 private slots:
     void reads_data();
@@ -17,7 +18,8 @@ private slots:
     void numbersFromOneOnEveryRun();
 };
 
-namespace {
+namespace
+{
 
 const QString kDate = QStringLiteral("M:Date absente, remplacée par 01/01/2000");
 const QString kTime = QStringLiteral("M:Heure absente, remplacée par 00:00");
@@ -75,7 +77,8 @@ void TestAdifReader::reads_data()
         << kHeader + record("<QSO_DATE_OFF:8>20240316 <QSO_DATE:8>20240315 <TIME_ON:4>2359 <CALL:4>F4AB <BAND:3>20M")
         << QStringList{L(1, "F4AB", "16/03/24", "23:59", "14 Mhz", "XXX", "XX", "Non")};
     QTest::newRow("13-character callsign, 14-character manager")
-        << kHeader + record(QByteArray(kFull).replace("<CALL:5>F4ABC", "<CALL:13>EA8/F4ABC/QRP") + "<QSL_VIA:14>VE3ABC/VE3XYZW")
+        << kHeader + record(QByteArray(kFull).replace("<CALL:5>F4ABC", "<CALL:13>EA8/F4ABC/QRP") +
+                            "<QSL_VIA:14>VE3ABC/VE3XYZW")
         << QStringList{L(1, "EA8/F4ABC/QR", "15/03/24", "14:05", "14 Mhz", "XXX", "XX", "Non", "VE3ABC/VE3XY")};
     QTest::newRow("QSL received y") << kHeader + record(kFull + "<QSL_RCVD:1>y")
                                     << QStringList{L(1, "F4ABC", "15/03/24", "14:05", "14 Mhz", "XXX", "XX", "Oui")};
@@ -105,7 +108,7 @@ void TestAdifReader::reads_data()
         << QStringList{L(1, "F4ABC", "15/03/24", "14:05", "14 Mhz", "XXX", "XX", "Non")};
     QTest::newRow("blanks after the last <EOR>")
         << kHeader + record(kFull) + "   "
-        << QStringList{L(1, "F4ABC", "15/03/24", "14:05", "14 Mhz", "XXX", "XX", "Non"), kDate, kTime, kCall, kBand,
+        << QStringList{L(1, "F4ABC", "15/03/24", "14:05", "14 Mhz", "XXX", "XX", "Non"),   kDate, kTime, kCall, kBand,
                        L(2, "FXXXX", "01/01/2000", "00:00", "1.8 Mhz", "XXX", "XX", "Non")};
     QTest::newRow("blank lines between records and at the end")
         << kHeader + "\r\n" + record(kFull) + "\r\n\r\n" + record(kFull) + "\r\n"
@@ -116,7 +119,7 @@ void TestAdifReader::reads_data()
         << QStringList{L(1, "F4ABC", "01/04/24", "12:00", "14 Mhz", "XXX", "XX", "Non")};
     QTest::newRow("tag without > after the last <EOR>")
         << kHeader + record(kFull) + "<CALL"
-        << QStringList{L(1, "F4ABC", "15/03/24", "14:05", "14 Mhz", "XXX", "XX", "Non"), kDate, kTime, kCall, kBand,
+        << QStringList{L(1, "F4ABC", "15/03/24", "14:05", "14 Mhz", "XXX", "XX", "Non"),   kDate, kTime, kCall, kBand,
                        L(2, "FXXXX", "01/01/2000", "00:00", "1.8 Mhz", "XXX", "XX", "Non")};
     QTest::newRow("value without < after the last <EOR>")
         << kHeader + "<CALL:5>F4ABC <BAND:3>20M <QSO_DATE:8>20240315 <TIME_ON:4>1405 <EOR> <MODE:3>SSB"

@@ -2,7 +2,8 @@
 
 #include <QTest>
 
-class TestQsoLine : public QObject {
+class TestQsoLine : public QObject
+{
     Q_OBJECT
 private slots:
     void numberedLine_data();
@@ -16,13 +17,14 @@ private slots:
     void headers();
 };
 
-namespace {
+namespace
+{
 
 QsoFields fields(const char* call, const char* date, const char* time, const char* band, const char* mode,
                  const char* rst, const char* received, const char* via = "")
 {
-    return {QString::fromUtf8(call), QString::fromUtf8(date), QString::fromUtf8(time), QString::fromUtf8(band),
-            QString::fromUtf8(mode), QString::fromUtf8(rst), QString::fromUtf8(received), QString::fromUtf8(via)};
+    return {QString::fromUtf8(call), QString::fromUtf8(date), QString::fromUtf8(time),     QString::fromUtf8(band),
+            QString::fromUtf8(mode), QString::fromUtf8(rst),  QString::fromUtf8(received), QString::fromUtf8(via)};
 }
 
 } // namespace
@@ -68,7 +70,8 @@ void TestQsoLine::numberedLine()
 
 void TestQsoLine::pickedFormDropsTheNumberColumn()
 {
-    const QString numbered = QStringLiteral("   42  F4AB          15/03/24  14:05  14 Mhz    SSB      59        Non    F1XYZ");
+    const QString numbered =
+        QStringLiteral("   42  F4AB          15/03/24  14:05  14 Mhz    SSB      59        Non    F1XYZ");
     const QString picked = Corps_Ligne(numbered);
     QCOMPARE(picked, QStringLiteral("F4AB          15/03/24  14:05  14 Mhz    SSB      59        Non    F1XYZ"));
     // Columns of the picked form: date at 15, time at 25.
@@ -137,12 +140,14 @@ void TestQsoLine::readsTheNumberColumn()
 
 void TestQsoLine::headers()
 {
-    QCOMPARE(numberedHeader(),
-             QStringLiteral("        N°       Indicatif                        Date           Debut        Bande          "
-                            "Mode           Rst E             QSL reçu     QSL Via"));
-    QCOMPARE(pickedHeader(),
-             QStringLiteral("   Indicatif                        Date           Debut        Bande          Mode           "
-                            "Rst E             QSL reçu     QSL Via"));
+    QCOMPARE(
+        numberedHeader(),
+        QStringLiteral("        N°       Indicatif                        Date           Debut        Bande          "
+                       "Mode           Rst E             QSL reçu     QSL Via"));
+    QCOMPARE(
+        pickedHeader(),
+        QStringLiteral("   Indicatif                        Date           Debut        Bande          Mode           "
+                       "Rst E             QSL reçu     QSL Via"));
 }
 
 QTEST_MAIN(TestQsoLine)

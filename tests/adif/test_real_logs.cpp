@@ -6,14 +6,16 @@
 #include <QTest>
 
 // Logs written the ways the common logging programs write them, read from real files.
-class TestRealLogs : public QObject {
+class TestRealLogs : public QObject
+{
     Q_OBJECT
 private slots:
     void readsEachStyle_data();
     void readsEachStyle();
 };
 
-namespace {
+namespace
+{
 
 struct Reading {
     QStringList lines;
@@ -66,42 +68,41 @@ const QString kOneRecordPerLineLines[] = {
 };
 
 // One field per line, upper-case tags, blank line between records, no BAND (frequency only).
-const QByteArray kOneFieldPerLine =
-    "Log exported\n"
-    "<ADIF_VER:5>2.2.7\n"
-    "<EOH>\n"
-    "\n"
-    "<CALL:6>G4ABCD\n"
-    "<QSO_DATE:8>20231201\n"
-    "<TIME_ON:4>0815\n"
-    "<FREQ:11>3.573123456\n"
-    "<MODE:3>FT8\n"
-    "<RST_SENT:3>-05\n"
-    "<QSL_RCVD:1>N\n"
-    "<QSL_VIA:5>M0XYZ\n"
-    "<EOR>\n"
-    "\n"
-    "<CALL:5>K1ABC\n"
-    "<QSO_DATE:8>20231202\n"
-    "<TIME_ON:6>221500\n"
-    "<FREQ:10>145.500000\n"
-    "<MODE:2>FM\n"
-    "<RST_SENT:2>59\n"
-    "<EOR>\n"
-    "\n"
-    "<CALL:6>JA1XYZ\n"
-    "<QSO_DATE:8>20231203\n"
-    "<TIME_ON:4>1030\n"
-    "<FREQ:8>1296.200\n"
-    "<MODE:3>SSB\n"
-    "<EOR>\n"
-    "\n"
-    "<CALL:5>VK2AB\n"
-    "<QSO_DATE:8>20231204\n"
-    "<TIME_ON:4>1100\n"
-    "<FREQ:9>29.600000\n"
-    "<MODE:2>FM\n"
-    "<EOR>\n";
+const QByteArray kOneFieldPerLine = "Log exported\n"
+                                    "<ADIF_VER:5>2.2.7\n"
+                                    "<EOH>\n"
+                                    "\n"
+                                    "<CALL:6>G4ABCD\n"
+                                    "<QSO_DATE:8>20231201\n"
+                                    "<TIME_ON:4>0815\n"
+                                    "<FREQ:11>3.573123456\n"
+                                    "<MODE:3>FT8\n"
+                                    "<RST_SENT:3>-05\n"
+                                    "<QSL_RCVD:1>N\n"
+                                    "<QSL_VIA:5>M0XYZ\n"
+                                    "<EOR>\n"
+                                    "\n"
+                                    "<CALL:5>K1ABC\n"
+                                    "<QSO_DATE:8>20231202\n"
+                                    "<TIME_ON:6>221500\n"
+                                    "<FREQ:10>145.500000\n"
+                                    "<MODE:2>FM\n"
+                                    "<RST_SENT:2>59\n"
+                                    "<EOR>\n"
+                                    "\n"
+                                    "<CALL:6>JA1XYZ\n"
+                                    "<QSO_DATE:8>20231203\n"
+                                    "<TIME_ON:4>1030\n"
+                                    "<FREQ:8>1296.200\n"
+                                    "<MODE:3>SSB\n"
+                                    "<EOR>\n"
+                                    "\n"
+                                    "<CALL:5>VK2AB\n"
+                                    "<QSO_DATE:8>20231204\n"
+                                    "<TIME_ON:4>1100\n"
+                                    "<FREQ:9>29.600000\n"
+                                    "<MODE:2>FM\n"
+                                    "<EOR>\n";
 
 const QString kOneFieldPerLineLines[] = {
     expectedLine(1, "G4ABCD", "01/12/23", "08:15", "3.5 Mhz", "FT8", "-05", "Non", "M0XYZ"),
@@ -125,10 +126,10 @@ void TestRealLogs::readsEachStyle_data()
 
     const QStringList none;
     const QStringList bandFor29 = {QStringLiteral("Bande absente, remplacée par 1.8 Mhz")};
-    QTest::newRow("one record per line, CRLF") << withLineEnds(kOneRecordPerLine, "\r\n")
-                                               << all(kOneRecordPerLineLines, 3) << none;
-    QTest::newRow("one record per line, CR") << withLineEnds(kOneRecordPerLine, "\r")
-                                             << all(kOneRecordPerLineLines, 3) << none;
+    QTest::newRow("one record per line, CRLF")
+        << withLineEnds(kOneRecordPerLine, "\r\n") << all(kOneRecordPerLineLines, 3) << none;
+    QTest::newRow("one record per line, CR")
+        << withLineEnds(kOneRecordPerLine, "\r") << all(kOneRecordPerLineLines, 3) << none;
     QTest::newRow("one field per line, CRLF")
         << withLineEnds(kOneFieldPerLine, "\r\n") << all(kOneFieldPerLineLines, 4) << bandFor29;
     QTest::newRow("one field per line, CR")
@@ -142,8 +143,8 @@ void TestRealLogs::readsEachStyle_data()
                               "<QSL_VIA:6>F5\xe9t\xe9 <EOR>\r\n";
     const QByteArray utf8 = "<EOH>\r\n<CALL:5>F4ABC <QSO_DATE:8>20240315 <TIME_ON:4>1405 <BAND:3>20M "
                             "<QSL_VIA:6>F5\xc3\xa9t\xc3\xa9 <EOR>\r\n";
-    const QStringList accented = {expectedLine(1, "F4ABC", "15/03/24", "14:05", "14 Mhz", "XXX", "XX", "Non",
-                                               QStringLiteral("F5ÉTÉ"))};
+    const QStringList accented = {
+        expectedLine(1, "F4ABC", "15/03/24", "14:05", "14 Mhz", "XXX", "XX", "Non", QStringLiteral("F5ÉTÉ"))};
     QTest::newRow("Windows-1252") << cp1252 << accented << none;
     QTest::newRow("UTF-8") << utf8 << accented << none;
 }

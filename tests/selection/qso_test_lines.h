@@ -10,8 +10,14 @@ inline QStringList numberedLines(const QStringList& calls, const QString& date =
     QStringList lines;
     int number = 1;
     for (const QString& call : calls)
-        lines.append(Ligne_QSO(number++, {call, date, QStringLiteral("14:05"), QStringLiteral("14 Mhz"),
-                                          QStringLiteral("SSB"), QStringLiteral("59"), QStringLiteral("Non"), {}}));
+        lines.append(Ligne_QSO(number++, {call,
+                                          date,
+                                          QStringLiteral("14:05"),
+                                          QStringLiteral("14 Mhz"),
+                                          QStringLiteral("SSB"),
+                                          QStringLiteral("59"),
+                                          QStringLiteral("Non"),
+                                          {}}));
     return lines;
 }
 

@@ -8,7 +8,8 @@
 #include <QDir>
 
 // "Sélectionnez" on the main window: the file dialog, the reading into Liste_QSO and the messages.
-class TestAffQso : public QObject {
+class TestAffQso : public QObject
+{
     Q_OBJECT
 private slots:
     void askedForAnAdiFile();
@@ -23,7 +24,8 @@ private slots:
     void selectionButtonReads();
 };
 
-namespace {
+namespace
+{
 
 const QByteArray kLog = "Log\r\n<EOH>\r\n"
                         "<CALL:5>F4ABC <QSO_DATE:8>20240315 <TIME_ON:4>1405 <BAND:3>20M <MODE:3>SSB <EOR>\r\n"

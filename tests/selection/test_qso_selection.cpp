@@ -5,7 +5,8 @@
 
 #include <QTest>
 
-class TestQsoSelection : public QObject {
+class TestQsoSelection : public QObject
+{
     Q_OBJECT
 private slots:
     void pickLeavesAGap();
@@ -26,7 +27,8 @@ private slots:
     void validerChecks();
 };
 
-namespace {
+namespace
+{
 
 void load(QsoSelection& selection, int count)
 {
@@ -67,8 +69,7 @@ void TestQsoSelection::pickAllAppendsInOrder()
     selection.pick(2); // C4
     QVERIFY(selection.pickAll());
     QVERIFY(selection.unpicked().lines().isEmpty());
-    QCOMPARE(callsOf(selection.picked().lines(), false),
-             (QStringList{"C8", "C1", "C4", "C2", "C3", "C5", "C6", "C7"}));
+    QCOMPARE(callsOf(selection.picked().lines(), false), (QStringList{"C8", "C1", "C4", "C2", "C3", "C5", "C6", "C7"}));
     QVERIFY(!selection.pickAll());
     QCOMPARE(selection.picked().count(), 8);
 }
@@ -84,10 +85,10 @@ void TestQsoSelection::pickRangeKeepsNumbers_data()
     QTest::newRow("one line") << 4 << 4 << QList<int>{1, 2, 3, 5, 6, 7, 8, 9, 10} << QStringList{"C4"};
     QTest::newRow("4 to 9") << 4 << 9 << QList<int>{1, 2, 3, 10} << QStringList{"C4", "C5", "C6", "C7", "C8", "C9"};
     QTest::newRow("start 0 moves nothing") << 0 << 3 << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10} << QStringList{};
-    QTest::newRow("end past the list moves nothing") << 8 << 11 << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}
-                                                     << QStringList{};
-    QTest::newRow("start after end moves nothing") << 5 << 3 << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}
-                                                   << QStringList{};
+    QTest::newRow("end past the list moves nothing")
+        << 8 << 11 << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10} << QStringList{};
+    QTest::newRow("start after end moves nothing")
+        << 5 << 3 << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10} << QStringList{};
 }
 
 void TestQsoSelection::pickRangeKeepsNumbers()
@@ -110,8 +111,10 @@ void TestQsoSelection::sortsBothLists()
     QsoSelection selection;
     selection.unpicked().append(numberedLines({"F4ABC", "F4AB", "DL1X", "F4AB"}));
     // Same callsign on 15/01/24 then 01/06/24: day first puts 01/06/24 first.
-    selection.unpicked().append(Numeroter(5, QStringLiteral("K1A           15/01/24  10:00  14 Mhz    SSB      59        Non    ")));
-    selection.unpicked().append(Numeroter(6, QStringLiteral("K1A           01/06/24  10:00  14 Mhz    SSB      59        Non    ")));
+    selection.unpicked().append(
+        Numeroter(5, QStringLiteral("K1A           15/01/24  10:00  14 Mhz    SSB      59        Non    ")));
+    selection.unpicked().append(
+        Numeroter(6, QStringLiteral("K1A           01/06/24  10:00  14 Mhz    SSB      59        Non    ")));
     selection.pick(1);
     selection.pick(0);
     selection.sortByCall();
@@ -130,18 +133,30 @@ void TestQsoSelection::order_data()
     QTest::addColumn<QString>("right");
     QTest::addColumn<bool>("before");
 
-    QTest::newRow("blank before a letter") << "F4AB  15" << "F4ABC 15" << true;
-    QTest::newRow("blank before a digit") << "F4 " << "F40" << true;
-    QTest::newRow("blank before a slash") << "F4AB " << "F4AB/P" << true;
-    QTest::newRow("digits before letters") << "F1ZZ" << "FAAA" << true;
-    QTest::newRow("letters after digits") << "FAAA" << "F1ZZ" << false;
-    QTest::newRow("case ignored") << "f4ab" << "F4AC" << true;
-    QTest::newRow("case ignored, other way") << "F4AC" << "f4ab" << false;
-    QTest::newRow("equal but for case") << "F4AB Oui" << "F4AB OUI" << false;
-    QTest::newRow("same text") << "F4AB" << "F4AB" << false;
-    QTest::newRow("text order, not numbers") << "F9A" << "F10A" << false;
-    QTest::newRow("shorter first") << "F4AB" << "F4AB " << true;
-    QTest::newRow("accents") << "ÉA" << "éB" << true;
+    QTest::newRow("blank before a letter") << "F4AB  15"
+                                           << "F4ABC 15" << true;
+    QTest::newRow("blank before a digit") << "F4 "
+                                          << "F40" << true;
+    QTest::newRow("blank before a slash") << "F4AB "
+                                          << "F4AB/P" << true;
+    QTest::newRow("digits before letters") << "F1ZZ"
+                                           << "FAAA" << true;
+    QTest::newRow("letters after digits") << "FAAA"
+                                          << "F1ZZ" << false;
+    QTest::newRow("case ignored") << "f4ab"
+                                  << "F4AC" << true;
+    QTest::newRow("case ignored, other way") << "F4AC"
+                                             << "f4ab" << false;
+    QTest::newRow("equal but for case") << "F4AB Oui"
+                                        << "F4AB OUI" << false;
+    QTest::newRow("same text") << "F4AB"
+                               << "F4AB" << false;
+    QTest::newRow("text order, not numbers") << "F9A"
+                                             << "F10A" << false;
+    QTest::newRow("shorter first") << "F4AB"
+                                   << "F4AB " << true;
+    QTest::newRow("accents") << "ÉA"
+                             << "éB" << true;
 }
 
 void TestQsoSelection::order()
@@ -188,7 +203,8 @@ void TestQsoSelection::leadingNumber()
     QCOMPARE(::leadingNumber(text), number);
 }
 
-namespace {
+namespace
+{
 
 const QString kStartMissing = QStringLiteral("Entrez le N° de début de sélection");
 const QString kStartTooLarge = QStringLiteral("    Attention le N° de début ne peut pas être \r\n"
@@ -209,14 +225,30 @@ void TestQsoSelection::enterChecks_data()
     QTest::addColumn<QString>("endMessage");
 
     // With 10 lines.
-    QTest::newRow("empty boxes") << "" << "" << kStartMissing << kEndMissing;
-    QTest::newRow("start 10, end 10") << "10" << "10" << kStartTooLarge << kEndTooLarge;
-    QTest::newRow("start 4, end 9") << "4" << "9" << "" << "";
-    QTest::newRow("start 5, end 3") << "5" << "3" << "" << kEndBelowStart;
-    QTest::newRow("start equal to end") << "7" << "7" << "" << "";
-    QTest::newRow("start 0 passes Enter") << "0" << "3" << "" << "";
-    QTest::newRow("start 9, end 12") << "9" << "12" << "" << kEndTooLarge;
-    QTest::newRow("start 12, end 3") << "12" << "3" << kStartTooLarge << kEndBelowStart;
+    QTest::newRow("empty boxes") << ""
+                                 << "" << kStartMissing << kEndMissing;
+    QTest::newRow("start 10, end 10") << "10"
+                                      << "10" << kStartTooLarge << kEndTooLarge;
+    QTest::newRow("start 4, end 9") << "4"
+                                    << "9"
+                                    << ""
+                                    << "";
+    QTest::newRow("start 5, end 3") << "5"
+                                    << "3"
+                                    << "" << kEndBelowStart;
+    QTest::newRow("start equal to end") << "7"
+                                        << "7"
+                                        << ""
+                                        << "";
+    QTest::newRow("start 0 passes Enter") << "0"
+                                          << "3"
+                                          << ""
+                                          << "";
+    QTest::newRow("start 9, end 12") << "9"
+                                     << "12"
+                                     << "" << kEndTooLarge;
+    QTest::newRow("start 12, end 3") << "12"
+                                     << "3" << kStartTooLarge << kEndBelowStart;
 }
 
 void TestQsoSelection::enterChecks()
@@ -237,15 +269,25 @@ void TestQsoSelection::validerChecks_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("startBox");
 
-    QTest::newRow("passes") << 10 << "3" << "5" << "" << false;
-    QTest::newRow("start empty") << 10 << "" << "5" << kStartMissing << true;
-    QTest::newRow("start zero") << 10 << "0" << "5" << kStartZero << true;
-    QTest::newRow("start is text") << 10 << "ab" << "5" << kStartZero << true;
-    QTest::newRow("start too large") << 10 << "10" << "12" << kStartTooLarge << true;
-    QTest::newRow("end empty") << 10 << "3" << "" << kEndMissing << false;
-    QTest::newRow("end below start") << 10 << "5" << "3" << kEndBelowStart << false;
-    QTest::newRow("end too large") << 10 << "3" << "10" << kEndTooLarge << false;
-    QTest::newRow("empty list") << 0 << "1" << "1" << kStartTooLarge << true;
+    QTest::newRow("passes") << 10 << "3"
+                            << "5"
+                            << "" << false;
+    QTest::newRow("start empty") << 10 << ""
+                                 << "5" << kStartMissing << true;
+    QTest::newRow("start zero") << 10 << "0"
+                                << "5" << kStartZero << true;
+    QTest::newRow("start is text") << 10 << "ab"
+                                   << "5" << kStartZero << true;
+    QTest::newRow("start too large") << 10 << "10"
+                                     << "12" << kStartTooLarge << true;
+    QTest::newRow("end empty") << 10 << "3"
+                               << "" << kEndMissing << false;
+    QTest::newRow("end below start") << 10 << "5"
+                                     << "3" << kEndBelowStart << false;
+    QTest::newRow("end too large") << 10 << "3"
+                                   << "10" << kEndTooLarge << false;
+    QTest::newRow("empty list") << 0 << "1"
+                                << "1" << kStartTooLarge << true;
 }
 
 void TestQsoSelection::validerChecks()

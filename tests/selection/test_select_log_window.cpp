@@ -10,7 +10,8 @@
 #include <QPointer>
 #include <QScreen>
 
-class TestSelectLogWindow : public QObject {
+class TestSelectLogWindow : public QObject
+{
     Q_OBJECT
 private slots:
     void controls_data();
@@ -36,7 +37,8 @@ private:
     Opened open(TestEnvironment& env, int lines);
 };
 
-namespace {
+namespace
+{
 
 const QString kOnlyNumbers = QStringLiteral("Que des nombres");
 const QString kStartMissing = QStringLiteral("Entrez le N° de début de sélection");
@@ -69,15 +71,24 @@ void TestSelectLogWindow::controls_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QRect>("place");
 
-    QTest::newRow("Label5") << "Label5" << "Sélection du log" << twipsRect(240, 240, 3615, 255);
-    QTest::newRow("Label2") << "Label2" << "Sélectionnez le log" << twipsRect(1200, 960, 1935, 375);
-    QTest::newRow("Label3") << "Label3" << "Du numéro" << twipsRect(360, 1320, 1095, 375);
-    QTest::newRow("Deb") << "Deb" << "" << twipsRect(1440, 1320, 495, 285);
-    QTest::newRow("Label4") << "Label4" << "au numéro" << twipsRect(2040, 1320, 1095, 375);
-    QTest::newRow("Fin") << "Fin" << "" << twipsRect(3120, 1320, 495, 285);
-    QTest::newRow("Valider") << "Valider" << "Valider" << twipsRect(1560, 1800, 975, 255);
-    QTest::newRow("Frame1") << "Frame1" << "" << twipsRect(120, 0, 3855, 615);
-    QTest::newRow("Frame2") << "Frame2" << "" << twipsRect(120, 720, 3855, 1575);
+    QTest::newRow("Label5") << "Label5"
+                            << "Sélection du log" << twipsRect(240, 240, 3615, 255);
+    QTest::newRow("Label2") << "Label2"
+                            << "Sélectionnez le log" << twipsRect(1200, 960, 1935, 375);
+    QTest::newRow("Label3") << "Label3"
+                            << "Du numéro" << twipsRect(360, 1320, 1095, 375);
+    QTest::newRow("Deb") << "Deb"
+                         << "" << twipsRect(1440, 1320, 495, 285);
+    QTest::newRow("Label4") << "Label4"
+                            << "au numéro" << twipsRect(2040, 1320, 1095, 375);
+    QTest::newRow("Fin") << "Fin"
+                         << "" << twipsRect(3120, 1320, 495, 285);
+    QTest::newRow("Valider") << "Valider"
+                             << "Valider" << twipsRect(1560, 1800, 975, 255);
+    QTest::newRow("Frame1") << "Frame1"
+                            << "" << twipsRect(120, 0, 3855, 615);
+    QTest::newRow("Frame2") << "Frame2"
+                            << "" << twipsRect(120, 720, 3855, 1575);
 }
 
 void TestSelectLogWindow::controls()
@@ -156,18 +167,29 @@ void TestSelectLogWindow::keyFilter_data()
         const auto row = [&](const char* what) -> QTestData& {
             return QTest::newRow(qPrintable(box + QLatin1Char(' ') + QString::fromLatin1(what)));
         };
-        row("digit") << box << int(Qt::Key_7) << "7" << "127" << false;
-        row("zero") << box << int(Qt::Key_0) << "0" << "120" << false;
-        row("backspace") << box << int(Qt::Key_Backspace) << "\b" << "1" << false;
-        row("letter") << box << int(Qt::Key_A) << "a" << "12" << true;
-        row("blank") << box << int(Qt::Key_Space) << " " << "12" << true;
-        row("minus") << box << int(Qt::Key_Minus) << "-" << "12" << true;
-        row("comma") << box << int(Qt::Key_Comma) << "," << "12" << true;
-        row("escape") << box << int(Qt::Key_Escape) << "\x1b" << "12" << true;
-        row("tab character") << box << int(Qt::Key_unknown) << "\t" << "12" << true;
+        row("digit") << box << int(Qt::Key_7) << "7"
+                     << "127" << false;
+        row("zero") << box << int(Qt::Key_0) << "0"
+                    << "120" << false;
+        row("backspace") << box << int(Qt::Key_Backspace) << "\b"
+                         << "1" << false;
+        row("letter") << box << int(Qt::Key_A) << "a"
+                      << "12" << true;
+        row("blank") << box << int(Qt::Key_Space) << " "
+                     << "12" << true;
+        row("minus") << box << int(Qt::Key_Minus) << "-"
+                     << "12" << true;
+        row("comma") << box << int(Qt::Key_Comma) << ","
+                     << "12" << true;
+        row("escape") << box << int(Qt::Key_Escape) << "\x1b"
+                      << "12" << true;
+        row("tab character") << box << int(Qt::Key_unknown) << "\t"
+                             << "12" << true;
         row("other digit") << box << int(Qt::Key_unknown) << QString(QChar(0x0663)) << "12" << true;
-        row("left arrow") << box << int(Qt::Key_Left) << "" << "12" << false;
-        row("delete") << box << int(Qt::Key_Delete) << "\x7f" << "12" << false;
+        row("left arrow") << box << int(Qt::Key_Left) << ""
+                          << "12" << false;
+        row("delete") << box << int(Qt::Key_Delete) << "\x7f"
+                      << "12" << false;
     }
 }
 
@@ -203,17 +225,51 @@ void TestSelectLogWindow::enterChecks_data()
     QTest::addColumn<QString>("focus");
 
     // With 10 lines in Liste_QSO.
-    QTest::newRow("Deb empty") << "" << "" << "Deb" << kStartMissing << "Deb";
-    QTest::newRow("Deb 10") << "10" << "" << "Deb" << kStartTooLarge << "Deb";
-    QTest::newRow("Deb 4") << "4" << "" << "Deb" << "" << "Fin";
-    QTest::newRow("Deb 9") << "9" << "" << "Deb" << "" << "Fin";
-    QTest::newRow("Deb 0") << "0" << "" << "Deb" << "" << "Fin";
-    QTest::newRow("Fin empty") << "4" << "" << "Fin" << kEndMissing << "Fin";
-    QTest::newRow("Fin 10") << "4" << "10" << "Fin" << kEndTooLarge << "Fin";
-    QTest::newRow("Fin 9") << "4" << "9" << "Fin" << "" << "Valider";
-    QTest::newRow("Fin equal to Deb") << "4" << "4" << "Fin" << "" << "Valider";
-    QTest::newRow("Deb 5, Fin 3") << "5" << "3" << "Fin" << kEndBelowStart << "Fin";
-    QTest::newRow("Fin with Deb empty") << "" << "3" << "Fin" << "" << "Valider";
+    QTest::newRow("Deb empty") << ""
+                               << ""
+                               << "Deb" << kStartMissing << "Deb";
+    QTest::newRow("Deb 10") << "10"
+                            << ""
+                            << "Deb" << kStartTooLarge << "Deb";
+    QTest::newRow("Deb 4") << "4"
+                           << ""
+                           << "Deb"
+                           << ""
+                           << "Fin";
+    QTest::newRow("Deb 9") << "9"
+                           << ""
+                           << "Deb"
+                           << ""
+                           << "Fin";
+    QTest::newRow("Deb 0") << "0"
+                           << ""
+                           << "Deb"
+                           << ""
+                           << "Fin";
+    QTest::newRow("Fin empty") << "4"
+                               << ""
+                               << "Fin" << kEndMissing << "Fin";
+    QTest::newRow("Fin 10") << "4"
+                            << "10"
+                            << "Fin" << kEndTooLarge << "Fin";
+    QTest::newRow("Fin 9") << "4"
+                           << "9"
+                           << "Fin"
+                           << ""
+                           << "Valider";
+    QTest::newRow("Fin equal to Deb") << "4"
+                                      << "4"
+                                      << "Fin"
+                                      << ""
+                                      << "Valider";
+    QTest::newRow("Deb 5, Fin 3") << "5"
+                                  << "3"
+                                  << "Fin" << kEndBelowStart << "Fin";
+    QTest::newRow("Fin with Deb empty") << ""
+                                        << "3"
+                                        << "Fin"
+                                        << ""
+                                        << "Valider";
 }
 
 void TestSelectLogWindow::enterChecks()
@@ -252,21 +308,36 @@ void TestSelectLogWindow::valider_data()
     QTest::addColumn<QStringList>("moved");
 
     const QList<int> all = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-    QTest::newRow("3 to 5") << "3" << "5" << "" << "" << QList<int>{1, 2, 6, 7, 8, 9, 10}
-                            << QStringList{"C3", "C4", "C5"};
-    QTest::newRow("4 to 9") << "4" << "9" << "" << "" << QList<int>{1, 2, 3, 10}
-                            << QStringList{"C4", "C5", "C6", "C7", "C8", "C9"};
-    QTest::newRow("one line") << "1" << "1" << "" << "" << QList<int>{2, 3, 4, 5, 6, 7, 8, 9, 10}
-                              << QStringList{"C1"};
-    QTest::newRow("nothing typed") << "" << "" << kStartMissing << "Deb" << all << QStringList{};
-    QTest::newRow("start 0") << "0" << "3" << kStartZero << "Deb" << all << QStringList{};
-    QTest::newRow("start 10") << "10" << "10" << kStartTooLarge << "Deb" << all << QStringList{};
-    QTest::newRow("end empty") << "3" << "" << kEndMissing << "Fin" << all << QStringList{};
-    QTest::newRow("end below start") << "5" << "3" << kEndBelowStart << "Fin" << all << QStringList{};
-    QTest::newRow("end past the list") << "3" << "25" << kEndTooLarge << "Fin" << all << QStringList{};
-    QTest::newRow("pasted text") << "abc" << "xyz" << kStartZero << "Deb" << all << QStringList{};
-    QTest::newRow("pasted number and text") << "2x" << "3y" << "" << "" << QList<int>{1, 4, 5, 6, 7, 8, 9, 10}
-                                            << QStringList{"C2", "C3"};
+    QTest::newRow("3 to 5") << "3"
+                            << "5"
+                            << ""
+                            << "" << QList<int>{1, 2, 6, 7, 8, 9, 10} << QStringList{"C3", "C4", "C5"};
+    QTest::newRow("4 to 9") << "4"
+                            << "9"
+                            << ""
+                            << "" << QList<int>{1, 2, 3, 10} << QStringList{"C4", "C5", "C6", "C7", "C8", "C9"};
+    QTest::newRow("one line") << "1"
+                              << "1"
+                              << ""
+                              << "" << QList<int>{2, 3, 4, 5, 6, 7, 8, 9, 10} << QStringList{"C1"};
+    QTest::newRow("nothing typed") << ""
+                                   << "" << kStartMissing << "Deb" << all << QStringList{};
+    QTest::newRow("start 0") << "0"
+                             << "3" << kStartZero << "Deb" << all << QStringList{};
+    QTest::newRow("start 10") << "10"
+                              << "10" << kStartTooLarge << "Deb" << all << QStringList{};
+    QTest::newRow("end empty") << "3"
+                               << "" << kEndMissing << "Fin" << all << QStringList{};
+    QTest::newRow("end below start") << "5"
+                                     << "3" << kEndBelowStart << "Fin" << all << QStringList{};
+    QTest::newRow("end past the list") << "3"
+                                       << "25" << kEndTooLarge << "Fin" << all << QStringList{};
+    QTest::newRow("pasted text") << "abc"
+                                 << "xyz" << kStartZero << "Deb" << all << QStringList{};
+    QTest::newRow("pasted number and text") << "2x"
+                                            << "3y"
+                                            << ""
+                                            << "" << QList<int>{1, 4, 5, 6, 7, 8, 9, 10} << QStringList{"C2", "C3"};
 }
 
 void TestSelectLogWindow::valider()

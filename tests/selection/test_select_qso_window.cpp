@@ -16,7 +16,8 @@
 
 // A program whose export window records what the picking window holds when it is asked for,
 // without producing cards.
-class RecordingProgram final : public Program {
+class RecordingProgram final : public Program
+{
 public:
     RecordingProgram(SettingsStore& store, Dialogs& dialogs) : Program(store, dialogs, QString()) {}
     ~RecordingProgram() override
@@ -59,7 +60,8 @@ private:
     QPointer<QslXWindow> exportWindow_;
 };
 
-class TestSelectQsoWindow : public QObject {
+class TestSelectQsoWindow : public QObject
+{
     Q_OBJECT
 private slots:
     void controls_data();
@@ -97,29 +99,46 @@ void TestSelectQsoWindow::controls_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QRect>("place");
 
-    const QString numbered = QStringLiteral("        N°       Indicatif                        Date           Debut  "
-                                            "      Bande          Mode           Rst E             QSL reçu     QSL Via");
+    const QString numbered =
+        QStringLiteral("        N°       Indicatif                        Date           Debut  "
+                       "      Bande          Mode           Rst E             QSL reçu     QSL Via");
     const QString picked = QStringLiteral("   Indicatif                        Date           Debut        Bande     "
                                           "     Mode           Rst E             QSL reçu     QSL Via");
-    QTest::newRow("Label2") << "Label2" << "Sélection des QSO" << twipsRect(240, 240, 9015, 375);
-    QTest::newRow("Label3") << "Label3" << "Cliquez sur un QSO pour le sélectionner " << twipsRect(360, 1080, 3975, 255);
-    QTest::newRow("Command2") << "Command2" << "Tri par call" << twipsRect(6240, 960, 1215, 375);
+    QTest::newRow("Label2") << "Label2"
+                            << "Sélection des QSO" << twipsRect(240, 240, 9015, 375);
+    QTest::newRow("Label3") << "Label3"
+                            << "Cliquez sur un QSO pour le sélectionner " << twipsRect(360, 1080, 3975, 255);
+    QTest::newRow("Command2") << "Command2"
+                              << "Tri par call" << twipsRect(6240, 960, 1215, 375);
     QTest::newRow("Label1") << "Label1" << numbered << twipsRect(360, 1440, 8775, 255);
-    QTest::newRow("Liste_QSO") << "Liste_QSO" << "" << twipsRect(360, 1680, 8775, 2940);
-    QTest::newRow("Cont") << "Cont" << "" << twipsRect(360, 4920, 495, 255);
-    QTest::newRow("Label4") << "Label4" << "QSO sélectionné(s) . Cliquez sur un QSO pour le désélctionner."
+    QTest::newRow("Liste_QSO") << "Liste_QSO"
+                               << "" << twipsRect(360, 1680, 8775, 2940);
+    QTest::newRow("Cont") << "Cont"
+                          << "" << twipsRect(360, 4920, 495, 255);
+    QTest::newRow("Label4") << "Label4"
+                            << "QSO sélectionné(s) . Cliquez sur un QSO pour le désélctionner."
                             << twipsRect(960, 4920, 5655, 255);
     QTest::newRow("Label5") << "Label5" << picked << twipsRect(360, 5160, 8775, 255);
-    QTest::newRow("Liste_Imprime") << "Liste_Imprime" << "" << twipsRect(360, 5400, 8775, 2940);
-    QTest::newRow("Label7") << "Label7" << "Sélectionner" << twipsRect(120, 9000, 1335, 375);
-    QTest::newRow("Select_All") << "Select_All" << "Tout " << twipsRect(1320, 8880, 615, 495);
-    QTest::newRow("Label6") << "Label6" << "le log ou une" << twipsRect(2040, 9000, 1215, 255);
-    QTest::newRow("Select_Part") << "Select_Part" << "partie" << twipsRect(3240, 8880, 735, 495);
-    QTest::newRow("Label8") << "Label8" << "du log" << twipsRect(4080, 9000, 615, 255);
-    QTest::newRow("Impression") << "Impression" << "Enregistrer les QSL" << twipsRect(5040, 8880, 2295, 495);
-    QTest::newRow("Quitter") << "Quitter" << "Quitter" << twipsRect(7680, 8880, 1095, 495);
-    QTest::newRow("Frame1") << "Frame1" << "" << twipsRect(120, 0, 9255, 735);
-    QTest::newRow("Frame2") << "Frame2" << "" << twipsRect(120, 720, 9255, 8055);
+    QTest::newRow("Liste_Imprime") << "Liste_Imprime"
+                                   << "" << twipsRect(360, 5400, 8775, 2940);
+    QTest::newRow("Label7") << "Label7"
+                            << "Sélectionner" << twipsRect(120, 9000, 1335, 375);
+    QTest::newRow("Select_All") << "Select_All"
+                                << "Tout " << twipsRect(1320, 8880, 615, 495);
+    QTest::newRow("Label6") << "Label6"
+                            << "le log ou une" << twipsRect(2040, 9000, 1215, 255);
+    QTest::newRow("Select_Part") << "Select_Part"
+                                 << "partie" << twipsRect(3240, 8880, 735, 495);
+    QTest::newRow("Label8") << "Label8"
+                            << "du log" << twipsRect(4080, 9000, 615, 255);
+    QTest::newRow("Impression") << "Impression"
+                                << "Enregistrer les QSL" << twipsRect(5040, 8880, 2295, 495);
+    QTest::newRow("Quitter") << "Quitter"
+                             << "Quitter" << twipsRect(7680, 8880, 1095, 495);
+    QTest::newRow("Frame1") << "Frame1"
+                            << "" << twipsRect(120, 0, 9255, 735);
+    QTest::newRow("Frame2") << "Frame2"
+                            << "" << twipsRect(120, 720, 9255, 8055);
 }
 
 void TestSelectQsoWindow::controls()
@@ -206,7 +225,7 @@ void TestSelectQsoWindow::pickAndPutBackByArrowKeys()
     auto* unpicked = control<QListView>(window, "Liste_QSO");
     auto* picked = control<QListView>(window, "Liste_Imprime");
 
-    clickRow(*unpicked, 2); // C3
+    clickRow(*unpicked, 2);                  // C3
     QTest::keyClick(unpicked, Qt::Key_Down); // the line that followed: C4
     QTest::keyClick(unpicked, Qt::Key_Up);   // the line before: C2
     QCOMPARE(callsOf(window.pickedLines(), false), (QStringList{"C3", "C4", "C2"}));

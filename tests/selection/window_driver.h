@@ -10,8 +10,7 @@
 
 // Finding the controls of a window by object name and driving them as a user does.
 
-template <typename Control>
-Control* control(const QWidget& window, const char* name)
+template <typename Control> Control* control(const QWidget& window, const char* name)
 {
     auto* found = window.findChild<Control*>(QString::fromLatin1(name));
     if (!found)
