@@ -50,12 +50,15 @@ void SelectLogWindow::buildControls()
     QFont headingFont = heading->font();
     headingFont.setBold(true);
     heading->setFont(headingFont);
+    fitCaption(*heading);
     heading->setAlignment(Qt::AlignCenter);
 
-    addLabel(this, "Label2", SelectTheLog, twipsRect(1200, 960, 1935, 375));
-    addLabel(this, "Label3", From, twipsRect(360, 1320, 1095, 375));
+    fitCaption(*addLabel(this, "Label2", SelectTheLog, twipsRect(1200, 960, 1935, 375)));
+    // "Du numéro" runs under the box `Deb`: its caption must end before the box begins.
+    fitCaption(*addLabel(this, "Label3", From, twipsRect(360, 1320, 1095, 375)), fromTwips(1440 - 360));
     deb_ = addNumberBox(this, "Deb", twipsRect(1440, 1320, 495, 285));
-    addLabel(this, "Label4", To, twipsRect(2040, 1320, 1095, 375));
+    // "au numéro" runs under the box `Fin` likewise.
+    fitCaption(*addLabel(this, "Label4", To, twipsRect(2040, 1320, 1095, 375)), fromTwips(3120 - 2040));
     fin_ = addNumberBox(this, "Fin", twipsRect(3120, 1320, 495, 285));
     valider_ = addButton(this, "Valider", Confirm, twipsRect(1560, 1800, 975, 255));
 

@@ -1,5 +1,6 @@
 #include "selection/select_qso_window.h"
 
+#include "adif/adif_reader.h"
 #include "adif/qso_line.h"
 #include "app/program.h"
 #include "card/qsl_x_window.h"
@@ -38,11 +39,12 @@ void SelectQsoWindow::buildControls()
     headingFont.setBold(true);
     headingFont.setPointSizeF(13.5);
     heading->setFont(headingFont);
+    fitCaption(*heading);
     heading->setAlignment(Qt::AlignCenter);
 
-    addLabel(this, "Label3", ClickToPick, twipsRect(360, 1080, 3975, 255));
+    fitCaption(*addLabel(this, "Label3", ClickToPick, twipsRect(360, 1080, 3975, 255)));
     QPushButton* sort = addButton(this, "Command2", SortByCall, twipsRect(6240, 960, 1215, 375));
-    addLabel(this, "Label1", numberedHeader(), twipsRect(360, 1440, 8775, 255));
+    fitCaption(*addLabel(this, "Label1", numberedHeader(), twipsRect(360, 1440, 8775, 255)));
 
     listeQso_ = new QsoListView(this);
     listeQso_->setObjectName(QStringLiteral("Liste_QSO"));
@@ -53,8 +55,9 @@ void SelectQsoWindow::buildControls()
     cont_ = addLabel(this, "Cont", QString(), twipsRect(360, 4920, 495, 255));
     cont_->setAccessibleName(cont_->objectName());
     cont_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    addLabel(this, "Label4", PickedHint, twipsRect(960, 4920, 5655, 255));
-    addLabel(this, "Label5", pickedHeader(), twipsRect(360, 5160, 8775, 255));
+    fitCaption(*cont_, -1, QString::number(kMaxListLines));
+    fitCaption(*addLabel(this, "Label4", PickedHint, twipsRect(960, 4920, 5655, 255)));
+    fitCaption(*addLabel(this, "Label5", pickedHeader(), twipsRect(360, 5160, 8775, 255)));
 
     listeImprime_ = new QsoListView(this);
     listeImprime_->setObjectName(QStringLiteral("Liste_Imprime"));
@@ -62,11 +65,13 @@ void SelectQsoWindow::buildControls()
     listeImprime_->setGeometry(twipsRect(360, 5400, 8775, 2940));
     listeImprime_->setModel(&selection_.picked());
 
-    addLabel(this, "Label7", Select, twipsRect(120, 9000, 1335, 375));
+    // "Sélectionner" and "le log ou une" run under the buttons after them: their captions must
+    // end before those buttons begin.
+    fitCaption(*addLabel(this, "Label7", Select, twipsRect(120, 9000, 1335, 375)), fromTwips(1320 - 120));
     QPushButton* all = addButton(this, "Select_All", All, twipsRect(1320, 8880, 615, 495));
-    addLabel(this, "Label6", LogOrA, twipsRect(2040, 9000, 1215, 255));
+    fitCaption(*addLabel(this, "Label6", LogOrA, twipsRect(2040, 9000, 1215, 255)), fromTwips(3240 - 2040));
     QPushButton* part = addButton(this, "Select_Part", Part, twipsRect(3240, 8880, 735, 495));
-    addLabel(this, "Label8", OfTheLog, twipsRect(4080, 9000, 615, 255));
+    fitCaption(*addLabel(this, "Label8", OfTheLog, twipsRect(4080, 9000, 615, 255)));
     QPushButton* save = addButton(this, "Impression", SaveCards, twipsRect(5040, 8880, 2295, 495));
     QPushButton* quit = addButton(this, "Quitter", Quit, twipsRect(7680, 8880, 1095, 495));
     for (QPushButton* button : {sort, all, part, save, quit})

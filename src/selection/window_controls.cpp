@@ -3,6 +3,7 @@
 #include "platform/fonts.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QPalette>
@@ -37,6 +38,19 @@ QFrame* addFrame(QWidget* parent, const char* name, const QRect& place)
     frame->setFrameShadow(QFrame::Sunken);
     frame->setGeometry(place);
     return frame;
+}
+
+void fitCaption(QLabel& label, int usableWidth, const QString& widest)
+{
+    constexpr qreal kSmallestPoints = 6.0;
+    constexpr qreal kStep = 0.25;
+    const QString text = widest.isEmpty() ? label.text() : widest;
+    const int room = usableWidth < 0 ? label.width() : usableWidth;
+    QFont font = label.font();
+    while (QFontMetrics(font).horizontalAdvance(text) > room && font.pointSizeF() > kSmallestPoints)
+        font.setPointSizeF(font.pointSizeF() - kStep);
+    if (font != label.font())
+        label.setFont(font);
 }
 
 void paintLightYellow(QWidget& control)

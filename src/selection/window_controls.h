@@ -21,6 +21,12 @@ QPushButton* addButton(QWidget* parent, const char* name, const QString& caption
 // A frame that only draws a border; it has no caption, so it is known by its object name.
 QFrame* addFrame(QWidget* parent, const char* name, const QRect& place);
 
+// Keeps a caption whole inside the width it can use (the label's own width unless a control
+// covers its end): where the face in use is wider than the one the windows were drawn for, the
+// label's font is made just small enough. `widest` is the longest text the label will show, when
+// that is not its present caption.
+void fitCaption(QLabel& label, int usableWidth = -1, const QString& widest = QString());
+
 // Gives a control the light yellow background (the base of text boxes and lists, the face of
 // buttons).
 void paintLightYellow(QWidget& control);

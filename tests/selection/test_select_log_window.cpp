@@ -17,6 +17,8 @@ private slots:
     void controls_data();
     void controls();
     void look();
+    void captionsFit_data();
+    void captionsFit();
     void centred();
     void tabOrder();
     void keyFilter_data();
@@ -126,6 +128,27 @@ void TestSelectLogWindow::look()
     QCOMPARE(heading->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
 
     QCOMPARE(QApplication::focusWidget(), control<QWidget>(range, "Deb"));
+}
+
+void TestSelectLogWindow::captionsFit_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("usableTwips");
+    QTest::newRow("Label5") << "Label5" << 3615;
+    QTest::newRow("Label2") << "Label2" << 1935;
+    // These two run under the box that follows them.
+    QTest::newRow("Label3") << "Label3" << 1440 - 360;
+    QTest::newRow("Label4") << "Label4" << 3120 - 2040;
+}
+
+void TestSelectLogWindow::captionsFit()
+{
+    QFETCH(QString, name);
+    QFETCH(int, usableTwips);
+    TestEnvironment env;
+    const Opened opened = open(env, 3);
+    auto* label = control<QLabel>(*opened.range, qPrintable(name));
+    QVERIFY(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= fromTwips(usableTwips));
 }
 
 void TestSelectLogWindow::centred()

@@ -67,6 +67,8 @@ private slots:
     void controls_data();
     void controls();
     void look();
+    void captionsFit_data();
+    void captionsFit();
     void pickByClick();
     void putBackByClick();
     void pickAndPutBackByArrowKeys();
@@ -188,6 +190,31 @@ void TestSelectQsoWindow::look()
     auto* cont = control<QLabel>(window, "Cont");
     QCOMPARE(cont->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
     QVERIFY(cont->text().isEmpty());
+}
+
+void TestSelectQsoWindow::captionsFit_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("usableTwips");
+    QTest::newRow("Label2") << "Label2" << 9015;
+    QTest::newRow("Label3") << "Label3" << 3975;
+    QTest::newRow("Label1") << "Label1" << 8775;
+    QTest::newRow("Label4") << "Label4" << 5655;
+    QTest::newRow("Label5") << "Label5" << 8775;
+    // These two run under the button that follows them.
+    QTest::newRow("Label7") << "Label7" << 1320 - 120;
+    QTest::newRow("Label6") << "Label6" << 3240 - 2040;
+    QTest::newRow("Label8") << "Label8" << 615;
+}
+
+void TestSelectQsoWindow::captionsFit()
+{
+    QFETCH(QString, name);
+    QFETCH(int, usableTwips);
+    TestEnvironment env;
+    auto* label = control<QLabel>(env.program().selectQso(), qPrintable(name));
+    QVERIFY(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= fromTwips(usableTwips));
+    QVERIFY(label->font().pointSizeF() >= 6.0);
 }
 
 void TestSelectQsoWindow::pickByClick()
@@ -400,7 +427,9 @@ void TestSelectQsoWindow::fullListStaysUsable()
     QCOMPARE(window.unpickedLines().first().left(11), QStringLiteral("    1  CALL"));
     click(window, "Select_All");
     QCOMPARE(window.pickedLines().size(), 32767);
-    QCOMPARE(control<QLabel>(window, "Cont")->text(), QStringLiteral("32767"));
+    auto* cont = control<QLabel>(window, "Cont");
+    QCOMPARE(cont->text(), QStringLiteral("32767"));
+    QVERIFY(QFontMetrics(cont->font()).horizontalAdvance(cont->text()) <= cont->width());
     clickRow(*control<QListView>(window, "Liste_Imprime"), 32766);
     QCOMPARE(window.unpickedCount(), 1);
 }
