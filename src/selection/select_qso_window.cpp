@@ -160,17 +160,23 @@ void SelectQsoWindow::sortByCall()
 
 void SelectQsoWindow::Impression()
 {
-    const int count = selection_.picked().count();
-    for (int i = 0; i < count; ++i) {
-        // The key holds the last line once the loop is over.
-        program_.store().write(Key::LaQsl, selection_.picked().at(i));
-        hide();
-        program_.setMsgQslEnregistrees(1);
-        // A new export window draws and saves every picked card while it is being created; an
-        // open one is only shown again.
-        QWidget& exportWindow = program_.exportWindow();
-        exportWindow.show();
+    const QStringList& picked = selection_.picked().lines();
+    if (picked.isEmpty()) {
+        showCount();
+        return;
     }
+    // Every picked line is stored in turn under "La QSL", so that the key ends holding the last
+    // one. Only the first turn can create the export window (which draws and saves every picked
+    // card while it is being created); the later turns find it open and only show it again. So
+    // the store sees the first line while the cards are made and the last line afterwards,
+    // without rewriting the settings file once for every line of a long list.
+    program_.store().write(Key::LaQsl, picked.first());
+    hide();
+    program_.setMsgQslEnregistrees(1);
+    QWidget& exportWindow = program_.exportWindow();
+    exportWindow.show();
+    if (picked.size() > 1)
+        program_.store().write(Key::LaQsl, picked.last());
     selection_.clearPicked();
     showCount();
 }
