@@ -16,7 +16,6 @@ namespace
 
 const QString kFilterDescription = QStringLiteral(".jpg ");
 const QString kFilterPattern = QStringLiteral("*.jpg");
-const QString kNothingChosen = QStringLiteral("selectionnez un fichier ou quitter");
 const QString kUnreadablePicture = QStringLiteral("Ce fichier ne peut pas servir de fond de QSL :");
 const QString kCadreQsoName = QStringLiteral("Cadre_QSO.jpg");
 

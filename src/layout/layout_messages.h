@@ -7,7 +7,6 @@
 namespace LayoutMessage {
 
 inline const QString CommentTooLong = QStringLiteral("30 caractères maximum");
-inline const QString ChooseFileOrQuit = QStringLiteral("selectionnez un fichier ou quitter");
 
 // A box the sample cannot be drawn from: %1 its object name, %2 what it holds, %3 its text.
 inline const QString NotANumber = QStringLiteral("Case %1 (%2) : « %3 » n'est pas un nombre.");
@@ -26,11 +25,6 @@ inline const QString SampleWithoutBackground =
 inline const QString ParameterFileNotCreated = QStringLiteral("Le fichier de paramètres ne peut pas être créé :");
 inline const QString ParameterFileNotOpened = QStringLiteral("Le fichier de paramètres ne peut pas être ouvert :");
 inline const QString FileAndReason = QStringLiteral("%1 (%2)");
-inline const QString NoSuchFile = QStringLiteral("le fichier n'existe pas");
-inline const QString NoSuchFolder = QStringLiteral("le dossier n'existe pas");
-inline const QString IsAFolder = QStringLiteral("un dossier porte ce nom");
-inline const QString CannotRead = QStringLiteral("le fichier ne peut pas être lu");
-inline const QString CannotCreate = QStringLiteral("le fichier ne peut pas être créé dans ce dossier");
 
 inline const QString ParameterFileEmpty = QStringLiteral("Le fichier de paramètres est vide : rien n'a été chargé.");
 // %1 the last line, %2 the first line of the record that was not taken.

@@ -9,7 +9,6 @@
 #include "settings/settings_store.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace {
 
@@ -19,28 +18,6 @@ void apply(Program& program, const ParameterRecord& record)
     program.cardLayout() = record.layout;
     for (const auto& [key, text] : parameterRecordStoreEntries(record))
         program.store().write(key, text);
-}
-
-// Why a parameter file cannot be read, in the user's words.
-QString readFailure(const QString& path)
-{
-    const QFileInfo file(path);
-    if (!file.exists())
-        return LayoutMessage::NoSuchFile;
-    if (file.isDir())
-        return LayoutMessage::IsAFolder;
-    return LayoutMessage::CannotRead;
-}
-
-// Why a parameter file cannot be written.
-QString writeFailure(const QString& path)
-{
-    const QFileInfo file(path);
-    if (!file.absoluteDir().exists())
-        return LayoutMessage::NoSuchFolder;
-    if (file.isDir())
-        return LayoutMessage::IsAFolder;
-    return LayoutMessage::CannotCreate;
 }
 
 QString problemMessage(const ParameterFileProblem& problem, const QString& path)
@@ -67,13 +44,13 @@ void loadParameterFile(Program& program)
     Dialogs& dialogs = program.dialogs();
     const QString path = dialogs.openFile(kParameterFileDescription, kParameterFilePattern);
     if (path.isEmpty()) {
-        dialogs.message(LayoutMessage::ChooseFileOrQuit);
+        dialogs.message(kNothingChosen);
         return;
     }
     const TextFileResult file = readTextLines(path);
     if (!file.error.isEmpty()) {
         dialogs.message(LayoutMessage::ParameterFileNotOpened + kMessageBreak +
-                        LayoutMessage::FileAndReason.arg(QDir::toNativeSeparators(path), readFailure(path)));
+                        LayoutMessage::FileAndReason.arg(QDir::toNativeSeparators(path), file.error));
         return;
     }
     const ParameterFileContents contents = parseParameterFile(file.lines);
@@ -94,5 +71,5 @@ void saveParameterFile(Program& program, const LayoutTexts& texts)
     const QString error = writeTextLines(path, parameterFileLines(program.fondQsl(), texts));
     if (!error.isEmpty())
         program.dialogs().message(LayoutMessage::ParameterFileNotCreated + kMessageBreak +
-                                  LayoutMessage::FileAndReason.arg(QDir::toNativeSeparators(path), writeFailure(path)));
+                                  LayoutMessage::FileAndReason.arg(QDir::toNativeSeparators(path), error));
 }

@@ -19,5 +19,8 @@ public:
     virtual QString openFile(const QString& description, const QString& pattern) = 0;
 };
 
+// The answer to an open-file dialog that gave back no file.
+inline const QString kNothingChosen = QStringLiteral("selectionnez un fichier ou quitter");
+
 // The line break between the two pieces of a two-piece message.
 inline const QString kMessageBreak = QStringLiteral("\r\n");

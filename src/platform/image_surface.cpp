@@ -1,5 +1,7 @@
 #include "platform/image_surface.h"
 
+#include "platform/file_reasons.h"
+
 #include "platform/fonts.h"
 
 #include <QDir>
@@ -13,14 +15,6 @@
 
 namespace
 {
-
-// Why a picture or a card file could not be used, as told to the user.
-const QString kNoSuchFile = QStringLiteral("le fichier n'existe pas");
-const QString kNotAPicture = QStringLiteral("le fichier n'est pas une image lisible");
-const QString kNoSuchFolder = QStringLiteral("le dossier n'existe pas");
-const QString kCannotCreate = QStringLiteral("le fichier ne peut pas être créé dans ce dossier");
-const QString kCannotWrite = QStringLiteral("l'écriture du fichier a échoué");
-const QString kCannotReplace = QStringLiteral("le fichier ne peut pas être remplacé");
 
 // Sizes the surface can render; what the layout gives beyond them is drawn at the nearest one.
 constexpr double kSmallestPoints = 1.0;
@@ -88,12 +82,12 @@ const ImageSurface::SizedFont& ImageSurface::sizedFont()
 
 QString ImageSurface::readPicture(const QString& path, QImage& picture)
 {
-    if (path.isEmpty() || !QFileInfo(path).isFile())
-        return kNoSuchFile;
+    if (!QFileInfo(path).isFile())
+        return whyCannotRead(path);
     QImageReader reader(path);
     QImage read = reader.read();
     if (read.isNull())
-        return kNotAPicture;
+        return FileReason::NotAPicture;
     picture = std::move(read);
     return {};
 }
@@ -195,20 +189,18 @@ QString ImageSurface::saveBmp(const QString& path)
 
 QString ImageSurface::writeBmp(const QImage& image, const QString& path)
 {
-    if (!QFileInfo(path).absoluteDir().exists())
-        return kNoSuchFolder;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return kCannotCreate;
+        return whyCannotCreate(path);
     // Qt writes an RGB32 image as a 24-bit BMP.
     QImageWriter writer(&file, "bmp");
     const QImage rgb = image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
     if (!writer.write(rgb)) {
         file.cancelWriting();
-        return kCannotWrite;
+        return FileReason::CannotWrite;
     }
     if (!file.commit())
-        return file.error() == QFileDevice::WriteError ? kCannotWrite : kCannotReplace;
+        return file.error() == QFileDevice::WriteError ? FileReason::CannotWrite : FileReason::CannotReplace;
     return {};
 }
 

@@ -1,5 +1,7 @@
 #include "platform/text_file.h"
 
+#include "platform/file_reasons.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -23,11 +25,6 @@ std::optional<char> toCp1252(QChar c)
         if (kCp1252High[i] == u)
             return static_cast<char>(0x80 + i);
     return std::nullopt;
-}
-
-QString fileError(const QFileDevice& file)
-{
-    return file.errorString();
 }
 
 } // namespace
@@ -93,10 +90,10 @@ TextFileResult readTextLines(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, fileError(file)};
+        return {{}, whyCannotRead(path)};
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return {{}, fileError(file)};
+        return {{}, FileReason::CannotRead};
     return {splitLines(decodeText(bytes)), {}};
 }
 
@@ -104,7 +101,7 @@ QString writeTextLines(const QString& path, const QStringList& lines)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return fileError(file);
+        return whyCannotCreate(path);
     QString text;
     for (const QString& line : lines) {
         text += line;
@@ -112,6 +109,6 @@ QString writeTextLines(const QString& path, const QStringList& lines)
     }
     file.write(encodeText(text));
     if (!file.commit())
-        return fileError(file);
+        return file.error() == QFileDevice::WriteError ? FileReason::CannotWrite : FileReason::CannotReplace;
     return {};
 }

@@ -24,7 +24,7 @@ QString upperKeepLength(const QString& text);
 
 struct TextFileResult {
     QStringList lines;
-    QString error; // empty on success; a reason in the user's language otherwise
+    QString error; // empty on success; otherwise the reason, in French (FileReason)
 };
 
 // Reads a whole file into lines with the rules above.

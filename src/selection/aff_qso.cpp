@@ -14,7 +14,7 @@ void Aff_QSO(Program& program)
     Dialogs& dialogs = program.dialogs();
     const QString path = dialogs.openFile(ReadLogText::FilterDescription, ReadLogText::FilterPattern);
     if (path.isEmpty()) {
-        dialogs.message(ReadLogText::NoFile);
+        dialogs.message(kNothingChosen);
         return;
     }
     const TextFileResult file = readTextLines(path);

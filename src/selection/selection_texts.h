@@ -46,7 +46,6 @@ inline const QString StartZero = QStringLiteral("Attention le N° de début doit
 // What "Sélectionnez" says when no log was chosen, or when the chosen one cannot be read.
 namespace ReadLogText
 {
-inline const QString NoFile = QStringLiteral("selectionnez un fichier ou quitter");
 inline const QString Unreadable = QStringLiteral("Le fichier ne peut pas être lu :");
 inline const QString FilterDescription = QStringLiteral(".adi ");
 inline const QString FilterPattern = QStringLiteral("*.adi");

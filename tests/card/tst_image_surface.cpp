@@ -399,7 +399,7 @@ private slots:
         QTest::newRow("missing folder") << "absent/carte.bmp"
                                         << "le dossier n'existe pas";
         QTest::newRow("a folder has the name") << "dossier.bmp"
-                                               << "le fichier ne peut pas être créé dans ce dossier";
+                                               << "un dossier porte ce nom";
     }
 
     void failedSaveLeavesNothing()

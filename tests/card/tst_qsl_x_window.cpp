@@ -294,7 +294,7 @@ private slots:
         program().exportWindow();
         QCOMPARE(env_->dialogs.messages(),
                  (QStringList{QStringLiteral("1 QSL n'a pas pu être enregistrée :\r\nQSL_F4XYZ_14 Mhz_SSB.bmp : "
-                                             "le fichier ne peut pas être créé dans ce dossier"),
+                                             "un dossier porte ce nom"),
                               kSavedMessage}));
         QCOMPARE(entriesIn(env_->outputFolder()),
                  (QStringList{QStringLiteral("QSL_F4XYZ_14 Mhz_SSB.bmp"),

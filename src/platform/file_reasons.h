@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// Why a file could not be used, in the words the program tells the user.
+namespace FileReason {
+inline const QString NoSuchFile = QStringLiteral("le fichier n'existe pas");
+inline const QString NoSuchFolder = QStringLiteral("le dossier n'existe pas");
+inline const QString IsAFolder = QStringLiteral("un dossier porte ce nom");
+inline const QString CannotRead = QStringLiteral("le fichier ne peut pas être lu");
+inline const QString CannotCreate = QStringLiteral("le fichier ne peut pas être créé dans ce dossier");
+inline const QString CannotWrite = QStringLiteral("l'écriture du fichier a échoué");
+inline const QString CannotReplace = QStringLiteral("le fichier ne peut pas être remplacé");
+inline const QString NotAPicture = QStringLiteral("le fichier n'est pas une image lisible");
+} // namespace FileReason
+
+// Why a file that could not be opened for reading cannot be read.
+QString whyCannotRead(const QString& path);
+
+// Why a file that could not be opened for writing cannot be created.
+QString whyCannotCreate(const QString& path);
