@@ -99,8 +99,14 @@ void drawTitle(QPainter& painter)
     painter.drawText(QRectF(px(40), py(9), px(55), 60), Qt::AlignRight | Qt::AlignTop, QStringLiteral("E-QSL"));
 
     QFont subtitle(QString::fromLatin1(kCardFace));
+    subtitle.setBold(true);
     subtitle.setPixelSize(15);
     painter.setFont(subtitle);
+    // A shadow keeps the white text readable over the clouds.
+    painter.setPen(QColor(10, 30, 70, 150));
+    painter.drawText(QRectF(px(40) + 1, py(26) + 1, px(55), 24), Qt::AlignRight | Qt::AlignTop,
+                     QStringLiteral("Radio amateur - ZELVANE"));
+    painter.setPen(Qt::white);
     painter.drawText(QRectF(px(40), py(26), px(55), 24), Qt::AlignRight | Qt::AlignTop,
                      QStringLiteral("Radio amateur - ZELVANE"));
 }
@@ -126,7 +132,8 @@ void drawTickBox(QPainter& painter)
 // and the credit line (96 %).
 void drawPanel(QPainter& painter)
 {
-    const QRectF panel(10, py(68), kWidth - 20, kHeight - py(68) - 10);
+    // It runs down to the frame, so that the small credit line printed at 96 % stays on it.
+    const QRectF panel(8, py(68), kWidth - 16, kHeight - py(68) - 5);
     painter.setPen(QPen(kNavy, 1.5));
     painter.setBrush(kPanel);
     painter.drawRoundedRect(panel, 8, 8);
@@ -138,10 +145,8 @@ void drawPanel(QPainter& painter)
 void drawFrame(QPainter& painter)
 {
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(kNavy, 6));
-    painter.drawRect(QRectF(3, 3, kWidth - 6, kHeight - 6));
-    painter.setPen(QPen(kGold, 1));
-    painter.drawRect(QRectF(7.5, 7.5, kWidth - 15, kHeight - 15));
+    painter.setPen(QPen(kNavy, 4));
+    painter.drawRect(QRectF(2, 2, kWidth - 4, kHeight - 4));
 }
 
 } // namespace
