@@ -20,7 +20,8 @@ int leadingNumber(QStringView text)
         const char16_t c = text[i].unicode();
         if (c < u'0' || c > u'9')
             break;
-        number = qMin(kNumberCeiling, number * 10 + (c - u'0'));
+        // Stops growing at the ceiling, before the multiplication could overflow.
+        number = number >= kNumberCeiling / 10 ? kNumberCeiling : number * 10 + (c - u'0');
     }
     return number;
 }
