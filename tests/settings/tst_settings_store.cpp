@@ -2,6 +2,7 @@
 #include "settings/settings_keys.h"
 #include "support/test_environment.h"
 
+#include <QFile>
 #include <QSettings>
 #include <QTest>
 
@@ -9,6 +10,7 @@ class TestSettingsStore : public QObject {
     Q_OBJECT
 private slots:
     void tellsAnAbsentKeyFromAnEmptyOne();
+    void keptInAnIniFileOfTheUser();
     void keepsTextsExactly_data();
     void keepsTextsExactly();
     void neverReadsTheSectionWithoutItsBlank();
@@ -28,6 +30,24 @@ void TestSettingsStore::tellsAnAbsentKeyFromAnEmptyOne()
     env.store.write(Key::Commentaire, QString());
     QVERIFY(env.store.contains(Key::Commentaire));
     QCOMPARE(env.store.read(Key::Commentaire, QStringLiteral("fallback")), QString());
+}
+
+// The store is the INI file "E_QSL/E_QSL.ini" of the user's settings folder (~/.config on Linux),
+// section "Setup " written with its blank escaped.
+void TestSettingsStore::keptInAnIniFileOfTheUser()
+{
+    TestEnvironment env;
+    const QString path = env.settingsFolder() + QStringLiteral("/E_QSL/E_QSL.ini");
+    QVERIFY(!QFile::exists(path));
+    env.store.write(Key::QslDeFond, QStringLiteral("fond été.jpg"));
+    env.store.write(Key::Commentaire, QString());
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    QVERIFY2(text.startsWith(QStringLiteral("[Setup%20]\n")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("\nQSL%20de%20fond=fond été.jpg\n")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("\nCommentaire=\n")), qPrintable(text));
 }
 
 void TestSettingsStore::keepsTextsExactly_data()
