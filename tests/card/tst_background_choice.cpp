@@ -82,6 +82,28 @@ private slots:
         QCOMPARE(program().msgQslEnregistrees(), qint16(1));
     }
 
+    // Cancelling after an earlier choice of the same run keeps that choice everywhere.
+    void cancelAfterAnEarlierChoiceKeepsIt()
+    {
+        startFirstRun();
+        const QString green = writeColourPicture(*env_, QStringLiteral("vert.jpg"), kGreen, "JPG");
+        env_->dialogs.answerNextFile(green);
+        choose();
+        QslXWindow* window = program().existingExportWindow();
+        QVERIFY(window);
+        const QImage chosen = window->cardImage();
+        program().setMsgQslEnregistrees(1);
+        env_->dialogs.clear();
+
+        choose(); // the dialog cancelled
+        QCOMPARE(env_->dialogs.messages(), QStringList{QStringLiteral("selectionnez un fichier ou quitter")});
+        QCOMPARE(program().existingExportWindow(), window);
+        QCOMPARE(window->cardImage(), chosen);
+        QCOMPARE(env_->store.value(Key::QslDeFond), std::optional<QString>(green));
+        QVERIFY(selection()->isEnabled());
+        QCOMPARE(program().msgQslEnregistrees(), qint16(1));
+    }
+
     // First run: the export window is created (its own batch with the old background first),
     // then shows the new picture; the choice is stored and "Sélectionnez" enabled.
     void firstChoice()

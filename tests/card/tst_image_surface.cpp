@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QtEndian>
@@ -95,13 +96,18 @@ private slots:
         QCOMPARE(surface.currentFont().family(), QString::fromLatin1(kCardFace));
     }
 
-    // "Comic Sans MS" is drawn with its substitute where it is missing.
+    // "Comic Sans MS" is drawn with "Comic Neue" where it is missing, in both weights.
     void cardFaceResolves()
     {
+        const bool installed = QFontDatabase::families().contains(QStringLiteral("Comic Sans MS"));
+        const QString expected = installed ? QStringLiteral("Comic Sans MS") : QStringLiteral("Comic Neue");
         ImageSurface surface;
-        const QFontInfo info(surface.currentFont());
-        QVERIFY2(info.family() == QStringLiteral("Comic Sans MS") || info.family() == QStringLiteral("Comic Neue"),
-                 qPrintable(info.family()));
+        for (const bool bold : {true, false}) {
+            surface.setBold(bold);
+            const QFontInfo info(surface.currentFont());
+            QCOMPARE(info.family(), expected);
+            QCOMPARE(info.bold(), bold);
+        }
     }
 
     void smallPictureAtNaturalSizeFromTheTopLeft()
@@ -224,6 +230,37 @@ private slots:
                  qPrintable(QStringLiteral("ink top %1, expected %2").arg(ink.top()).arg(capTop)));
         QVERIFY2(ink.left() >= 264 && ink.left() <= 265 + 8, qPrintable(QString::number(ink.left())));
         QVERIFY(qAbs(ink.bottom() + 1 - (170 + metrics.ascent())) <= 2);
+    }
+
+    // A size below 1 point is drawn at 1 point, one above 500 points at 500 (a layout may hold
+    // any 16-bit size); the style keeps the size asked for.
+    void textSizeOutsideTheDrawnRange_data()
+    {
+        QTest::addColumn<double>("points");
+        QTest::addColumn<double>("drawnAs");
+        QTest::newRow("0") << 0.0 << 1.0;
+        QTest::newRow("-12") << -12.0 << 1.0;
+        QTest::newRow("0.5") << 0.5 << 1.0;
+        QTest::newRow("-32768") << -32768.0 << 1.0;
+        QTest::newRow("32767") << 32767.0 << 500.0;
+    }
+
+    void textSizeOutsideTheDrawnRange()
+    {
+        QFETCH(double, points);
+        QFETCH(double, drawnAs);
+        const auto draw = [](double size) {
+            auto surface = std::make_unique<ImageSurface>();
+            surface->setTextSize(size);
+            surface->setPosition(2, 2);
+            surface->print(QStringLiteral("Hg"));
+            return surface;
+        };
+        const auto asked = draw(points);
+        const auto limit = draw(drawnAs);
+        QCOMPARE(asked->textSize(), points);
+        QVERIFY(countPixels(asked->image(), qRgb(255, 255, 255)) < 530 * 340); // something is drawn
+        QCOMPARE(asked->image(), limit->image());
     }
 
     // Points at 96 dots per inch: 36 points are 48 pixels.

@@ -9,6 +9,8 @@
 #include "settings/settings_keys.h"
 
 #include <QAction>
+#include <QFileInfo>
+#include <QImageReader>
 #include <QMenuBar>
 #include <QtTest>
 
@@ -165,6 +167,9 @@ private slots:
         startProgram();
         QslXWindow& window = program().exportWindow();
         QCOMPARE(program().fondQsl(), QStringLiteral("QSL_TRELUNE.jpg"));
+        // The build ships it in the output folder: a JPEG of the size backgrounds are made for.
+        QCOMPARE(QImageReader(sampleBackgroundPath()).format(), QByteArray("jpeg"));
+        QCOMPARE(QFileInfo(sampleBackgroundPath()).dir().dirName(), QStringLiteral("E_QSL"));
         const QImage sample = QImage(sampleBackgroundPath()).convertToFormat(QImage::Format_RGB32);
         QCOMPARE(sample.size(), QSize(530, 340));
         QCOMPARE(window.cardImage(), sample);
