@@ -35,5 +35,15 @@ inline const QString ParameterFileIncomplete =
 inline const QString ParameterFileBadField =
     QStringLiteral("Ligne %1 du fichier de paramètres (%2) : « %3 » n'est pas un nombre entier de -32768 à 32767 ; "
                    "la mise en page commencée à la ligne %4 n'a pas été chargée.");
+// The same, for a value the cards cannot be drawn with.
+inline const QString ParameterFileColourOutOfRange =
+    QStringLiteral("Ligne %1 du fichier de paramètres (%2) : « %3 » n'est pas un code de couleur de 0 à 15 ; "
+                   "la mise en page commencée à la ligne %4 n'a pas été chargée.");
+inline const QString ParameterFileSizeTooSmall =
+    QStringLiteral("Ligne %1 du fichier de paramètres (%2) : la taille « %3 » doit être d'au moins 1 ; "
+                   "la mise en page commencée à la ligne %4 n'a pas été chargée.");
+inline const QString ParameterFileLineWidthTooSmall =
+    QStringLiteral("Ligne %1 du fichier de paramètres (%2) : l'épaisseur « %3 » doit être d'au moins 1 ; "
+                   "la mise en page commencée à la ligne %4 n'a pas été chargée.");
 
 } // namespace LayoutMessage

@@ -13,6 +13,17 @@ constexpr int kLastPositionLine = 23;
 // Lines 24 to 45 hold, one per line, the values of kLayoutKeys from the first size on.
 constexpr int kFirstValueLine = 24;
 
+// Whether the cards can be drawn with the value: colours 0 to 15, text sizes and line widths of
+// at least 1; positions and switches take any value.
+bool drawable(int keyIndex, qint16 value)
+{
+    if (keyIndex >= kFirstColourIndex)
+        return value >= 0 && value <= 15;
+    if (keyIndex >= kFirstSizeIndex && keyIndex < kFirstSwitchIndex)
+        return value >= 1;
+    return true;
+}
+
 } // namespace
 
 QString parameterFileBaseName(const QString& background)
@@ -67,12 +78,16 @@ ParameterFileContents parseParameterFile(const QStringList& lines, const QLocale
             const QString& line = lineAt(lineInRecord);
             const QString field = lastFour ? line.right(kFieldWidth) : line.left(kFieldWidth);
             const std::optional<qint16> value = readInt16(field, locale);
-            if (value) {
+            if (value && drawable(keyIndex, *value)) {
                 record.layout.setAt(keyIndex, *value);
                 return true;
             }
-            contents.problem = {ParameterFileProblem::Kind::BadField, fileLine(lineInRecord),
-                                static_cast<int>(start) + 1, QLatin1String(kLayoutKeys[keyIndex].key), field};
+            contents.problem = {value ? ParameterFileProblem::Kind::OutOfRange : ParameterFileProblem::Kind::BadField,
+                                fileLine(lineInRecord),
+                                static_cast<int>(start) + 1,
+                                QLatin1String(kLayoutKeys[keyIndex].key),
+                                field,
+                                keyIndex};
             return false;
         };
 
@@ -96,7 +111,8 @@ ParameterFileContents parseParameterFile(const QStringList& lines, const QLocale
                                 static_cast<int>(lines.size()),
                                 static_cast<int>(start) + 1,
                                 {},
-                                {}};
+                                {},
+                                -1};
             return contents;
         }
         contents.records.append(record);

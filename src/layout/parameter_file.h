@@ -54,12 +54,14 @@ struct ParameterFileProblem {
         Empty,      // the file holds no line at all
         Incomplete, // the file ends inside a record
         BadField,   // four characters that are not a signed 16-bit number
+        OutOfRange, // a colour outside 0 to 15, a text size or line width below 1
     };
     Kind kind = Kind::None;
     int line = 0;        // the line of the bad field, or the last line of an incomplete record
     int recordStart = 0; // the first line of the record that was not taken
     QString key;         // the layout key of the bad field
     QString field;       // its four characters
+    int keyIndex = -1;   // the index of that key in kLayoutKeys
 };
 
 struct ParameterFileContents {
@@ -69,7 +71,9 @@ struct ParameterFileContents {
 
 // Reads records until the lines run out or a problem is met; a record with a problem is not
 // taken, nor anything after it. A number is read from the first four characters of its line (the
-// last four for a vertical position), in the user's number format, rounded halves to even.
+// last four for a vertical position), in the user's number format, rounded halves to even. A
+// colour, text size or line width the cards cannot be drawn with (the values the layout editor
+// refuses) is a problem too.
 ParameterFileContents parseParameterFile(const QStringList& lines, const QLocale& locale = QLocale());
 
 // The (key, text) pairs a loaded record writes to the store, in order: "QSL de fond", the 66

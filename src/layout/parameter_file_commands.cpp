@@ -12,6 +12,9 @@
 
 namespace {
 
+// "T Li1", the first line width after the six text sizes.
+constexpr int kFirstLineWidthIndex = kFirstSizeIndex + 6;
+
 void apply(Program& program, const ParameterRecord& record)
 {
     program.setFondQsl(record.background);
@@ -33,6 +36,14 @@ QString problemMessage(const ParameterFileProblem& problem, const QString& path)
         return LayoutMessage::ParameterFileBadField.arg(QString::number(problem.line), problem.key, problem.field,
                                                         QString::number(problem.recordStart)) +
                kMessageBreak + file;
+    case ParameterFileProblem::Kind::OutOfRange: {
+        const QString& format = problem.keyIndex >= kFirstColourIndex ? LayoutMessage::ParameterFileColourOutOfRange
+                                : problem.keyIndex >= kFirstLineWidthIndex ? LayoutMessage::ParameterFileLineWidthTooSmall
+                                                                           : LayoutMessage::ParameterFileSizeTooSmall;
+        return format.arg(QString::number(problem.line), problem.key, problem.field.trimmed(),
+                          QString::number(problem.recordStart)) +
+               kMessageBreak + file;
+    }
     }
     return {};
 }

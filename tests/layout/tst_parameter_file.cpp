@@ -27,6 +27,8 @@ private slots:
     void fileEndingInsideARecord();
     void fieldThatIsNotANumber_data();
     void fieldThatIsNotANumber();
+    void valueTheCardsCannotBeDrawnWith_data();
+    void valueTheCardsCannotBeDrawnWith();
     void storeEntriesOfARecord();
 
 private:
@@ -297,6 +299,51 @@ void TestParameterFile::fieldThatIsNotANumber()
     QCOMPARE(contents.problem.recordStart, record * 46 + 1);
     QCOMPARE(contents.problem.key, key);
     QCOMPARE(contents.problem.field, field);
+}
+
+// Colours outside 0 to 15, text sizes and line widths below 1 are refused like a field that is
+// not a number; positions and switches take any value.
+void TestParameterFile::valueTheCardsCannotBeDrawnWith_data()
+{
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("colour 16") << 40 << "16" << "Coul L2" << false;
+    QTest::newRow("colour -1") << 39 << "-1" << "Coul L1" << false;
+    QTest::newRow("colour 15") << 45 << "15" << "Coul L7" << true;
+    QTest::newRow("colour 0") << 43 << "0" << "Coul Li1" << true;
+    QTest::newRow("text size 0") << 26 << "0" << "T Call" << false;
+    QTest::newRow("text size -2") << 24 << " -2 " << "T Entete" << false;
+    QTest::newRow("text size 1") << 29 << "1" << "T QSL" << true;
+    QTest::newRow("line width 0") << 30 << "0" << "T Li1" << false;
+    QTest::newRow("line width 1") << 31 << "1" << "T Li2" << true;
+    QTest::newRow("switch 5") << 33 << " 5 " << "Aff L2" << true;
+    QTest::newRow("position -300") << 2 << "-300          84" << "Pose H1" << true;
+}
+
+void TestParameterFile::valueTheCardsCannotBeDrawnWith()
+{
+    QFETCH(int, line);
+    QFETCH(QString, text);
+    QFETCH(QString, key);
+    QFETCH(bool, taken);
+    const QStringList one = defaultLines();
+    QStringList lines = one + one;
+    lines[46 + line - 1] = text;
+    const ParameterFileContents contents = parseParameterFile(lines);
+    if (taken) {
+        QCOMPARE(contents.problem.kind, ParameterFileProblem::Kind::None);
+        QCOMPARE(contents.records.size(), 2);
+        QCOMPARE(QString::number(contents.records.at(1).layout.value(key)), text.left(4).trimmed());
+        return;
+    }
+    QCOMPARE(contents.records.size(), 1);
+    QCOMPARE(contents.problem.kind, ParameterFileProblem::Kind::OutOfRange);
+    QCOMPARE(contents.problem.line, 46 + line);
+    QCOMPARE(contents.problem.recordStart, 47);
+    QCOMPARE(contents.problem.key, key);
+    QCOMPARE(contents.problem.field, text.left(4));
 }
 
 void TestParameterFile::storeEntriesOfARecord()

@@ -98,6 +98,9 @@ private slots:
     void saveThenLoadGivesTheLayoutBack();
     void loadFileEndingInsideARecord();
     void loadFieldThatIsNotANumber();
+    void loadValueTheCardsCannotBeDrawnWith_data();
+    void loadValueTheCardsCannotBeDrawnWith();
+    void loadCancelledAfterAnEarlierLoad();
     void loadFileThatCannotBeOpened();
     void loadEmptyFile();
 };
@@ -372,6 +375,66 @@ void TestParameterFileCommands::loadFieldThatIsNotANumber()
     QCOMPARE(env.program().cardLayout().h(1), qint16(11));
     QCOMPARE(env.program().fondQsl(), QStringLiteral("a.jpg"));
     QCOMPARE(env.store.value(QStringLiteral("Pose H1")), std::optional<QString>(QStringLiteral("11")));
+}
+
+void TestParameterFileCommands::loadValueTheCardsCannotBeDrawnWith_data()
+{
+    QTest::addColumn<int>("index"); // of the line in the second record
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    const QString tail = QStringLiteral(" ; la mise en page commencée à la ligne 47 n'a pas été chargée.");
+    QTest::newRow("colour") << 39 << "16"
+                            << "Ligne 86 du fichier de paramètres (Coul L2) : « 16 » n'est pas un code de couleur de 0 à 15" +
+                                   tail;
+    QTest::newRow("text size") << 25 << "0"
+                               << "Ligne 72 du fichier de paramètres (T Call) : la taille « 0 » doit être d'au moins 1" +
+                                      tail;
+    QTest::newRow("line width")
+        << 29 << "-1" << "Ligne 76 du fichier de paramètres (T Li1) : l'épaisseur « -1 » doit être d'au moins 1" + tail;
+}
+
+// A layout the cards cannot be drawn with is refused, as the editor's "Tester" refuses it.
+void TestParameterFileCommands::loadValueTheCardsCannotBeDrawnWith()
+{
+    QFETCH(int, index);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    TestEnvironment env;
+    start(env);
+    QStringList second = record(QStringLiteral("b.jpg"), 22, QStringLiteral("B"));
+    second[index] = text;
+    const QString file = env.writeScratchFile(
+        QStringLiteral("hors.inf"), crlfFile(record(QStringLiteral("a.jpg"), 11, QStringLiteral("A")) + second));
+    chargez(env, file);
+
+    QCOMPARE(env.dialogs.messages(), QStringList{message + QStringLiteral("\r\n") + QDir::toNativeSeparators(file)});
+    // The first record stays; nothing of the refused one reaches the layout or the store.
+    QCOMPARE(env.program().cardLayout().h(1), qint16(11));
+    QCOMPARE(env.program().cardLayout().colourOf(2), qint16(1));
+    QCOMPARE(env.program().cardLayout().size(2), qint16(13));
+    QCOMPARE(env.program().cardLayout().size(6), qint16(1));
+    QCOMPARE(env.program().fondQsl(), QStringLiteral("a.jpg"));
+    QCOMPARE(env.store.value(QStringLiteral("Pose H1")), std::optional<QString>(QStringLiteral("11")));
+    QCOMPARE(env.store.value(Key::Commentaire), std::optional<QString>(QStringLiteral("A")));
+}
+
+// Cancelling after an earlier load of the same run keeps that layout.
+void TestParameterFileCommands::loadCancelledAfterAnEarlierLoad()
+{
+    TestEnvironment env;
+    start(env);
+    chargez(env, env.writeScratchFile(QStringLiteral("carte.inf"),
+                                      crlfFile(record(QStringLiteral("carte.jpg"), 33, QStringLiteral("C")))));
+    QVERIFY(env.dialogs.messages().isEmpty());
+    const CardLayout loaded = env.program().cardLayout();
+
+    chargez(env, QString());
+    QCOMPARE(env.dialogs.messages(), QStringList{kChooseFile});
+    QCOMPARE(env.program().cardLayout(), loaded);
+    QCOMPARE(env.program().cardLayout().h(1), qint16(33));
+    QCOMPARE(env.program().fondQsl(), QStringLiteral("carte.jpg"));
+    QCOMPARE(env.store.value(Key::QslDeFond), std::optional<QString>(QStringLiteral("carte.jpg")));
+    QCOMPARE(env.store.value(QStringLiteral("Pose H1")), std::optional<QString>(QStringLiteral("33")));
 }
 
 void TestParameterFileCommands::loadFileThatCannotBeOpened()
