@@ -255,7 +255,8 @@ void TestMainWindow::outputFolderThatCannotBeEnteredIsReported()
 
     MainWindow& main = env.start();
     QCOMPARE(env.dialogs.messages().size(), 1);
-    QVERIFY(env.dialogs.messages().first().startsWith(QStringLiteral("Le dossier des QSL ne peut pas être ouvert")));
+    QCOMPARE(env.dialogs.messages().first(), QStringLiteral("Le dossier des QSL ne peut pas être ouvert :\r\n") +
+                                                 QDir::toNativeSeparators(env.outputFolder()));
     QCOMPARE(QDir::currentPath(), before);
     // Start-up went on to its end.
     QVERIFY(button(main, "Selection")->isEnabled());
@@ -271,7 +272,8 @@ void TestMainWindow::outputFolderThatCannotBeCreatedIsReported()
     RunningProgram program(env.store, env.dialogs, file + QStringLiteral("/ZELVANE_E_QSL"));
     MainWindow& main = program.start();
     QCOMPARE(env.dialogs.messages().size(), 1);
-    QVERIFY(env.dialogs.messages().first().startsWith(QStringLiteral("Le dossier des QSL ne peut pas être créé")));
+    QCOMPARE(env.dialogs.messages().first(), QStringLiteral("Le dossier des QSL ne peut pas être créé :\r\n") +
+                                                 QDir::toNativeSeparators(file + QStringLiteral("/ZELVANE_E_QSL/E_QSL")));
     QVERIFY(button(main, "Selection")->isEnabled());
 }
 
