@@ -25,6 +25,8 @@ const QString kSavedMessage =
 const QString kBackgroundFailure = QStringLiteral("Le fond de QSL ne peut pas être chargé :");
 const QString kNoCardsWithoutBackground =
     QStringLiteral("Aucune QSL n'a été enregistrée : choisissez un fond avec \"Fond QSL\".");
+const QString kPicksKept = QStringLiteral(
+    "Les QSO sélectionnés sont gardés : fermez cet aperçu, puis cliquez à nouveau sur \"Enregistrer les QSL\".");
 
 // Inner area of the window and place of the picture area, in twips.
 constexpr int kInnerWidth = 8175;
@@ -86,9 +88,14 @@ void QslXWindow::runCreationSequence()
     show();
 
     if (!reason.isEmpty()) {
-        // Cards drawn on no background would replace good ones of the same names: none is drawn.
+        // Cards drawn on no background would replace good ones of the same names: none is drawn,
+        // and the picked QSOs are left where they are for another try.
+        batchRefused_ = true;
+        const SelectQsoWindow* picking = program_.existingSelectQso();
+        const bool picked = picking && !picking->pickedLines().isEmpty();
         program_.dialogs().message(kBackgroundFailure + kMessageBreak + QDir::toNativeSeparators(program_.fondQsl()) +
-                                   QStringLiteral(" : ") + reason + kMessageBreak + kNoCardsWithoutBackground);
+                                   QStringLiteral(" : ") + reason + kMessageBreak + kNoCardsWithoutBackground +
+                                   (picked ? kMessageBreak + kPicksKept : QString()));
         return;
     }
 

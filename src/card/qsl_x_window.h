@@ -24,6 +24,9 @@ public:
     // Runs once; later calls do nothing.
     void runCreationSequence();
 
+    // Whether the creation sequence found no background to load, and so drew no card.
+    bool batchRefused() const { return batchRefused_; }
+
     // The surface shown in `Picture1`.
     DrawingSurface& surface() { return surface_; }
     // What the surface holds now, background and drawings.
@@ -38,4 +41,5 @@ private:
     ImageSurface surface_;
     CardPicture* picture_ = nullptr;
     bool created_ = false;
+    bool batchRefused_ = false;
 };

@@ -170,11 +170,18 @@ void SelectQsoWindow::Impression()
     // card while it is being created); the later turns find it open and only show it again. So
     // the store sees the first line while the cards are made and the last line afterwards,
     // without rewriting the settings file once for every line of a long list.
+    const bool creating = !program_.existingExportWindow();
     program_.store().write(Key::LaQsl, picked.first());
     hide();
     program_.setMsgQslEnregistrees(1);
-    QWidget& exportWindow = program_.exportWindow();
+    QslXWindow& exportWindow = program_.exportWindow();
     exportWindow.show();
+    if (creating && exportWindow.batchRefused()) {
+        // No card was drawn (the background could not be loaded): the picked QSOs stay, and so
+        // does this window, for another try.
+        show();
+        return;
+    }
     if (picked.size() > 1)
         program_.store().write(Key::LaQsl, picked.last());
     selection_.clearPicked();

@@ -8,7 +8,9 @@
 #include "settings/settings_keys.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QtEndian>
 #include <QtTest>
@@ -149,6 +151,60 @@ private slots:
         // Each card carries its own QSO.
         QVERIFY(cards[0] != cards[1]);
         QVERIFY(cards[1] != cards[2]);
+    }
+
+    // The background has gone since it was chosen: no card is drawn, the picked QSOs and the
+    // picking window stay, and the user's next try, as the message says, makes the cards.
+    void backgroundGoneKeepsThePickedQsos()
+    {
+        TestEnvironment env;
+        QVERIFY(installSampleBackground(env));
+        const QString gone = env.scratchFolder() + QStringLiteral("/Ancienne QSL.jpg");
+        QVERIFY(QFile::copy(sampleBackgroundPath(), gone));
+        env.store.write(Key::QslDeFond, gone);
+        MainWindow& main = env.start();
+        RunningProgram& program = env.program();
+        QVERIFY(QFile::remove(gone));
+        env.dialogs.clear();
+
+        env.dialogs.answerNextFile(env.writeScratchFile(QStringLiteral("journal.adi"), kLog));
+        QTest::mouseClick(main.findChild<QPushButton*>(QStringLiteral("Selection")), Qt::LeftButton);
+        SelectQsoWindow* select = program.existingSelectQso();
+        QVERIFY(select);
+        QTest::mouseClick(select->findChild<QPushButton*>(QStringLiteral("Select_All")), Qt::LeftButton);
+        const QStringList picked = select->pickedLines();
+        QCOMPARE(picked.size(), 3);
+        QTest::mouseClick(select->findChild<QPushButton*>(QStringLiteral("Impression")), Qt::LeftButton);
+
+        QCOMPARE(env.dialogs.messages(),
+                 QStringList{QStringLiteral("Le fond de QSL ne peut pas être chargé :\r\n") +
+                             QDir::toNativeSeparators(gone) +
+                             QStringLiteral(" : le fichier n'existe pas\r\n"
+                                            "Aucune QSL n'a été enregistrée : choisissez un fond avec \"Fond QSL\".\r\n"
+                                            "Les QSO sélectionnés sont gardés : fermez cet aperçu, puis cliquez à "
+                                            "nouveau sur \"Enregistrer les QSL\".")});
+        QCOMPARE(filesIn(env.outputFolder()), QStringList{QStringLiteral("QSL_TRELUNE.jpg")});
+        QVERIFY(select->isVisible());
+        QCOMPARE(select->pickedLines(), picked);
+        QCOMPARE(select->findChild<QLabel*>(QStringLiteral("Cont"))->text(), QStringLiteral("3"));
+
+        // "Fond QSL", the preview closed, "Enregistrer les QSL" again.
+        env.dialogs.clear();
+        const QString background = env.scratchFolder() + QStringLiteral("/Ma QSL.jpg");
+        QVERIFY(QFile::copy(sampleBackgroundPath(), background));
+        env.dialogs.answerNextFile(background);
+        main.findChild<QAction*>(QStringLiteral("MNU_New_QSL"))->trigger();
+        program.existingExportWindow()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QTest::mouseClick(select->findChild<QPushButton*>(QStringLiteral("Impression")), Qt::LeftButton);
+
+        QCOMPARE(env.dialogs.messages(), QStringList{kSavedMessage});
+        QStringList expectedFiles = kCardNames;
+        expectedFiles.append(QStringLiteral("QSL_TRELUNE.jpg"));
+        expectedFiles.sort();
+        QCOMPARE(filesIn(env.outputFolder()), expectedFiles);
+        QVERIFY(select->pickedLines().isEmpty());
+        QVERIFY(!select->isVisible());
     }
 };
 

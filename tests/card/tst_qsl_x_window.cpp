@@ -284,7 +284,11 @@ private slots:
                  QStringList{QStringLiteral("Le fond de QSL ne peut pas être chargé :\r\n") +
                              QDir::toNativeSeparators(absent) +
                              QStringLiteral(" : le fichier n'existe pas\r\nAucune QSL n'a été enregistrée : "
-                                            "choisissez un fond avec \"Fond QSL\".")});
+                                            "choisissez un fond avec \"Fond QSL\".\r\nLes QSO sélectionnés sont "
+                                            "gardés : fermez cet aperçu, puis cliquez à nouveau sur \"Enregistrer "
+                                            "les QSL\".")});
+        QVERIFY(window.batchRefused());
+        QCOMPARE(program().selectQso().pickedLines().size(), 3);
         QCOMPARE(filesIn(env_->outputFolder()), QStringList{QStringLiteral("QSL_TRELUNE.jpg")});
         QCOMPARE(env_->store.value(Key::QslDeFond), std::optional<QString>(absent));
     }

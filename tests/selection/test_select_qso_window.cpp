@@ -11,6 +11,7 @@
 
 #include <QFontInfo>
 #include <QFrame>
+#include <QImage>
 #include <QPointer>
 #include <QScrollBar>
 
@@ -377,7 +378,11 @@ void TestSelectQsoWindow::impressionWithNothingPicked()
 void TestSelectQsoWindow::impressionOpensTheExportWindow()
 {
     TestEnvironment env;
-    env.store.write(Key::QslDeFond, QStringLiteral("QSL_TRELUNE.jpg"));
+    QImage picture(530, 340, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    const QString background = env.scratchFolder() + QStringLiteral("/fond.jpg");
+    QVERIFY(picture.save(background, "JPG"));
+    env.store.write(Key::QslDeFond, background);
     env.start();
     SelectQsoWindow& window = freshWindow(env, 3);
     clickRow(*control<QListView>(window, "Liste_QSO"), 0);
