@@ -15,6 +15,7 @@ private slots:
     void reads();
     void stopsWhenTheListIsFull_data();
     void stopsWhenTheListIsFull();
+    void numbersStopAtFiveDigits();
     void numbersFromOneOnEveryRun();
 };
 
@@ -194,6 +195,25 @@ void TestAdifReader::stopsWhenTheListIsFull()
     QCOMPARE(events, expected);
     QCOMPARE(summary.listed, listed);
     QCOMPARE(summary.full, full);
+}
+
+// A list never takes more than 32,767 lines, but the reader on its own also stops before a QSO
+// number would need a sixth digit.
+void TestAdifReader::numbersStopAtFiveDigits()
+{
+    QByteArray file = kHeader;
+    const QByteArray one = record(kFull);
+    file.reserve(file.size() + 100'001 * one.size());
+    for (int i = 0; i < 100'001; ++i)
+        file += one;
+    AdifReadSummary summary;
+    const QStringList events = run(file, 200'000, &summary);
+    QCOMPARE(summary.listed, 99'999);
+    QVERIFY(summary.full);
+    QCOMPARE(events.size(), 100'000);
+    QCOMPARE(events.at(99'998), L(99'999, "F4ABC", "15/03/24", "14:05", "14 Mhz", "XXX", "XX", "Non"));
+    QCOMPARE(events.last(), QStringLiteral("M:La liste des QSO est pleine : 99999 QSO de ce fichier ont été listés.\r\n"
+                                           "La suite du fichier n'a pas été lue."));
 }
 
 void TestAdifReader::numbersFromOneOnEveryRun()
