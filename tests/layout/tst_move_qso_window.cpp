@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -79,6 +80,7 @@ private slots:
     void sampleFollowsTheCardLanguage();
     void testerStoresEveryValueThenUnloads();
     void testerCreatesTheExportWindowFirst();
+    void backgroundThatCannotBeLoaded_data();
     void backgroundThatCannotBeLoaded();
 };
 
@@ -567,24 +569,39 @@ void TestMoveQsoWindow::testerCreatesTheExportWindowFirst()
         QStringLiteral("Les QSL ont été enregistrées dans le dossier 'E_QSL' du répertoire ZELVANE_E_QSL")));
 }
 
+void TestMoveQsoWindow::backgroundThatCannotBeLoaded_data()
+{
+    QTest::addColumn<QByteArray>("content"); // empty: no such file
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing") << QByteArray() << "le fichier n'existe pas";
+    QTest::newRow("not a picture") << QByteArray("pas une image") << "le fichier n'est pas une image lisible";
+}
+
 void TestMoveQsoWindow::backgroundThatCannotBeLoaded()
 {
+    QFETCH(QByteArray, content);
+    QFETCH(QString, reason);
     TestEnvironment env;
     start(env);
-    const QString missing = env.scratchFolder() + QStringLiteral("/absent.jpg");
-    env.store.write(Key::QslDeFond, missing);
+    const QString path = content.isEmpty() ? env.scratchFolder() + QStringLiteral("/absent.jpg")
+                                           : env.writeScratchFile(QStringLiteral("faux.jpg"), content);
+    env.store.write(Key::QslDeFond, path);
     MoveQsoWindow* editor = openEditor(env);
     type(box(editor, "PH1"), QStringLiteral("30"));
     click(editor, "Tester");
 
-    // Told, then the sample is drawn without it and the layout stored all the same.
-    QVERIFY(!env.dialogs.messages().isEmpty());
-    const QString told = env.dialogs.messages().constLast();
-    QVERIFY2(told.startsWith(QStringLiteral("L'image de fond « ") + missing +
-                             QStringLiteral(" » ne peut pas être chargée (")),
-             qPrintable(told));
-    QVERIFY(told.endsWith(QStringLiteral(").\r\nL'exemple est dessiné sans elle et la mise en page est enregistrée.")));
-    QCOMPARE(env.program().fondQsl(), missing);
+    // The export window, created first, tells that it has no background; then the editor tells that
+    // the sample is drawn without it and the layout stored all the same.
+    QCOMPARE(env.dialogs.messages(),
+             (QStringList{QStringLiteral("Le fond de QSL ne peut pas être chargé :\r\n") +
+                              QDir::toNativeSeparators(path) + QStringLiteral(" : ") + reason +
+                              QStringLiteral("\r\nAucune QSL n'a été enregistrée : choisissez un fond avec "
+                                             "\"Fond QSL\"."),
+                          QStringLiteral("L'image de fond « ") + path + QStringLiteral(" » ne peut pas être chargée (") +
+                              reason +
+                              QStringLiteral(").\r\nL'exemple est dessiné sans elle et la mise en page est "
+                                             "enregistrée.")}));
+    QCOMPARE(env.program().fondQsl(), path);
     QCOMPARE(env.store.value(QStringLiteral("Pose H1")), std::optional<QString>(QStringLiteral("30")));
     QCOMPARE(env.program().msgQslEnregistrees(), qint16(1));
     QTRY_VERIFY(!env.program().existingEditor());
