@@ -12,7 +12,15 @@ inline const QString CannotCreate = QStringLiteral("le fichier ne peut pas être
 inline const QString CannotWrite = QStringLiteral("l'écriture du fichier a échoué");
 inline const QString CannotReplace = QStringLiteral("le fichier ne peut pas être remplacé");
 inline const QString NotAPicture = QStringLiteral("le fichier n'est pas une image lisible");
+inline const QString ForbiddenCharacter = QStringLiteral("le nom du fichier contient un caractère interdit");
 } // namespace FileReason
+
+// Whether a path holds a character no file name may hold (NUL, which would cut the name short, so
+// that another file would be written).
+inline bool hasForbiddenCharacter(const QString& path)
+{
+    return path.contains(QChar(u'\0'));
+}
 
 // Why a file that could not be opened for reading cannot be read.
 QString whyCannotRead(const QString& path);

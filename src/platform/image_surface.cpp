@@ -189,6 +189,8 @@ QString ImageSurface::saveBmp(const QString& path)
 
 QString ImageSurface::writeBmp(const QImage& image, const QString& path)
 {
+    if (hasForbiddenCharacter(path))
+        return FileReason::ForbiddenCharacter;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return whyCannotCreate(path);

@@ -99,6 +99,8 @@ TextFileResult readTextLines(const QString& path)
 
 QString writeTextLines(const QString& path, const QStringList& lines)
 {
+    if (hasForbiddenCharacter(path))
+        return FileReason::ForbiddenCharacter;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return whyCannotCreate(path);

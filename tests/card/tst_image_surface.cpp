@@ -437,6 +437,9 @@ private slots:
                                         << "le dossier n'existe pas";
         QTest::newRow("a folder has the name") << "dossier.bmp"
                                                << "un dossier porte ce nom";
+        // The one character besides "/" that the file system refuses in a name.
+        QTest::newRow("a name the file system refuses") << QStringLiteral("QSL_F4%1AB_14 Mhz_SSB.bmp").arg(QChar(0))
+                                                        << "le nom du fichier contient un caractère interdit";
     }
 
     void failedSaveLeavesNothing()

@@ -311,6 +311,24 @@ private slots:
         QVERIFY(QFileInfo(env_->outputFolder() + QStringLiteral("/QSL_F4XYZ_14 Mhz_SSB.bmp")).isDir());
     }
 
+    // A callsign holding a character no file name may hold (here a NUL byte of a damaged log) is
+    // told like any card that cannot be written; no file of another name is written instead.
+    void cardNameWithAForbiddenCharacter()
+    {
+        startProgram();
+        const QString callsign = QStringLiteral("F4%1AB").arg(QChar(0));
+        pick({numberedQso(1, callsign, QStringLiteral("14 Mhz"), QStringLiteral("SSB")), threeQsos().at(1)});
+        program().setMsgQslEnregistrees(1);
+        program().exportWindow();
+        QCOMPARE(env_->dialogs.messages(),
+                 (QStringList{QStringLiteral("1 QSL n'a pas pu être enregistrée :\r\nQSL_%1_14 Mhz_SSB.bmp : le nom "
+                                             "du fichier contient un caractère interdit")
+                                  .arg(callsign),
+                              kSavedMessage}));
+        QCOMPARE(entriesIn(env_->outputFolder()), (QStringList{QStringLiteral("QSL_F_G4ABC_P_7.0 Mhz_CW.bmp"),
+                                                               QStringLiteral("QSL_TRELUNE.jpg")}));
+    }
+
     void outputFolderGoneAtSaveTime()
     {
         const QString green = writeColourPicture(*env_, QStringLiteral("vert.png"), QColor(0, 128, 0));

@@ -1,5 +1,6 @@
 #include "platform/text_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,6 +16,7 @@ private slots:
     void writesUtf8WhenACharacterDoesNotFit();
     void upperCasingKeepsTheLength();
     void reportsAFileThatCannotBeRead();
+    void refusesANameWithAForbiddenCharacter();
     void replacesAnExistingFileWhole();
 };
 
@@ -94,6 +96,15 @@ void TestTextFile::reportsAFileThatCannotBeRead()
     QVERIFY(!result.error.isEmpty());
     QVERIFY(result.lines.isEmpty());
     QVERIFY(!writeTextLines(dir.filePath(QStringLiteral("no/such/folder/p.inf")), {QStringLiteral("x")}).isEmpty());
+}
+
+// A NUL in the name would have the system write a file of a shorter name: nothing is written.
+void TestTextFile::refusesANameWithAForbiddenCharacter()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("ma%1carte.inf").arg(QChar(0)));
+    QCOMPARE(writeTextLines(path, {QStringLiteral("x")}), QStringLiteral("le nom du fichier contient un caractère interdit"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
 }
 
 void TestTextFile::replacesAnExistingFileWhole()
