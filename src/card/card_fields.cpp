@@ -68,6 +68,8 @@ QString cardFileName(const CardFields& fields)
 {
     QString callsign = trimBlanks(fields.callsign);
     callsign.replace(QLatin1Char('/'), QLatin1Char('_'));
-    return kFilePrefix + callsign + kFileSeparator + trimBlanks(fields.band) + kFileSeparator +
-           trimBlanks(fields.mode) + kFileExtension;
+    // A "/" in a mode (a log may hold SSB/CW) would name a folder: it is made "_" as well.
+    QString mode = trimBlanks(fields.mode);
+    mode.replace(QLatin1Char('/'), QLatin1Char('_'));
+    return kFilePrefix + callsign + kFileSeparator + trimBlanks(fields.band) + kFileSeparator + mode + kFileExtension;
 }

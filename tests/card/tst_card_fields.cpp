@@ -186,6 +186,9 @@ private slots:
         QTest::newRow("mode of 7 characters")
             << picked(QStringLiteral("DL1AA"), QStringLiteral("7.0 Mhz"), QStringLiteral("OLIVIA8"))
             << "QSL_DL1AA_7.0 Mhz_OLIVIA8.bmp";
+        QTest::newRow("slash in the mode made underscore")
+            << picked(QStringLiteral("DL1AA"), QStringLiteral("14 Mhz"), QStringLiteral("SSB/CW"))
+            << "QSL_DL1AA_14 Mhz_SSB_CW.bmp";
         QTest::newRow("via not in the name")
             << picked(QStringLiteral("F4XYZ"), QStringLiteral("14 Mhz"), QStringLiteral("SSB"), QStringLiteral("F6ABC"))
             << "QSL_F4XYZ_14 Mhz_SSB.bmp";
