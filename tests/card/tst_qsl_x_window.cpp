@@ -223,6 +223,50 @@ private slots:
         QCOMPARE(program().msgQslEnregistrees(), qint16(1));
     }
 
+    // A stored colour outside 0 to 15 is drawn black, a text size below 1 at 1 point, a line width
+    // below 1 one pixel wide: the card is the one drawn with those stand-ins, and the value is
+    // one that matters (another value in range gives another card).
+    void storedValuesTheCardsCannotBeDrawnWith_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("outOfRange");
+        QTest::addColumn<QString>("standIn");
+        QTest::addColumn<QString>("other");
+        QTest::newRow("colour 99") << "Coul L2" << "99" << "0" << "12";
+        QTest::newRow("colour -1") << "Coul L1" << "-1" << "0" << "9";
+        QTest::newRow("text size 0") << "T Call" << "0" << "1" << "20";
+        QTest::newRow("text size -5") << "T QSO" << "-5" << "1" << "20";
+        QTest::newRow("line width 0") << "T Li1" << "0" << "1" << "5";
+        QTest::newRow("line width -3") << "T Li2" << "-3" << "1" << "5";
+    }
+
+    void storedValuesTheCardsCannotBeDrawnWith()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, outOfRange);
+        QFETCH(QString, standIn);
+        QFETCH(QString, other);
+        const auto card = [this, &key](const QString& text) {
+            env_ = std::make_unique<TestEnvironment>();
+            env_->store.write(key, text);
+            env_->store.write(QStringLiteral("Aff L5"), QStringLiteral("1"));
+            env_->store.write(QStringLiteral("Aff L6"), QStringLiteral("1"));
+            startProgram();
+            pick(threeQsos().mid(0, 1));
+            program().exportWindow();
+            const QImage image(env_->outputFolder() + QStringLiteral("/QSL_F4XYZ_14 Mhz_SSB.bmp"));
+            const QStringList told = env_->dialogs.messages();
+            env_.reset();
+            destroyClosedWindows();
+            return std::make_pair(image, told);
+        };
+        const auto [drawn, told] = card(outOfRange);
+        QVERIFY(!drawn.isNull());
+        QVERIFY(told.isEmpty());
+        QCOMPARE(drawn, card(standIn).first);
+        QVERIFY(drawn != card(other).first);
+    }
+
     void flagZeroNoMessage()
     {
         startProgram();
