@@ -38,8 +38,9 @@ QString problemMessage(const ParameterFileProblem& problem, const QString& path)
                kMessageBreak + file;
     case ParameterFileProblem::Kind::OutOfRange: {
         const QString& format = problem.keyIndex >= kFirstColourIndex ? LayoutMessage::ParameterFileColourOutOfRange
-                                : problem.keyIndex >= kFirstLineWidthIndex ? LayoutMessage::ParameterFileLineWidthTooSmall
-                                                                           : LayoutMessage::ParameterFileSizeTooSmall;
+                                : problem.keyIndex >= kFirstLineWidthIndex
+                                    ? LayoutMessage::ParameterFileLineWidthTooSmall
+                                    : LayoutMessage::ParameterFileSizeTooSmall;
         return format.arg(QString::number(problem.line), problem.key, problem.field.trimmed(),
                           QString::number(problem.recordStart)) +
                kMessageBreak + file;
