@@ -12,43 +12,6 @@
 #include <QTimer>
 #include <functional>
 
-// The message boxes and open-file dialogs the user really sees: Qt's own, driven here as a user
-// would while they are open.
-class TestQtDialogs : public QObject
-{
-    Q_OBJECT
-private slots:
-    void messageBoxHasTheTitleAndOneOkButton_data();
-    void messageBoxHasTheTitleAndOneOkButton();
-    void openFileDialogOffersTheOneFilter();
-    void openFileDialogGivesTheChosenPath();
-    void cancelledOpenFileDialogGivesAnEmptyName();
-
-private:
-    // Runs `act` on the modal dialog of type Dialog once it is open; `found` tells whether it was.
-    template <typename Dialog> void whenOpen(std::function<void(Dialog&)> act);
-    bool found_ = false;
-};
-
-template <typename Dialog> void TestQtDialogs::whenOpen(std::function<void(Dialog&)> act)
-{
-    found_ = false;
-    // Looked for from inside the dialog's own event loop until it is up. A dialog that never
-    // comes up is closed by no one, and the test's time limit ends the run.
-    auto* poll = new QTimer(this);
-    poll->setInterval(10);
-    connect(poll, &QTimer::timeout, this, [this, poll, act] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible())
-            return;
-        poll->stop();
-        poll->deleteLater();
-        found_ = true;
-        act(*dialog);
-    });
-    poll->start();
-}
-
 namespace
 {
 
@@ -61,88 +24,113 @@ void typeAndOpen(QFileDialog& dialog, const QString& path)
 
 } // namespace
 
-void TestQtDialogs::messageBoxHasTheTitleAndOneOkButton_data()
+// The message boxes and open-file dialogs the user really sees: Qt's own, driven here as a user
+// would while they are open.
+class TestQtDialogs : public QObject
 {
-    QTest::addColumn<QString>("text");
-    QTest::newRow("one piece") << QStringLiteral("selectionnez un fichier ou quitter");
-    QTest::newRow("two pieces") << QStringLiteral("Attention le N° de fin ne peut pas être\r\n"
-                                                  "   inférieur au N° de la dernière ligne");
-}
-
-void TestQtDialogs::messageBoxHasTheTitleAndOneOkButton()
-{
-    QFETCH(QString, text);
-    QString title;
-    QString shown;
-    QStringList buttons;
-    bool modal = false;
-    whenOpen<QMessageBox>([&](QMessageBox& box) {
-        title = box.windowTitle();
-        shown = box.text();
-        modal = box.isModal();
-        for (QAbstractButton* button : box.buttons())
-            buttons << button->text();
-        QTest::mouseClick(box.buttons().first(), Qt::LeftButton);
-    });
-    QtDialogs().message(text);
-    QVERIFY(found_);
-    QCOMPARE(title, QStringLiteral("ZELVANE_E_QSL"));
-    QCOMPARE(shown, text);
-    QVERIFY(modal);
-    QCOMPARE(buttons.size(), 1);
-    QCOMPARE(buttons.first().remove(QLatin1Char('&')), QStringLiteral("OK"));
-}
-
-void TestQtDialogs::openFileDialogOffersTheOneFilter()
-{
-    QStringList filters;
-    QFileDialog::FileMode mode = QFileDialog::AnyFile;
-    whenOpen<QFileDialog>([&](QFileDialog& dialog) {
-        filters = dialog.nameFilters();
-        mode = dialog.fileMode();
-        dialog.reject();
-    });
-    QtDialogs().openFile(QStringLiteral(".adi "), QStringLiteral("*.adi"));
-    QVERIFY(found_);
-    QCOMPARE(filters, QStringList{QStringLiteral(".adi (*.adi)")});
-    QCOMPARE(mode, QFileDialog::ExistingFile);
-}
-
-void TestQtDialogs::openFileDialogGivesTheChosenPath()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Mon journal été.adi"));
+    Q_OBJECT
+private slots:
+    void messageBoxHasTheTitleAndOneOkButton_data()
     {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
+        QTest::addColumn<QString>("text");
+        QTest::newRow("one piece") << QStringLiteral("selectionnez un fichier ou quitter");
+        QTest::newRow("two pieces") << QStringLiteral("Attention le N° de fin ne peut pas être\r\n"
+                                                      "   inférieur au N° de la dernière ligne");
     }
-    whenOpen<QFileDialog>([&](QFileDialog& dialog) {
-        typeAndOpen(dialog, path);
-    });
-    const QString chosen = QtDialogs().openFile(QStringLiteral(".adi "), QStringLiteral("*.adi"));
-    QVERIFY(found_);
-    QCOMPARE(chosen, path);
-}
 
-// Cancelling gives an empty name, whatever was chosen in an earlier dialog of the same run.
-void TestQtDialogs::cancelledOpenFileDialogGivesAnEmptyName()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("fond.jpg"));
+    void messageBoxHasTheTitleAndOneOkButton()
     {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
+        QFETCH(QString, text);
+        QString title;
+        QString shown;
+        QStringList buttons;
+        bool modal = false;
+        whenOpen<QMessageBox>([&](QMessageBox& box) {
+            title = box.windowTitle();
+            shown = box.text();
+            modal = box.isModal();
+            for (QAbstractButton* button : box.buttons())
+                buttons << button->text().remove(QLatin1Char('&'));
+            QTest::mouseClick(box.buttons().first(), Qt::LeftButton);
+        });
+        QtDialogs().message(text);
+        QVERIFY(found_);
+        QCOMPARE(title, QStringLiteral("ZELVANE_E_QSL"));
+        QCOMPARE(shown, text);
+        QVERIFY(modal);
+        QCOMPARE(buttons, QStringList{QStringLiteral("OK")});
     }
-    QtDialogs dialogs;
-    whenOpen<QFileDialog>([&](QFileDialog& dialog) {
-        typeAndOpen(dialog, path);
-    });
-    QCOMPARE(dialogs.openFile(QStringLiteral(".jpg "), QStringLiteral("*.jpg")), path);
 
-    whenOpen<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
-    QCOMPARE(dialogs.openFile(QStringLiteral(".jpg "), QStringLiteral("*.jpg")), QString());
-    QVERIFY(found_);
-}
+    void openFileDialogOffersTheOneFilter()
+    {
+        QStringList filters;
+        QFileDialog::FileMode mode = QFileDialog::AnyFile;
+        whenOpen<QFileDialog>([&](QFileDialog& dialog) {
+            filters = dialog.nameFilters();
+            mode = dialog.fileMode();
+            dialog.reject();
+        });
+        QtDialogs().openFile(QStringLiteral(".adi "), QStringLiteral("*.adi"));
+        QVERIFY(found_);
+        QCOMPARE(filters, QStringList{QStringLiteral(".adi (*.adi)")});
+        QCOMPARE(mode, QFileDialog::ExistingFile);
+    }
+
+    void openFileDialogGivesTheChosenPath()
+    {
+        const QString path = existingFile(QStringLiteral("Mon journal été.adi"));
+        whenOpen<QFileDialog>([&](QFileDialog& dialog) { typeAndOpen(dialog, path); });
+        QCOMPARE(QtDialogs().openFile(QStringLiteral(".adi "), QStringLiteral("*.adi")), path);
+        QVERIFY(found_);
+    }
+
+    // Cancelling gives an empty name, whatever was chosen in an earlier dialog of the same run.
+    void cancelledOpenFileDialogGivesAnEmptyName()
+    {
+        const QString path = existingFile(QStringLiteral("fond.jpg"));
+        QtDialogs dialogs;
+        whenOpen<QFileDialog>([&](QFileDialog& dialog) { typeAndOpen(dialog, path); });
+        QCOMPARE(dialogs.openFile(QStringLiteral(".jpg "), QStringLiteral("*.jpg")), path);
+
+        whenOpen<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
+        QCOMPARE(dialogs.openFile(QStringLiteral(".jpg "), QStringLiteral("*.jpg")), QString());
+        QVERIFY(found_);
+    }
+
+private:
+    // Runs `act` on the modal dialog of type Dialog once it is open; `found_` tells whether it was.
+    template <typename Dialog> void whenOpen(std::function<void(Dialog&)> act)
+    {
+        found_ = false;
+        // Looked for from inside the dialog's own event loop until it is up. A dialog that never
+        // comes up is closed by no one, and the test's time limit ends the run.
+        auto* poll = new QTimer(this);
+        poll->setInterval(10);
+        connect(poll, &QTimer::timeout, this, [this, poll, act] {
+            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible())
+                return;
+            poll->stop();
+            poll->deleteLater();
+            found_ = true;
+            act(*dialog);
+        });
+        poll->start();
+    }
+
+    // An empty file of that name in the test's folder.
+    QString existingFile(const QString& name)
+    {
+        const QString path = dir_.filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            qFatal("cannot create %s", qPrintable(path));
+        return path;
+    }
+
+    bool found_ = false;
+    QTemporaryDir dir_;
+};
 
 QTEST_MAIN(TestQtDialogs)
 #include "tst_qt_dialogs.moc"

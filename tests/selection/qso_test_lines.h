@@ -4,20 +4,14 @@
 
 #include <QStringList>
 
-// Numbered lines for the list tests: one QSO per callsign, numbered from 1.
-inline QStringList numberedLines(const QStringList& calls, const QString& date = QStringLiteral("15/03/24"))
+// Numbered lines for the list tests: one QSO per callsign, numbered from `first`.
+inline QStringList numberedLines(const QStringList& calls, const QString& date = QStringLiteral("15/03/24"),
+                                 int first = 1)
 {
     QStringList lines;
-    int number = 1;
+    int number = first;
     for (const QString& call : calls)
-        lines.append(Ligne_QSO(number++, {call,
-                                          date,
-                                          QStringLiteral("14:05"),
-                                          QStringLiteral("14 Mhz"),
-                                          QStringLiteral("SSB"),
-                                          QStringLiteral("59"),
-                                          QStringLiteral("Non"),
-                                          {}}));
+        lines.append(Ligne_QSO(number++, {call, date, "14:05", "14 Mhz", "SSB", "59", "Non", {}}));
     return lines;
 }
 

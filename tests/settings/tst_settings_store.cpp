@@ -6,187 +6,178 @@
 #include <QSettings>
 #include <QTest>
 
-class TestSettingsStore : public QObject {
+namespace
+{
+
+// The settings file opened by hand, as another program would.
+QSettings rawFile()
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("E_QSL"), QStringLiteral("E_QSL"));
+}
+
+} // namespace
+
+class TestSettingsStore : public QObject
+{
     Q_OBJECT
 private slots:
-    void tellsAnAbsentKeyFromAnEmptyOne();
-    void keptInAnIniFileOfTheUser();
-    void keepsTextsExactly_data();
-    void keepsTextsExactly();
-    void neverReadsTheSectionWithoutItsBlank();
-    void layoutKeysAreSixtySixDistinctKeys();
-    void writeOrderRunsVerticalsFirst();
-    void readersApplyTheirOwnDefaults_data();
-    void readersApplyTheirOwnDefaults();
-    void convertsStoredTexts_data();
-    void convertsStoredTexts();
-};
-
-void TestSettingsStore::tellsAnAbsentKeyFromAnEmptyOne()
-{
-    TestEnvironment env;
-    QVERIFY(!env.store.value(Key::Commentaire));
-    QCOMPARE(env.store.read(Key::Commentaire, QStringLiteral("fallback")), QStringLiteral("fallback"));
-    env.store.write(Key::Commentaire, QString());
-    QVERIFY(env.store.contains(Key::Commentaire));
-    QCOMPARE(env.store.read(Key::Commentaire, QStringLiteral("fallback")), QString());
-}
-
-// The store is the INI file "E_QSL/E_QSL.ini" of the user's settings folder (~/.config on Linux),
-// section "Setup " written with its blank escaped.
-void TestSettingsStore::keptInAnIniFileOfTheUser()
-{
-    TestEnvironment env;
-    const QString path = env.settingsFolder() + QStringLiteral("/E_QSL/E_QSL.ini");
-    QVERIFY(!QFile::exists(path));
-    env.store.write(Key::QslDeFond, QStringLiteral("fond été.jpg"));
-    env.store.write(Key::Commentaire, QString());
-
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(file.readAll());
-    QVERIFY2(text.startsWith(QStringLiteral("[Setup%20]\n")), qPrintable(text));
-    QVERIFY2(text.contains(QStringLiteral("\nQSL%20de%20fond=fond été.jpg\n")), qPrintable(text));
-    QVERIFY2(text.contains(QStringLiteral("\nCommentaire=\n")), qPrintable(text));
-}
-
-void TestSettingsStore::keepsTextsExactly_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::newRow("decimal comma") << "12,5";
-    QTest::newRow("blanks around") << " 7 ";
-    QTest::newRow("list-like") << "a, b, c";
-    QTest::newRow("path with blanks and accents") << "/home/moi/Mes cartes/été.jpg";
-    QTest::newRow("Windows path") << "C:\\Cartes\\ma.carte.jpg";
-    QTest::newRow("line with columns") << "F1ABC         15/03/24  14:05  14 Mhz    SSB      59        Non    ";
-    QTest::newRow("quotes and semicolon") << "\"quoted\"; semi";
-}
-
-void TestSettingsStore::keepsTextsExactly()
-{
-    QFETCH(QString, text);
-    TestEnvironment env;
-    env.store.write(QStringLiteral("Pose H1"), text);
-    QCOMPARE(env.store.read(QStringLiteral("Pose H1"), QString()), text);
-    // A second store over the same file sees it too: nothing is cached.
-    SettingsStore other;
-    QCOMPARE(other.read(QStringLiteral("Pose H1"), QString()), text);
-}
-
-void TestSettingsStore::neverReadsTheSectionWithoutItsBlank()
-{
-    TestEnvironment env;
+    void tellsAnAbsentKeyFromAnEmptyOne()
     {
-        QSettings raw(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("E_QSL"), QStringLiteral("E_QSL"));
-        raw.setValue(QStringLiteral("Setup/QSL de fond"), QStringLiteral("elsewhere.jpg"));
-        raw.setValue(QStringLiteral("Setup/Pose H1"), QStringLiteral("50"));
+        TestEnvironment env;
+        QVERIFY(!env.store.value(Key::Commentaire));
+        QCOMPARE(env.store.read(Key::Commentaire, QStringLiteral("fallback")), QStringLiteral("fallback"));
+        env.store.write(Key::Commentaire, QString());
+        QVERIFY(env.store.contains(Key::Commentaire));
+        QCOMPARE(env.store.read(Key::Commentaire, QStringLiteral("fallback")), QString());
     }
-    QVERIFY(!env.store.value(Key::QslDeFond));
-    CardLayout layout;
-    layout.load(env.store, LayoutReader::StartUp);
-    QCOMPARE(layout.h(1), qint16(5));
 
-    env.store.write(Key::QslDeFond, QStringLiteral("mine.jpg"));
-    QSettings raw(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("E_QSL"), QStringLiteral("E_QSL"));
-    QCOMPARE(raw.value(QStringLiteral("Setup /QSL de fond")).toString(), QStringLiteral("mine.jpg"));
-    QCOMPARE(raw.value(QStringLiteral("Setup/QSL de fond")).toString(), QStringLiteral("elsewhere.jpg"));
-}
+    // The store is the INI file "E_QSL/E_QSL.ini" of the user's settings folder (~/.config on Linux),
+    // section "Setup " written with its blank escaped.
+    void keptInAnIniFileOfTheUser()
+    {
+        TestEnvironment env;
+        const QString path = env.settingsFolder() + QStringLiteral("/E_QSL/E_QSL.ini");
+        QVERIFY(!QFile::exists(path));
+        env.store.write(Key::QslDeFond, QStringLiteral("fond été.jpg"));
+        env.store.write(Key::Commentaire, QString());
 
-void TestSettingsStore::layoutKeysAreSixtySixDistinctKeys()
-{
-    QSet<QString> keys;
-    for (const LayoutKeyDefaults& entry : kLayoutKeys)
-        keys.insert(QLatin1String(entry.key));
-    QCOMPARE(keys.size(), kLayoutKeyCount);
-    for (const QString& key : layoutWriteOrder())
-        QVERIFY2(keys.contains(key), qPrintable(key));
-    QCOMPARE(layoutKeyIndex(QStringLiteral("Pose H1")), 0);
-    QCOMPARE(layoutKeyIndex(QStringLiteral("Pose V22")), 43);
-    QCOMPARE(layoutKeyIndex(QStringLiteral("T Entete")), 44);
-    QCOMPARE(layoutKeyIndex(QStringLiteral("Aff L1")), 52);
-    QCOMPARE(layoutKeyIndex(QStringLiteral("Coul L7")), 65);
-    QCOMPARE(layoutKeyIndex(QStringLiteral("PoseH1")), -1);
-}
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        QVERIFY2(text.startsWith(QStringLiteral("[Setup%20]\n")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("\nQSL%20de%20fond=fond été.jpg\n")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("\nCommentaire=\n")), qPrintable(text));
+    }
 
-void TestSettingsStore::writeOrderRunsVerticalsFirst()
-{
-    const auto& order = layoutWriteOrder();
-    QCOMPARE(order[0], QStringLiteral("Pose V1"));
-    QCOMPARE(order[21], QStringLiteral("Pose V22"));
-    QCOMPARE(order[22], QStringLiteral("Pose H1"));
-    QCOMPARE(order[44], QStringLiteral("T Entete"));
-    QCOMPARE(order[51], QStringLiteral("T Li2"));
-    QCOMPARE(order[52], QStringLiteral("Aff L1"));
-    QCOMPARE(order[59], QStringLiteral("Coul L1"));
-    QCOMPARE(order[63], QStringLiteral("Coul Li1"));
-    QCOMPARE(order[65], QStringLiteral("Coul L7"));
-}
+    void keepsTextsExactly_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("decimal comma") << "12,5";
+        QTest::newRow("blanks around") << " 7 ";
+        QTest::newRow("list-like") << "a, b, c";
+        QTest::newRow("path with blanks and accents") << "/home/moi/Mes cartes/été.jpg";
+        QTest::newRow("Windows path") << "C:\\Cartes\\ma.carte.jpg";
+        QTest::newRow("line with columns") << "F1ABC         15/03/24  14:05  14 Mhz    SSB      59        Non    ";
+        QTest::newRow("quotes and semicolon") << "\"quoted\"; semi";
+    }
 
-void TestSettingsStore::readersApplyTheirOwnDefaults_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<int>("startUp");
-    QTest::addColumn<int>("exportWindow");
+    void keepsTextsExactly()
+    {
+        QFETCH(QString, text);
+        TestEnvironment env;
+        env.store.write(QStringLiteral("Pose H1"), text);
+        QCOMPARE(env.store.read(QStringLiteral("Pose H1"), QString()), text);
+        // A second store over the same file sees it too: nothing is cached.
+        QCOMPARE(SettingsStore().read(QStringLiteral("Pose H1"), QString()), text);
+    }
 
-    QTest::newRow("Pose H7") << "Pose H7" << 39 << 40;
-    QTest::newRow("Pose H14") << "Pose H14" << 6 << 8;
-    QTest::newRow("Pose V14") << "Pose V14" << 91 << 92;
-    QTest::newRow("Pose H15") << "Pose H15" << 16 << 14;
-    QTest::newRow("Pose V15") << "Pose V15" << 91 << 92;
-    QTest::newRow("Pose V20") << "Pose V20" << 20 << 10;
-    QTest::newRow("Pose V21") << "Pose V21" << 20 << 10;
-    QTest::newRow("T Entete") << "T Entete" << 13 << 12;
-    QTest::newRow("T QSO") << "T QSO" << 13 << 12;
-    QTest::newRow("T Call") << "T Call" << 14 << 13;
-    QTest::newRow("Aff L3") << "Aff L3" << 1 << 1;
-    QTest::newRow("Aff L4") << "Aff L4" << 0 << 0;
-    QTest::newRow("Coul L7") << "Coul L7" << 0 << 0;
-}
+    void neverReadsTheSectionWithoutItsBlank()
+    {
+        TestEnvironment env;
+        {
+            QSettings raw = rawFile();
+            raw.setValue(QStringLiteral("Setup/QSL de fond"), QStringLiteral("elsewhere.jpg"));
+            raw.setValue(QStringLiteral("Setup/Pose H1"), QStringLiteral("50"));
+        }
+        QVERIFY(!env.store.value(Key::QslDeFond));
+        CardLayout layout;
+        layout.load(env.store, LayoutReader::StartUp);
+        QCOMPARE(layout.h(1), qint16(5));
 
-void TestSettingsStore::readersApplyTheirOwnDefaults()
-{
-    QFETCH(QString, key);
-    QFETCH(int, startUp);
-    QFETCH(int, exportWindow);
+        env.store.write(Key::QslDeFond, QStringLiteral("mine.jpg"));
+        QSettings raw = rawFile();
+        QCOMPARE(raw.value(QStringLiteral("Setup /QSL de fond")).toString(), QStringLiteral("mine.jpg"));
+        QCOMPARE(raw.value(QStringLiteral("Setup/QSL de fond")).toString(), QStringLiteral("elsewhere.jpg"));
+    }
 
-    TestEnvironment env;
-    CardLayout layout;
-    layout.load(env.store, LayoutReader::StartUp);
-    QCOMPARE(int(layout.value(key)), startUp);
-    layout.load(env.store, LayoutReader::Export);
-    QCOMPARE(int(layout.value(key)), exportWindow);
-    // Nothing writes defaults back.
-    QVERIFY(!env.store.contains(key));
-}
+    void layoutKeysAreSixtySixDistinctKeys()
+    {
+        QSet<QString> keys;
+        for (const LayoutKeyDefaults& entry : kLayoutKeys)
+            keys.insert(QLatin1String(entry.key));
+        QCOMPARE(keys.size(), kLayoutKeyCount);
+        for (const QString& key : layoutWriteOrder())
+            QVERIFY2(keys.contains(key), qPrintable(key));
+        const std::pair<const char*, int> places[] = {{"Pose H1", 0}, {"Pose V22", 43}, {"T Entete", 44},
+                                                      {"Aff L1", 52}, {"Coul L7", 65},  {"PoseH1", -1}};
+        for (const auto& [key, index] : places)
+            QCOMPARE(layoutKeyIndex(QLatin1String(key)), index);
+    }
 
-void TestSettingsStore::convertsStoredTexts_data()
-{
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<int>("expected");
+    void writeOrderRunsVerticalsFirst()
+    {
+        const auto& order = layoutWriteOrder();
+        const std::pair<int, const char*> places[] = {{0, "Pose V1"},   {21, "Pose V22"}, {22, "Pose H1"},
+                                                      {44, "T Entete"}, {51, "T Li2"},    {52, "Aff L1"},
+                                                      {59, "Coul L1"},  {63, "Coul Li1"}, {65, "Coul L7"}};
+        for (const auto& [index, key] : places)
+            QCOMPARE(order[index], QLatin1String(key));
+    }
 
-    // "Pose H7" has the start-up default 39.
-    QTest::newRow("digit with blanks") << " 7 " << 7;
-    QTest::newRow("decimal comma rounds up to even") << "91,5" << 92;
-    QTest::newRow("decimal comma rounds down to even") << "12,5" << 12;
-    QTest::newRow("negative") << "-3" << -3;
-    QTest::newRow("empty gives the default") << "" << 39;
-    QTest::newRow("text gives the default") << "abc" << 39;
-    QTest::newRow("out of range gives the default") << "40000" << 39;
-    QTest::newRow("decimal point under French gives the default") << "12.5" << 39;
-}
+    void readersApplyTheirOwnDefaults_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("startUp");
+        QTest::addColumn<int>("exportWindow");
 
-void TestSettingsStore::convertsStoredTexts()
-{
-    QFETCH(QString, stored);
-    QFETCH(int, expected);
+        QTest::newRow("Pose H7") << "Pose H7" << 39 << 40;
+        QTest::newRow("Pose H14") << "Pose H14" << 6 << 8;
+        QTest::newRow("Pose V14") << "Pose V14" << 91 << 92;
+        QTest::newRow("Pose H15") << "Pose H15" << 16 << 14;
+        QTest::newRow("Pose V15") << "Pose V15" << 91 << 92;
+        QTest::newRow("Pose V20") << "Pose V20" << 20 << 10;
+        QTest::newRow("Pose V21") << "Pose V21" << 20 << 10;
+        QTest::newRow("T Entete") << "T Entete" << 13 << 12;
+        QTest::newRow("T QSO") << "T QSO" << 13 << 12;
+        QTest::newRow("T Call") << "T Call" << 14 << 13;
+        QTest::newRow("Aff L3") << "Aff L3" << 1 << 1;
+        QTest::newRow("Aff L4") << "Aff L4" << 0 << 0;
+        QTest::newRow("Coul L7") << "Coul L7" << 0 << 0;
+    }
 
-    TestEnvironment env;
-    useFrenchNumberFormat();
-    env.store.write(QStringLiteral("Pose H7"), stored);
-    CardLayout layout;
-    layout.load(env.store, LayoutReader::StartUp);
-    QCOMPARE(int(layout.h(7)), expected);
-}
+    void readersApplyTheirOwnDefaults()
+    {
+        QFETCH(QString, key);
+        QFETCH(int, startUp);
+        QFETCH(int, exportWindow);
+        TestEnvironment env;
+        CardLayout layout;
+        layout.load(env.store, LayoutReader::StartUp);
+        QCOMPARE(int(layout.value(key)), startUp);
+        layout.load(env.store, LayoutReader::Export);
+        QCOMPARE(int(layout.value(key)), exportWindow);
+        // Nothing writes defaults back.
+        QVERIFY(!env.store.contains(key));
+    }
+
+    void convertsStoredTexts_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("expected");
+
+        // "Pose H7" has the start-up default 39.
+        QTest::newRow("digit with blanks") << " 7 " << 7;
+        QTest::newRow("decimal comma rounds up to even") << "91,5" << 92;
+        QTest::newRow("decimal comma rounds down to even") << "12,5" << 12;
+        QTest::newRow("negative") << "-3" << -3;
+        QTest::newRow("empty gives the default") << "" << 39;
+        QTest::newRow("text gives the default") << "abc" << 39;
+        QTest::newRow("out of range gives the default") << "40000" << 39;
+        QTest::newRow("decimal point under French gives the default") << "12.5" << 39;
+    }
+
+    void convertsStoredTexts()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, expected);
+        TestEnvironment env;
+        useFrenchNumberFormat();
+        env.store.write(QStringLiteral("Pose H7"), stored);
+        CardLayout layout;
+        layout.load(env.store, LayoutReader::StartUp);
+        QCOMPARE(int(layout.h(7)), expected);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestSettingsStore)
 #include "tst_settings_store.moc"
