@@ -6,10 +6,16 @@
 #include "platform/image_surface.h"
 #include "support/test_environment.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QStringList>
+
+using namespace Qt::StringLiterals;
+
+inline const QString kSavedMessage =
+    u"Les QSL ont été enregistrées dans le dossier 'E_QSL' du répertoire ZELVANE_E_QSL"_s;
 
 // The sample background the build draws ("QSL_TRELUNE.jpg").
 inline QString sampleBackgroundPath()
@@ -21,15 +27,31 @@ inline QString sampleBackgroundPath()
 inline bool installSampleBackground(const TestEnvironment& env)
 {
     QDir().mkpath(env.outputFolder());
-    return QFile::copy(sampleBackgroundPath(), env.outputFolder() + QStringLiteral("/QSL_TRELUNE.jpg"));
+    return QFile::copy(sampleBackgroundPath(), env.outputFolder() + u"/QSL_TRELUNE.jpg"_s);
+}
+
+// A first start: the sample background in the output folder, the start-up messages forgotten.
+inline bool startWithTheSampleBackground(TestEnvironment& env)
+{
+    const bool installed = installSampleBackground(env);
+    env.start();
+    env.dialogs.clear();
+    return installed;
 }
 
 // A numbered QSO line as the log reader builds it.
 inline QString numberedQso(int number, const QString& callsign, const QString& band, const QString& mode,
-                           const QString& via = QString(), const QString& qslReceived = QStringLiteral("Non"))
+                           const QString& via = QString(), const QString& qslReceived = u"Non"_s)
 {
-    return Ligne_QSO(number, {callsign, QStringLiteral("15/03/24"), QStringLiteral("14:05"), band, mode,
-                              QStringLiteral("59"), qslReceived, via});
+    return Ligne_QSO(number, {callsign, u"15/03/24"_s, u"14:05"_s, band, mode, u"59"_s, qslReceived, via});
+}
+
+// The export window's message for a background it cannot load, with QSOs picked.
+inline QString backgroundRefused(const QString& path, const QString& reason)
+{
+    return u"Le fond de QSL ne peut pas être chargé :\r\n"_s + QDir::toNativeSeparators(path) + u" : "_s + reason +
+           u"\r\nAucune QSL n'a été enregistrée : choisissez un fond avec \"Fond QSL\".\r\nLes QSO sélectionnés sont "
+           "gardés : fermez cet aperçu, puis cliquez à nouveau sur \"Enregistrer les QSL\"."_s;
 }
 
 // A picture file of one colour, written under the test's scratch folder.
@@ -38,7 +60,7 @@ inline QString writeColourPicture(const TestEnvironment& env, const QString& nam
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(colour);
-    const QString path = env.scratchFolder() + QLatin1Char('/') + name;
+    const QString path = env.scratchFolder() + u'/' + name;
     image.save(path, format);
     return path;
 }
@@ -53,4 +75,9 @@ inline QStringList filesIn(const QString& folder)
 inline QStringList entriesIn(const QString& folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+}
+
+inline void destroyClosedWindows()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

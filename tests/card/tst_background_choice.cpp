@@ -14,6 +14,7 @@ namespace
 {
 
 const QColor kGreen(0, 128, 0);
+const QString kChooseFile = u"selectionnez un fichier ou quitter"_s;
 
 QColor centreOf(const QImage& image)
 {
@@ -25,11 +26,6 @@ bool nearly(const QColor& a, const QColor& b)
     return qAbs(a.red() - b.red()) <= 4 && qAbs(a.green() - b.green()) <= 4 && qAbs(a.blue() - b.blue()) <= 4;
 }
 
-void destroyClosedWindows()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 } // namespace
 
 class TestBackgroundChoice : public QObject
@@ -39,16 +35,25 @@ class TestBackgroundChoice : public QObject
     std::unique_ptr<TestEnvironment> env_;
 
     RunningProgram& program() { return env_->program(); }
-    MainWindow& main() { return *program().mainWindow(); }
-    QPushButton* selection() { return main().findChild<QPushButton*>(QStringLiteral("Selection")); }
-    void choose() { main().findChild<QAction*>(QStringLiteral("MNU_New_QSL"))->trigger(); }
+    bool selectionEnabled() { return program().mainWindow()->findChild<QPushButton*>(u"Selection"_s)->isEnabled(); }
+    QString stored() const { return env_->store.read(Key::QslDeFond, u"(never written)"_s); }
+
+    // "Fond QSL", the dialog answering the path (a null path: cancelled).
+    void choose(const QString& path = QString())
+    {
+        if (!path.isNull())
+            env_->dialogs.answerNextFile(path);
+        program().mainWindow()->findChild<QAction*>(u"MNU_New_QSL"_s)->trigger();
+    }
 
     // A first run: the sample in the output folder, no background chosen yet.
-    void startFirstRun()
+    void startFirstRun() { QVERIFY(startWithTheSampleBackground(*env_)); }
+
+    void pickOneQso()
     {
-        QVERIFY(installSampleBackground(*env_));
-        env_->start();
-        env_->dialogs.clear();
+        SelectQsoWindow& select = program().selectQso();
+        select.appendQsoLines({numberedQso(1, u"F4XYZ"_s, u"14 Mhz"_s, u"SSB"_s)});
+        select.pickRange(1, 1);
     }
 
 private slots:
@@ -59,25 +64,19 @@ private slots:
         destroyClosedWindows();
     }
 
-    void filterAskedFor()
-    {
-        startFirstRun();
-        choose();
-        QCOMPARE(env_->dialogs.fileRequests().size(), 1);
-        QCOMPARE(env_->dialogs.fileRequests()[0].description, QStringLiteral(".jpg "));
-        QCOMPARE(env_->dialogs.fileRequests()[0].pattern, QStringLiteral("*.jpg"));
-    }
-
     // Nothing chosen: the message, and nothing changes.
     void cancelledChangesNothing()
     {
         startFirstRun();
         program().setMsgQslEnregistrees(1);
         choose();
-        QCOMPARE(env_->dialogs.messages(), QStringList{QStringLiteral("selectionnez un fichier ou quitter")});
+        QCOMPARE(env_->dialogs.fileRequests().size(), 1);
+        QCOMPARE(env_->dialogs.fileRequests()[0].description, u".jpg "_s);
+        QCOMPARE(env_->dialogs.fileRequests()[0].pattern, u"*.jpg"_s);
+        QCOMPARE(env_->dialogs.messages(), QStringList{kChooseFile});
         QVERIFY(!env_->store.contains(Key::QslDeFond));
         QVERIFY(!env_->store.contains(Key::CadreQso));
-        QVERIFY(!selection()->isEnabled());
+        QVERIFY(!selectionEnabled());
         QVERIFY(!program().existingExportWindow());
         QCOMPARE(program().msgQslEnregistrees(), qint16(1));
     }
@@ -86,56 +85,47 @@ private slots:
     void cancelAfterAnEarlierChoiceKeepsIt()
     {
         startFirstRun();
-        const QString green = writeColourPicture(*env_, QStringLiteral("vert.jpg"), kGreen, "JPG");
-        env_->dialogs.answerNextFile(green);
-        choose();
+        const QString green = writeColourPicture(*env_, u"vert.jpg"_s, kGreen, "JPG");
+        choose(green);
         QslXWindow* window = program().existingExportWindow();
         QVERIFY(window);
         const QImage chosen = window->cardImage();
         program().setMsgQslEnregistrees(1);
         env_->dialogs.clear();
 
-        choose(); // the dialog cancelled
-        QCOMPARE(env_->dialogs.messages(), QStringList{QStringLiteral("selectionnez un fichier ou quitter")});
+        choose();
+        QCOMPARE(env_->dialogs.messages(), QStringList{kChooseFile});
         QCOMPARE(program().existingExportWindow(), window);
         QCOMPARE(window->cardImage(), chosen);
-        QCOMPARE(env_->store.value(Key::QslDeFond), std::optional<QString>(green));
-        QVERIFY(selection()->isEnabled());
+        QCOMPARE(stored(), green);
+        QVERIFY(selectionEnabled());
         QCOMPARE(program().msgQslEnregistrees(), qint16(1));
     }
 
     // First run: the export window is created (its own batch with the old background first),
-    // then shows the new picture; the choice is stored and "Sélectionnez" enabled.
+    // then shows the new picture; the choice is stored as the dialog returned it, and
+    // "Sélectionnez" enabled.
     void firstChoice()
     {
         startFirstRun();
-        const QString green = writeColourPicture(*env_, QStringLiteral("vert.jpg"), kGreen, "JPG");
-        SelectQsoWindow& select = program().selectQso();
-        select.appendQsoLines(
-            {numberedQso(1, QStringLiteral("F4XYZ"), QStringLiteral("14 Mhz"), QStringLiteral("SSB"))});
-        select.pickRange(1, 1);
+        const QString green = writeColourPicture(*env_, u"Mon fond été.jpg"_s, kGreen, "JPG");
+        pickOneQso();
         program().setMsgQslEnregistrees(1);
-        env_->dialogs.answerNextFile(green);
-        choose();
+        choose(green);
 
         QslXWindow* window = program().existingExportWindow();
-        QVERIFY(window);
-        QVERIFY(window->isVisible());
+        QVERIFY(window && window->isVisible());
         QVERIFY(nearly(centreOf(window->cardImage()), kGreen));
-        QCOMPARE(env_->store.value(Key::QslDeFond), std::optional<QString>(green));
-        QCOMPARE(env_->store.value(Key::CadreQso),
-                 std::optional<QString>(joinPath(env_->programFolder(), QStringLiteral("Cadre_QSO.jpg"))));
-        QVERIFY(selection()->isEnabled());
+        QCOMPARE(stored(), green);
+        QCOMPARE(env_->store.read(Key::CadreQso, {}), joinPath(env_->programFolder(), u"Cadre_QSO.jpg"_s));
+        QVERIFY(selectionEnabled());
         QCOMPARE(program().msgQslEnregistrees(), qint16(0));
-        QCOMPARE(program().fondQsl(), QStringLiteral("QSL_TRELUNE.jpg")); // read by the creation, not changed here
+        QCOMPARE(program().fondQsl(), u"QSL_TRELUNE.jpg"_s); // read by the creation, not changed here
 
         // The creation's batch drew on the background known before the choice, and told it.
-        const QImage card(env_->outputFolder() + QStringLiteral("/QSL_F4XYZ_14 Mhz_SSB.bmp"));
-        const QImage sample(sampleBackgroundPath());
-        QCOMPARE(centreOf(card), centreOf(sample));
-        QCOMPARE(env_->dialogs.messages(),
-                 QStringList{QStringLiteral(
-                     "Les QSL ont été enregistrées dans le dossier 'E_QSL' du répertoire ZELVANE_E_QSL")});
+        const QImage card(env_->outputFolder() + u"/QSL_F4XYZ_14 Mhz_SSB.bmp"_s);
+        QCOMPARE(centreOf(card), centreOf(QImage(sampleBackgroundPath())));
+        QCOMPARE(env_->dialogs.messages(), QStringList{kSavedMessage});
     }
 
     // An open window gets the new picture at once, without being created again.
@@ -144,22 +134,18 @@ private slots:
         startFirstRun();
         QslXWindow& window = program().exportWindow();
         window.surface().setPosition(10, 10);
-        window.surface().print(QStringLiteral("brouillon"));
-        env_->store.write(QStringLiteral("Pose V20"), QStringLiteral("55"));
-        SelectQsoWindow& select = program().selectQso();
-        select.appendQsoLines(
-            {numberedQso(1, QStringLiteral("F4XYZ"), QStringLiteral("14 Mhz"), QStringLiteral("SSB"))});
-        select.pickRange(1, 1);
-        const QString green = writeColourPicture(*env_, QStringLiteral("vert.png"), kGreen, "PNG");
-        env_->dialogs.answerNextFile(green);
-        choose();
+        window.surface().print(u"brouillon"_s);
+        env_->store.write(u"Pose V20"_s, u"55"_s);
+        pickOneQso();
+        const QString green = writeColourPicture(*env_, u"vert.png"_s, kGreen, "PNG");
+        choose(green);
 
         QCOMPARE(program().existingExportWindow(), &window);
         QCOMPARE(window.cardImage().pixel(0, 0), kGreen.rgb());
         QCOMPARE(window.cardImage().pixel(60, 40), kGreen.rgb()); // the earlier drawing went with the old picture
         QCOMPARE(program().cardLayout().v(20), qint16(10));       // not reloaded
-        QCOMPARE(filesIn(env_->outputFolder()), QStringList{QStringLiteral("QSL_TRELUNE.jpg")});
-        QCOMPARE(env_->store.value(Key::QslDeFond), std::optional<QString>(green));
+        QCOMPARE(filesIn(env_->outputFolder()), QStringList{u"QSL_TRELUNE.jpg"_s});
+        QCOMPARE(stored(), green);
     }
 
     // A file that is not a picture is told, and nothing changes: no window, no key, no button.
@@ -167,17 +153,15 @@ private slots:
     {
         startFirstRun();
         program().setMsgQslEnregistrees(1);
-        const QString path = env_->writeScratchFile(QStringLiteral("faux.jpg"), QByteArray("pas une image"));
-        env_->dialogs.answerNextFile(path);
-        choose();
+        const QString path = env_->writeScratchFile(u"faux.jpg"_s, QByteArray("pas une image"));
+        choose(path);
         QCOMPARE(env_->dialogs.messages(),
-                 QStringList{QStringLiteral("Ce fichier ne peut pas servir de fond de QSL :\r\n") +
-                             QDir::toNativeSeparators(path) +
-                             QStringLiteral(" : le fichier n'est pas une image lisible")});
+                 QStringList{u"Ce fichier ne peut pas servir de fond de QSL :\r\n"_s + QDir::toNativeSeparators(path) +
+                             u" : le fichier n'est pas une image lisible"_s});
         QVERIFY(!program().existingExportWindow());
         QVERIFY(!env_->store.contains(Key::QslDeFond));
         QVERIFY(!env_->store.contains(Key::CadreQso));
-        QVERIFY(!selection()->isEnabled());
+        QVERIFY(!selectionEnabled());
         QCOMPARE(program().msgQslEnregistrees(), qint16(1));
     }
 
@@ -186,39 +170,25 @@ private slots:
         startFirstRun();
         QslXWindow& window = program().exportWindow();
         const QImage before = window.cardImage();
-        const QString earlier = writeColourPicture(*env_, QStringLiteral("avant.png"), kGreen);
+        const QString earlier = writeColourPicture(*env_, u"avant.png"_s, kGreen);
         env_->store.write(Key::QslDeFond, earlier);
-        env_->dialogs.answerNextFile(env_->scratchFolder() + QStringLiteral("/absent.jpg"));
-        choose();
+        choose(env_->scratchFolder() + u"/absent.jpg"_s);
         QCOMPARE(env_->dialogs.messages().size(), 1);
-        QVERIFY(env_->dialogs.messages()[0].endsWith(QStringLiteral(" : le fichier n'existe pas")));
+        QVERIFY(env_->dialogs.messages()[0].endsWith(u" : le fichier n'existe pas"_s));
         QCOMPARE(window.cardImage(), before);
-        QCOMPARE(env_->store.value(Key::QslDeFond), std::optional<QString>(earlier));
-    }
-
-    // The path is stored exactly as the dialog returned it.
-    void pathWithBlanksAndAccents()
-    {
-        startFirstRun();
-        const QString path = writeColourPicture(*env_, QStringLiteral("Mon fond été.jpg"), kGreen, "JPG");
-        env_->dialogs.answerNextFile(path);
-        choose();
-        QCOMPARE(env_->store.value(Key::QslDeFond), std::optional<QString>(path));
-        QVERIFY(env_->dialogs.messages().isEmpty());
+        QCOMPARE(stored(), earlier);
     }
 
     // Once chosen, the next start-up finds a background: no first-use message.
     void nextStartUpKnowsTheBackground()
     {
         startFirstRun();
-        env_->dialogs.answerNextFile(writeColourPicture(*env_, QStringLiteral("vert.jpg"), kGreen, "JPG"));
-        choose();
-        SettingsStore& store = env_->store;
+        choose(writeColourPicture(*env_, u"vert.jpg"_s, kGreen, "JPG"));
         ScriptedDialogs dialogs;
-        RunningProgram next(store, dialogs, env_->programFolder());
+        RunningProgram next(env_->store, dialogs, env_->programFolder());
         MainWindow& nextMain = next.start();
         QVERIFY(dialogs.messages().isEmpty());
-        QVERIFY(nextMain.findChild<QPushButton*>(QStringLiteral("Selection"))->isEnabled());
+        QVERIFY(nextMain.findChild<QPushButton*>(u"Selection"_s)->isEnabled());
     }
 };
 

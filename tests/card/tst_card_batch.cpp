@@ -12,26 +12,22 @@
 #include <QDir>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace
 {
 
 QString picked(const QString& callsign, const QString& band, const QString& mode, const QString& via = QString())
 {
-    return Corps_Ligne(Ligne_QSO(3, {callsign, QStringLiteral("15/03/24"), QStringLiteral("14:05"), band, mode,
-                                     QStringLiteral("59"), QStringLiteral("Non"), via}));
+    return Corps_Ligne(Ligne_QSO(3, {callsign, u"15/03/24"_s, u"14:05"_s, band, mode, u"59"_s, u"Non"_s, via}));
 }
 
-const QStringList kThreeQsos = {
-    picked(QStringLiteral("F4XYZ"), QStringLiteral("14 Mhz"), QStringLiteral("SSB")),
-    picked(QStringLiteral("F/G4ABC/P"), QStringLiteral("7.0 Mhz"), QStringLiteral("CW"), QStringLiteral("F6ABC")),
-    picked(QStringLiteral("DL1AA"), QStringLiteral("1.3Ghz"), QStringLiteral("FT8")),
-};
+const QStringList kThreeQsos = {picked(u"F4XYZ"_s, u"14 Mhz"_s, u"SSB"_s),
+                                picked(u"F/G4ABC/P"_s, u"7.0 Mhz"_s, u"CW"_s, u"F6ABC"_s),
+                                picked(u"DL1AA"_s, u"1.3Ghz"_s, u"FT8"_s)};
 
-const QStringList kThreeNames = {
-    QStringLiteral("QSL_F4XYZ_14 Mhz_SSB.bmp"),
-    QStringLiteral("QSL_F_G4ABC_P_7.0 Mhz_CW.bmp"),
-    QStringLiteral("QSL_DL1AA_1.3Ghz_FT8.bmp"),
-};
+const QStringList kThreeNames = {u"QSL_F4XYZ_14 Mhz_SSB.bmp"_s, u"QSL_F_G4ABC_P_7.0 Mhz_CW.bmp"_s,
+                                 u"QSL_DL1AA_1.3Ghz_FT8.bmp"_s};
 
 } // namespace
 
@@ -40,93 +36,86 @@ class TestCardBatch : public QObject
     Q_OBJECT
 
     std::unique_ptr<TestEnvironment> env_;
-    CardLayout layout_;
+    RecordingSurface surface_;
 
-    QString output() const { return env_->scratchFolder() + QStringLiteral("/E_QSL"); }
+    QString output() const { return env_->scratchFolder() + u"/E_QSL"_s; }
+
+    // The batch with the export layout on the recording surface, cards in French unless told.
+    CardBatchReport run(
+        const QStringList& lines, const std::function<bool()>& french = [] { return true; },
+        const CardBatchProgressFn& progress = {})
+    {
+        CardLayout layout;
+        layout.load(env_->store, LayoutReader::Export);
+        return runCardBatch(surface_, lines, CardComposer(layout, QString()), french, output(), progress);
+    }
 
 private slots:
     void init()
     {
         env_ = std::make_unique<TestEnvironment>();
-        layout_.load(env_->store, LayoutReader::Export);
+        surface_ = RecordingSurface();
         QDir().mkpath(output());
     }
     void cleanup() { env_.reset(); }
 
     void oneCardPerLineDrawnSavedCleared()
     {
-        RecordingSurface surface;
-        const CardComposer composer(layout_, QString());
-        const CardBatchReport report = runCardBatch(
-            surface, kThreeQsos, composer, [] { return true; }, output());
+        const CardBatchReport report = run(kThreeQsos);
         QCOMPARE(report.cards, 3);
         QCOMPARE(report.written, 3);
         QVERIFY(report.failures.isEmpty());
-
         QStringList expectedPaths;
         for (const QString& name : kThreeNames)
             expectedPaths.append(joinPath(output(), name));
-        QCOMPARE(surface.savedPaths(), expectedPaths);
+        QCOMPARE(surface_.savedPaths(), expectedPaths);
 
         // Each card is saved with its own drawing only, and cleared after its save.
         using Kind = RecordingSurface::Kind;
         QList<Kind> saveAndClear;
-        for (const auto& op : surface.operations())
+        for (const auto& op : surface_.operations())
             if (op.kind == Kind::Save || op.kind == Kind::Clear || op.kind == Kind::LoadPicture)
                 saveAndClear.append(op.kind);
         QCOMPARE(saveAndClear,
                  (QList<Kind>{Kind::Save, Kind::Clear, Kind::Save, Kind::Clear, Kind::Save, Kind::Clear}));
-        QCOMPARE(surface.savedCards().size(), 3);
-        QVERIFY(surface.savedCards()[0].contains(QStringLiteral("   F4XYZ")));
-        QVERIFY(!surface.savedCards()[1].contains(QStringLiteral("   F4XYZ")));
-        QVERIFY(surface.savedCards()[1].contains(QStringLiteral(" F/G4ABC/P")));
-        QVERIFY(surface.savedCards()[1].contains(QStringLiteral("   F6ABC")));
-        QVERIFY(!surface.savedCards()[2].contains(QStringLiteral("   F6ABC")));
+        const QList<QStringList>& cards = surface_.savedCards();
+        QCOMPARE(cards.size(), 3);
+        QVERIFY(cards[0].contains(u"   F4XYZ"_s) && !cards[1].contains(u"   F4XYZ"_s));
+        QVERIFY(cards[1].contains(u" F/G4ABC/P"_s) && cards[1].contains(u"   F6ABC"_s));
+        QVERIFY(!cards[2].contains(u"   F6ABC"_s));
     }
 
     void emptyListSavesNothing()
     {
-        RecordingSurface surface;
-        const CardComposer composer(layout_, QString());
-        const CardBatchReport report = runCardBatch(
-            surface, {}, composer, [] { return true; }, output());
+        const CardBatchReport report = run({});
         QCOMPARE(report.cards, 0);
         QCOMPARE(report.written, 0);
-        QVERIFY(surface.operations().isEmpty());
+        QVERIFY(surface_.operations().isEmpty());
         QCOMPARE(cardBatchFailureMessage(report), QString());
     }
 
-    // The language is asked for each card.
     void languageAskedForEachCard()
     {
-        RecordingSurface surface;
-        const CardComposer composer(layout_, QString());
         int asked = 0;
-        runCardBatch(
-            surface, kThreeQsos, composer, [&asked] { return ++asked != 2; }, output());
+        run(kThreeQsos, [&asked] { return ++asked != 2; });
         QCOMPARE(asked, 3);
-        const auto thanks = [&](int card) { return surface.savedCards()[card].contains(kFrenchCardTexts.thanks); };
-        QVERIFY(thanks(0));
-        QVERIFY(!thanks(1));
-        QVERIFY(surface.savedCards()[1].contains(kEnglishCardTexts.thanks));
-        QVERIFY(thanks(2));
+        const QList<QStringList>& cards = surface_.savedCards();
+        QVERIFY(cards[0].contains(kFrenchCardTexts.thanks));
+        QVERIFY(!cards[1].contains(kFrenchCardTexts.thanks) && cards[1].contains(kEnglishCardTexts.thanks));
+        QVERIFY(cards[2].contains(kFrenchCardTexts.thanks));
     }
 
-    // A card that cannot be saved does not stop the batch.
     void unwritableCardDoesNotStopTheBatch()
     {
-        RecordingSurface surface;
-        surface.failSaves(QStringLiteral("G4ABC"), QStringLiteral("disque plein"));
-        const CardComposer composer(layout_, QString());
-        const CardBatchReport report = runCardBatch(
-            surface, kThreeQsos, composer, [] { return true; }, output());
+        surface_.failSaves(u"G4ABC"_s, u"disque plein"_s);
+        const CardBatchReport report = run(kThreeQsos);
         QCOMPARE(report.cards, 3);
         QCOMPARE(report.written, 2);
-        QCOMPARE(report.failures, QStringList{QStringLiteral("QSL_F_G4ABC_P_7.0 Mhz_CW.bmp : disque plein")});
-        QCOMPARE(surface.savedPaths().size(), 2);
-        QCOMPARE(surface.savedPaths().last(), joinPath(output(), kThreeNames[2]));
+        QCOMPARE(report.failures, QStringList{u"QSL_F_G4ABC_P_7.0 Mhz_CW.bmp : disque plein"_s});
+        QCOMPARE(surface_.savedPaths().size(), 2);
+        QCOMPARE(surface_.savedPaths().last(), joinPath(output(), kThreeNames[2]));
         QCOMPARE(cardBatchFailureMessage(report),
-                 QStringLiteral("1 QSL n'a pas pu être enregistrée :\r\nQSL_F_G4ABC_P_7.0 Mhz_CW.bmp : disque plein"));
+                 u"1 QSL n'a pas pu être enregistrée :\r\nQSL_F_G4ABC_P_7.0 Mhz_CW.bmp : disque plein"_s);
     }
 
     void failureMessageNamesTenAtMost()
@@ -134,35 +123,30 @@ private slots:
         CardBatchReport report;
         report.cards = 12;
         for (int i = 0; i < 12; ++i)
-            report.failures.append(QStringLiteral("QSL_%1.bmp : raison").arg(i));
-        const QStringList lines = cardBatchFailureMessage(report).split(QStringLiteral("\r\n"));
+            report.failures.append(u"QSL_%1.bmp : raison"_s.arg(i));
+        const QStringList lines = cardBatchFailureMessage(report).split(u"\r\n"_s);
         QCOMPARE(lines.size(), 12);
-        QCOMPARE(lines.first(), QStringLiteral("12 QSL n'ont pas pu être enregistrées :"));
-        QCOMPARE(lines[1], QStringLiteral("QSL_0.bmp : raison"));
-        QCOMPARE(lines[10], QStringLiteral("QSL_9.bmp : raison"));
-        QCOMPARE(lines.last(), QStringLiteral("..."));
+        QCOMPARE(lines.first(), u"12 QSL n'ont pas pu être enregistrées :"_s);
+        QCOMPARE(lines[1], u"QSL_0.bmp : raison"_s);
+        QCOMPARE(lines[10], u"QSL_9.bmp : raison"_s);
+        QCOMPARE(lines.last(), u"..."_s);
     }
 
     void missingOutputFolderMadeAgain()
     {
         QDir(output()).removeRecursively();
-        RecordingSurface surface;
-        const CardComposer composer(layout_, QString());
-        runCardBatch(
-            surface, kThreeQsos.mid(0, 1), composer, [] { return true; }, output());
+        run(kThreeQsos.mid(0, 1));
         QVERIFY(QDir(output()).exists());
     }
 
     void progressAfterEachCard()
     {
-        RecordingSurface surface;
-        const CardComposer composer(layout_, QString());
         QList<QPair<int, int>> calls;
-        runCardBatch(
-            surface, kThreeQsos, composer, [] { return true; }, output(),
+        run(
+            kThreeQsos, [] { return true; },
             [&](int done, int total) {
                 calls.append({done, total});
-                QCOMPARE(surface.operations().last().kind, RecordingSurface::Kind::Clear);
+                QCOMPARE(surface_.operations().last().kind, RecordingSurface::Kind::Clear);
             });
         QCOMPARE(calls, (QList<QPair<int, int>>{{1, 3}, {2, 3}, {3, 3}}));
     }

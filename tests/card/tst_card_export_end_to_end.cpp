@@ -29,14 +29,37 @@ const QByteArray kLog = "Log exported by a logging program\r\n"
                         "<CALL:12>VE3ABCDEF/MM <QSO_DATE:8>20240317 <TIME_ON:4>2359 <BAND:2>2M <FREQ:7>145.500 "
                         "<MODE:2>FM <RST_SENT:2>55 <QSL_RCVD:1>N <EOR>\r\n";
 
-const QStringList kCardNames = {
-    QStringLiteral("QSL_F4XYZ_14 Mhz_SSB.bmp"),
-    QStringLiteral("QSL_F_G4ABC_P_7.0 Mhz_CW.bmp"),
-    QStringLiteral("QSL_VE3ABCDEF_M_144 Mhz_FM.bmp"),
-};
+// The three cards and the sample background, sorted.
+const QStringList kOutputFiles = {u"QSL_F4XYZ_14 Mhz_SSB.bmp"_s, u"QSL_F_G4ABC_P_7.0 Mhz_CW.bmp"_s,
+                                  u"QSL_TRELUNE.jpg"_s, u"QSL_VE3ABCDEF_M_144 Mhz_FM.bmp"_s};
 
-const QString kSavedMessage =
-    QStringLiteral("Les QSL ont été enregistrées dans le dossier 'E_QSL' du répertoire ZELVANE_E_QSL");
+void click(QWidget* window, const char* button)
+{
+    QTest::mouseClick(window->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+}
+
+// "Fond QSL" with a copy of the sample as the user's own picture, the preview it opens closed.
+QString chooseOwnBackground(TestEnvironment& env)
+{
+    const QString background = env.scratchFolder() + u"/Ma QSL.jpg"_s;
+    QFile::copy(sampleBackgroundPath(), background);
+    env.dialogs.answerNextFile(background);
+    env.program().mainWindow()->findChild<QAction*>(u"MNU_New_QSL"_s)->trigger();
+    env.program().existingExportWindow()->close();
+    destroyClosedWindows();
+    return background;
+}
+
+// "Sélectionnez" with the log, then "Tout ": the picking window.
+SelectQsoWindow* pickTheWholeLog(TestEnvironment& env)
+{
+    env.dialogs.answerNextFile(env.writeScratchFile(u"journal.adi"_s, kLog));
+    click(env.program().mainWindow(), "Selection");
+    SelectQsoWindow* select = env.program().existingSelectQso();
+    if (select)
+        click(select, "Select_All");
+    return select;
+}
 
 // Pixels where the card differs clearly from its background, within a rectangle.
 int drawnPixels(const QImage& card, const QImage& background, const QRect& area)
@@ -78,55 +101,26 @@ private slots:
     void logToCards()
     {
         TestEnvironment env;
-        QVERIFY(installSampleBackground(env));
-        MainWindow& main = env.start();
-        RunningProgram& program = env.program();
-        env.dialogs.clear();
-
-        // "Fond QSL": the user's own picture (here a copy of the sample).
-        const QString background = env.scratchFolder() + QStringLiteral("/Ma QSL.jpg");
-        QVERIFY(QFile::copy(sampleBackgroundPath(), background));
-        env.dialogs.answerNextFile(background);
-        main.findChild<QAction*>(QStringLiteral("MNU_New_QSL"))->trigger();
-        QVERIFY(program.existingExportWindow());
-        // The export window opened by the choice is closed before the export, which creates it anew.
-        program.existingExportWindow()->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-
-        // "Sélectionnez": the log.
-        const QString log = env.writeScratchFile(QStringLiteral("journal.adi"), kLog);
-        env.dialogs.answerNextFile(log);
-        auto* selection = main.findChild<QPushButton*>(QStringLiteral("Selection"));
-        QVERIFY(selection->isEnabled());
-        QTest::mouseClick(selection, Qt::LeftButton);
-        SelectQsoWindow* select = program.existingSelectQso();
+        QVERIFY(startWithTheSampleBackground(env));
+        const QImage bg = QImage(chooseOwnBackground(env)).convertToFormat(QImage::Format_RGB32);
+        QVERIFY(env.program().mainWindow()->findChild<QPushButton*>(u"Selection"_s)->isEnabled());
+        SelectQsoWindow* select = pickTheWholeLog(env);
         QVERIFY(select);
-        QCOMPARE(select->unpickedCount(), 3);
-
-        // "Tout ", then "Enregistrer les QSL".
-        QTest::mouseClick(select->findChild<QPushButton*>(QStringLiteral("Select_All")), Qt::LeftButton);
         QCOMPARE(select->pickedLines().size(), 3);
-        QTest::mouseClick(select->findChild<QPushButton*>(QStringLiteral("Impression")), Qt::LeftButton);
+        click(select, "Impression"); // "Enregistrer les QSL"
 
         QCOMPARE(env.dialogs.messages(), QStringList{kSavedMessage});
         QVERIFY(select->pickedLines().isEmpty());
-        QStringList expectedFiles = kCardNames;
-        expectedFiles.append(QStringLiteral("QSL_TRELUNE.jpg"));
-        expectedFiles.sort();
-        QCOMPARE(filesIn(env.outputFolder()), expectedFiles);
-
-        const QImage bg = QImage(background).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(filesIn(env.outputFolder()), kOutputFiles);
         QList<QImage> cards;
-        for (const QString& name : kCardNames) {
-            const QString path = env.outputFolder() + QLatin1Char('/') + name;
-            QFile file(path);
+        for (const QString& name : {kOutputFiles[0], kOutputFiles[1], kOutputFiles[3]}) {
+            QFile file(env.outputFolder() + u'/' + name);
             QVERIFY(file.open(QIODevice::ReadOnly));
             const QByteArray header = file.read(54);
             QVERIFY(header.startsWith("BM"));
             QCOMPARE(qFromLittleEndian<quint16>(header.constData() + 28), quint16(24));
-            const QImage card = QImage(path).convertToFormat(QImage::Format_RGB32);
-            QCOMPARE(card.size(), QSize(530, 340));
-            cards.append(card);
+            cards.append(QImage(file.fileName()).convertToFormat(QImage::Format_RGB32));
+            QCOMPARE(cards.last().size(), QSize(530, 340));
         }
 
         for (const QImage& card : cards) {
@@ -158,51 +152,28 @@ private slots:
     void backgroundGoneKeepsThePickedQsos()
     {
         TestEnvironment env;
-        QVERIFY(installSampleBackground(env));
-        const QString gone = env.scratchFolder() + QStringLiteral("/Ancienne QSL.jpg");
+        const QString gone = env.scratchFolder() + u"/Ancienne QSL.jpg"_s;
         QVERIFY(QFile::copy(sampleBackgroundPath(), gone));
         env.store.write(Key::QslDeFond, gone);
-        MainWindow& main = env.start();
-        RunningProgram& program = env.program();
+        QVERIFY(startWithTheSampleBackground(env));
         QVERIFY(QFile::remove(gone));
-        env.dialogs.clear();
 
-        env.dialogs.answerNextFile(env.writeScratchFile(QStringLiteral("journal.adi"), kLog));
-        QTest::mouseClick(main.findChild<QPushButton*>(QStringLiteral("Selection")), Qt::LeftButton);
-        SelectQsoWindow* select = program.existingSelectQso();
+        SelectQsoWindow* select = pickTheWholeLog(env);
         QVERIFY(select);
-        QTest::mouseClick(select->findChild<QPushButton*>(QStringLiteral("Select_All")), Qt::LeftButton);
         const QStringList picked = select->pickedLines();
         QCOMPARE(picked.size(), 3);
-        QTest::mouseClick(select->findChild<QPushButton*>(QStringLiteral("Impression")), Qt::LeftButton);
-
-        QCOMPARE(env.dialogs.messages(),
-                 QStringList{QStringLiteral("Le fond de QSL ne peut pas être chargé :\r\n") +
-                             QDir::toNativeSeparators(gone) +
-                             QStringLiteral(" : le fichier n'existe pas\r\n"
-                                            "Aucune QSL n'a été enregistrée : choisissez un fond avec \"Fond QSL\".\r\n"
-                                            "Les QSO sélectionnés sont gardés : fermez cet aperçu, puis cliquez à "
-                                            "nouveau sur \"Enregistrer les QSL\".")});
-        QCOMPARE(filesIn(env.outputFolder()), QStringList{QStringLiteral("QSL_TRELUNE.jpg")});
+        click(select, "Impression");
+        QCOMPARE(env.dialogs.messages(), QStringList{backgroundRefused(gone, u"le fichier n'existe pas"_s)});
+        QCOMPARE(filesIn(env.outputFolder()), QStringList{u"QSL_TRELUNE.jpg"_s});
         QVERIFY(select->isVisible());
         QCOMPARE(select->pickedLines(), picked);
-        QCOMPARE(select->findChild<QLabel*>(QStringLiteral("Cont"))->text(), QStringLiteral("3"));
+        QCOMPARE(select->findChild<QLabel*>(u"Cont"_s)->text(), u"3"_s);
 
-        // "Fond QSL", the preview closed, "Enregistrer les QSL" again.
         env.dialogs.clear();
-        const QString background = env.scratchFolder() + QStringLiteral("/Ma QSL.jpg");
-        QVERIFY(QFile::copy(sampleBackgroundPath(), background));
-        env.dialogs.answerNextFile(background);
-        main.findChild<QAction*>(QStringLiteral("MNU_New_QSL"))->trigger();
-        program.existingExportWindow()->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QTest::mouseClick(select->findChild<QPushButton*>(QStringLiteral("Impression")), Qt::LeftButton);
-
+        chooseOwnBackground(env);
+        click(select, "Impression");
         QCOMPARE(env.dialogs.messages(), QStringList{kSavedMessage});
-        QStringList expectedFiles = kCardNames;
-        expectedFiles.append(QStringLiteral("QSL_TRELUNE.jpg"));
-        expectedFiles.sort();
-        QCOMPARE(filesIn(env.outputFolder()), expectedFiles);
+        QCOMPARE(filesIn(env.outputFolder()), kOutputFiles);
         QVERIFY(select->pickedLines().isEmpty());
         QVERIFY(!select->isVisible());
     }

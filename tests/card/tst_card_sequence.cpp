@@ -4,11 +4,12 @@
 #include "card/card_sequence.h"
 #include "card/card_texts.h"
 #include "layout/card_layout.h"
-#include "layout/palette.h"
 #include "support/recording_surface.h"
 #include "support/test_environment.h"
 
 #include <QtTest>
+
+using namespace Qt::StringLiterals;
 
 namespace
 {
@@ -20,16 +21,16 @@ QString describe(const RecordingSurface::Operation& op)
 {
     using Kind = RecordingSurface::Kind;
     switch (op.kind) {
-    case Kind::LoadPicture: return QStringLiteral("load ") + op.text;
-    case Kind::Colour: return QStringLiteral("colour ") + op.colour.name();
-    case Kind::Bold: return op.bold ? QStringLiteral("bold") : QStringLiteral("regular");
-    case Kind::TextSize: return QStringLiteral("size %1").arg(op.number);
-    case Kind::LineWidth: return QStringLiteral("width %1").arg(op.number);
-    case Kind::Position: return QStringLiteral("at %1,%2").arg(op.x1).arg(op.y1);
-    case Kind::Print: return QStringLiteral("print [") + op.text + QLatin1Char(']');
-    case Kind::Line: return QStringLiteral("line %1,%2 %3,%4").arg(op.x1).arg(op.y1).arg(op.x2).arg(op.y2);
-    case Kind::Clear: return QStringLiteral("clear");
-    case Kind::Save: return QStringLiteral("save ") + op.text;
+    case Kind::LoadPicture: return u"load "_s + op.text;
+    case Kind::Colour: return u"colour "_s + op.colour.name();
+    case Kind::Bold: return op.bold ? u"bold"_s : u"regular"_s;
+    case Kind::TextSize: return u"size %1"_s.arg(op.number);
+    case Kind::LineWidth: return u"width %1"_s.arg(op.number);
+    case Kind::Position: return u"at %1,%2"_s.arg(op.x1).arg(op.y1);
+    case Kind::Print: return u"print ["_s + op.text + u']';
+    case Kind::Line: return u"line %1,%2 %3,%4"_s.arg(op.x1).arg(op.y1).arg(op.x2).arg(op.y2);
+    case Kind::Clear: return u"clear"_s;
+    case Kind::Save: return u"save "_s + op.text;
     }
     return {};
 }
@@ -42,47 +43,44 @@ QStringList describe(const RecordingSurface& surface)
     return list;
 }
 
-// A QSO as the export cuts it from a picked line.
-CardFields qso(const QString& qslReceived = QStringLiteral("Non"), const QString& via = QStringLiteral("           "))
+// How the text was first printed ("at 8,92 size 11 regular #000000"), or "not printed".
+QString printedAs(const RecordingSurface& surface, const QString& text)
 {
-    return {QStringLiteral("   F4XYZ"),
-            QStringLiteral("15/03/24"),
-            QStringLiteral("14:05"),
-            QStringLiteral("  14 Mhz"),
-            QStringLiteral("SSB    "),
-            QStringLiteral("59      "),
-            qslReceived,
-            via};
+    for (const Printed& p : surface.printed())
+        if (p.text == text)
+            return u"at %1,%2 size %3 %4 %5"_s.arg(p.x).arg(p.y).arg(p.size).arg(p.bold ? "bold" : "regular",
+                                                                                 p.colour.name());
+    return u"not printed"_s;
 }
 
-const QString kVia = QStringLiteral("   F6ABC");
-const QColor kBlack(0, 0, 0);
+const QString kVia = u"   F6ABC"_s;
+
+// A QSO as the export cuts it from a picked line.
+CardFields qso(const QString& qslReceived = u"Non"_s, const QString& via = u"           "_s)
+{
+    return {u"   F4XYZ"_s, u"15/03/24"_s, u"14:05"_s, u"  14 Mhz"_s, u"SSB    "_s, u"59      "_s, qslReceived, via};
+}
 
 // Switches of card lines 1 to 7 from a text such as "1100001".
 void setSwitches(CardLayout& layout, const QString& switches)
 {
     for (int line = 1; line <= 7; ++line)
-        layout.setValue(kSwitchKeys[static_cast<size_t>(line - 1)],
-                        switches[line - 1] == QLatin1Char('1') ? qint16(1) : qint16(0));
+        layout.setValue(kSwitchKeys[static_cast<size_t>(line - 1)], switches[line - 1] == u'1' ? 1 : 0);
 }
 
 // Distinct text sizes, so that each size tells where it came from.
 void setDistinctSizes(CardLayout& layout)
 {
-    layout.setValue(QStringLiteral("T Entete"), 11);
-    layout.setValue(QStringLiteral("T QSO"), 12);
-    layout.setValue(QStringLiteral("T Call"), 13);
-    layout.setValue(QStringLiteral("T Via"), 14);
-    layout.setValue(QStringLiteral("T Comment"), 15);
-    layout.setValue(QStringLiteral("T QSL"), 16);
+    qint16 size = 11;
+    for (const char* key : {"T Entete", "T QSO", "T Call", "T Via", "T Comment", "T QSL"})
+        layout.setValue(QLatin1String(key), size++);
 }
 
-const Printed* findPrinted(const QList<Printed>& printed, const QString& text)
+RecordingSurface draw(const CardLayout& layout, const QString& comment, const CardFields& fields, bool french = true)
 {
-    for (const Printed& p : printed)
-        if (p.text == text)
-            return &p;
-    return nullptr;
+    RecordingSurface surface;
+    CardComposer(layout, comment).draw(surface, fields, french);
+    return surface;
 }
 
 } // namespace
@@ -91,14 +89,17 @@ class TestCardSequence : public QObject
 {
     Q_OBJECT
 
-    CardLayout exportLayout()
+    std::unique_ptr<TestEnvironment> env_;
+
+    // The layout the export window reads from an empty store, with the switches given.
+    CardLayout exportLayout(const QString& switches = {})
     {
         CardLayout layout;
         layout.load(env_->store, LayoutReader::Export);
+        if (!switches.isEmpty())
+            setSwitches(layout, switches);
         return layout;
     }
-
-    std::unique_ptr<TestEnvironment> env_;
 
 private slots:
     void init() { env_ = std::make_unique<TestEnvironment>(); }
@@ -107,9 +108,7 @@ private slots:
     // An empty store: headings, values and thanks only, black, on the rows 77, 84 and 91 %.
     void emptyStoreDrawsTheThreeFirstLines()
     {
-        RecordingSurface surface;
-        CardComposer(exportLayout(), QStringLiteral("un commentaire")).draw(surface, qso(), true);
-
+        const RecordingSurface surface = draw(exportLayout(), u"un commentaire"_s, qso());
         // clang-format off
         const QStringList expected = {
             "colour #000000",
@@ -127,23 +126,18 @@ private slots:
         };
         // clang-format on
         QCOMPARE(describe(surface), expected);
-        for (const Printed& p : surface.printed())
-            QCOMPARE(p.colour, kBlack);
-        QVERIFY(surface.lines().isEmpty());
     }
 
+    // Each card line in its own palette colour, in the composer's order.
     void everyLineOnInOrder()
     {
-        CardLayout layout = exportLayout();
-        setSwitches(layout, QStringLiteral("1111111"));
+        CardLayout layout = exportLayout(u"1111111"_s);
         for (int line = 1; line <= 7; ++line)
             layout.setValue(kColourKeys[static_cast<size_t>(line - 1)], qint16(line + 8));
-        layout.setValue(QStringLiteral("T Li1"), 3);
-        layout.setValue(QStringLiteral("T Li2"), 5);
-        layout.setValue(QStringLiteral("Pose V21"), 30);
-        RecordingSurface surface;
-        CardComposer(layout, QStringLiteral("Beau temps")).draw(surface, qso(QStringLiteral("Oui"), kVia), false);
-
+        layout.setValue(u"T Li1"_s, 3);
+        layout.setValue(u"T Li2"_s, 5);
+        layout.setValue(u"Pose V21"_s, 30);
+        const RecordingSurface surface = draw(layout, u"Beau temps"_s, qso(u"Oui"_s, kVia), false);
         // clang-format off
         const QStringList expected = {
             "colour #0000ff",
@@ -167,43 +161,16 @@ private slots:
         };
         // clang-format on
         QCOMPARE(describe(surface), expected);
-        QCOMPARE(surface.lines().size(), 2);
-        QCOMPARE(surface.lines()[0].width, 3);
-        QCOMPARE(surface.lines()[1].width, 5);
     }
 
     // The headings' colour is set even when the headings are off.
-    void headingColourSetWhenHeadingsOff()
+    void allSwitchesOffLeavesTheCreditLine()
     {
-        CardLayout layout = exportLayout();
-        setSwitches(layout, QStringLiteral("0000000"));
-        layout.setValue(QStringLiteral("Coul L1"), 4);
-        RecordingSurface surface;
-        CardComposer(layout, QString()).draw(surface, qso(), true);
-        QCOMPARE(describe(surface).first(), QStringLiteral("colour #800000"));
-    }
-
-    void fixedTexts_data()
-    {
-        QTest::addColumn<bool>("french");
-        QTest::addColumn<QStringList>("texts");
-        QTest::newRow("French") << true << QStringList{"Pour",       "Date", "Heure", "Bande",
-                                                       "Mode",       "RST",  "Via",   "Merci pour le QSO",
-                                                       "Pse QSL  73"};
-        QTest::newRow("English") << false << QStringList{" To ", "Date ", "Time ",           "Band ",      "Mode",
-                                                         "RST",  "Via",   "Tks for the QSO", "Pse QSL  73"};
-    }
-
-    void fixedTexts()
-    {
-        QFETCH(bool, french);
-        QFETCH(QStringList, texts);
-        CardLayout layout = exportLayout();
-        setSwitches(layout, QStringLiteral("1010000"));
-        RecordingSurface surface;
-        CardComposer(layout, QString()).draw(surface, qso(QStringLiteral("Non"), kVia), french);
-        texts.append(kCreditLine);
-        QCOMPARE(surface.printedTexts(), texts);
+        CardLayout layout = exportLayout(u"0000000"_s);
+        layout.setValue(u"Coul L1"_s, 4);
+        const RecordingSurface surface = draw(layout, u"commentaire"_s, qso(u"Oui"_s, kVia));
+        QCOMPARE(describe(surface),
+                 (QStringList{"colour #800000", "colour #000000", "size 6", "at 89,96", "print [ZELVANE_E_QSL]"}));
     }
 
     void thanksByQslReceived_data()
@@ -212,19 +179,19 @@ private slots:
         QTest::addColumn<QString>("qslReceived");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
-        const QString fr1 = QStringLiteral("Merci pour le QSO");
-        const QString en1 = QStringLiteral("Tks for the QSO");
-        const QString pending = QStringLiteral("Pse QSL  73");
-        QTest::newRow("fr Oui") << true << "Oui" << fr1 << "et la QSL  73";
-        QTest::newRow("fr oui") << true << "oui" << fr1 << pending;
-        QTest::newRow("fr OUI") << true << "OUI" << fr1 << pending;
-        QTest::newRow("fr Non") << true << "Non" << fr1 << pending;
-        QTest::newRow("fr blank") << true << "   " << fr1 << pending;
-        QTest::newRow("fr empty") << true << "" << fr1 << pending;
-        QTest::newRow("en Oui") << false << "Oui" << en1 << "and the QSL  73";
-        QTest::newRow("en oui") << false << "oui" << en1 << pending;
-        QTest::newRow("en Non") << false << "Non" << en1 << pending;
-        QTest::newRow("en blank") << false << "   " << en1 << pending;
+        const QString fr = u"Merci pour le QSO"_s;
+        const QString en = u"Tks for the QSO"_s;
+        const QString pending = u"Pse QSL  73"_s;
+        QTest::newRow("fr Oui") << true << u"Oui"_s << fr << u"et la QSL  73"_s;
+        QTest::newRow("fr oui") << true << u"oui"_s << fr << pending;
+        QTest::newRow("fr OUI") << true << u"OUI"_s << fr << pending;
+        QTest::newRow("fr Non") << true << u"Non"_s << fr << pending;
+        QTest::newRow("fr blank") << true << u"   "_s << fr << pending;
+        QTest::newRow("fr empty") << true << u""_s << fr << pending;
+        QTest::newRow("en Oui") << false << u"Oui"_s << en << u"and the QSL  73"_s;
+        QTest::newRow("en oui") << false << u"oui"_s << en << pending;
+        QTest::newRow("en Non") << false << u"Non"_s << en << pending;
+        QTest::newRow("en blank") << false << u"   "_s << en << pending;
     }
 
     void thanksByQslReceived()
@@ -233,16 +200,9 @@ private slots:
         QFETCH(QString, qslReceived);
         QFETCH(QString, first);
         QFETCH(QString, second);
-        RecordingSurface surface;
-        CardComposer(exportLayout(), QString()).draw(surface, qso(qslReceived), french);
-        const Printed* p1 = findPrinted(surface.printed(), first);
-        const Printed* p2 = findPrinted(surface.printed(), second);
-        QVERIFY(p1);
-        QVERIFY(p2);
-        QCOMPARE(QPointF(p1->x, p1->y), QPointF(40, 91));
-        QCOMPARE(QPointF(p2->x, p2->y), QPointF(69, 91));
-        QCOMPARE(p1->size, 13.0);
-        QVERIFY(!p1->bold);
+        const RecordingSurface surface = draw(exportLayout(), QString(), qso(qslReceived), french);
+        QCOMPARE(printedAs(surface, first), u"at 40,91 size 13 regular #000000"_s);
+        QCOMPARE(printedAs(surface, second), u"at 69,91 size 13 regular #000000"_s);
     }
 
     void viaOnlyForAQsoWithAVia_data()
@@ -251,14 +211,15 @@ private slots:
         QTest::addColumn<QString>("switches");
         QTest::addColumn<bool>("heading");
         QTest::addColumn<bool>("value");
-        QTest::newRow("via, headings and values") << kVia << "1100000" << true << true;
-        QTest::newRow("via, headings only") << kVia << "1000000" << true << false;
-        QTest::newRow("via, values only") << kVia << "0100000" << false << true;
-        QTest::newRow("via, neither") << kVia << "0010000" << false << false;
-        QTest::newRow("blank via, both on") << "           "
-                                            << "1100000" << false << false;
-        QTest::newRow("empty via, both on") << ""
-                                            << "1100000" << false << false;
+        const auto row = [](const char* tag, const QString& via, const char* switches, bool heading, bool value) {
+            QTest::newRow(tag) << via << switches << heading << value;
+        };
+        row("via, headings and values", kVia, "1100000", true, true);
+        row("via, headings only", kVia, "1000000", true, false);
+        row("via, values only", kVia, "0100000", false, true);
+        row("via, neither", kVia, "0010000", false, false);
+        row("blank via, both on", u"           "_s, "1100000", false, false);
+        row("empty via, both on", u""_s, "1100000", false, false);
     }
 
     void viaOnlyForAQsoWithAVia()
@@ -267,59 +228,30 @@ private slots:
         QFETCH(QString, switches);
         QFETCH(bool, heading);
         QFETCH(bool, value);
-        CardLayout layout = exportLayout();
-        setSwitches(layout, switches);
+        CardLayout layout = exportLayout(switches);
         setDistinctSizes(layout);
-        RecordingSurface surface;
-        CardComposer(layout, QString()).draw(surface, qso(QStringLiteral("Non"), via), true);
-
-        const Printed* viaHeading = findPrinted(surface.printed(), QStringLiteral("Via"));
-        QCOMPARE(viaHeading != nullptr, heading);
-        if (viaHeading) {
-            QCOMPARE(QPointF(viaHeading->x, viaHeading->y), QPointF(8, 92));
-            QCOMPARE(viaHeading->size, 11.0);
-            QVERIFY(!viaHeading->bold);
-        }
-        const Printed* viaValue = findPrinted(surface.printed(), kVia);
-        QCOMPARE(viaValue != nullptr, value);
-        if (viaValue) {
-            QCOMPARE(QPointF(viaValue->x, viaValue->y), QPointF(14, 92));
-            QCOMPARE(viaValue->size, 14.0);
-            QVERIFY(viaValue->bold);
-        }
+        const RecordingSurface surface = draw(layout, QString(), qso(u"Non"_s, via));
+        QCOMPARE(printedAs(surface, u"Via"_s), heading ? u"at 8,92 size 11 regular #000000"_s : u"not printed"_s);
+        QCOMPARE(printedAs(surface, kVia), value ? u"at 14,92 size 14 bold #000000"_s : u"not printed"_s);
     }
 
-    void allSwitchesOffLeavesTheCreditLine()
-    {
-        CardLayout layout = exportLayout();
-        setSwitches(layout, QStringLiteral("0000000"));
-        RecordingSurface surface;
-        CardComposer(layout, QStringLiteral("commentaire")).draw(surface, qso(QStringLiteral("Oui"), kVia), true);
-        QCOMPARE(surface.printed().size(), 1);
-        const Printed& credit = surface.printed().first();
-        QCOMPARE(credit.text, kCreditLine);
-        QCOMPARE(QPointF(credit.x, credit.y), QPointF(89, 96));
-        QCOMPARE(credit.size, 6.0);
-        QCOMPARE(credit.colour, kBlack);
-        QVERIFY(surface.lines().isEmpty());
-    }
-
-    // The "X" has no size of its own: it takes the size left by the earlier steps.
+    // The "X" has no size of its own: it takes the size left by the earlier steps, on each card.
     void tickMarkSize_data()
     {
         QTest::addColumn<QString>("switches");
         QTest::addColumn<QString>("via");
         QTest::addColumn<double>("firstCard");
         QTest::addColumn<double>("nextCard");
-        QTest::newRow("comment on") << "1111001" << kVia << 15.0 << 15.0;
-        QTest::newRow("comment alone") << "0001001"
-                                       << "" << 15.0 << 15.0;
-        QTest::newRow("thanks, no comment") << "1110001" << kVia << 16.0 << 16.0;
-        QTest::newRow("values with via") << "1100001" << kVia << 14.0 << 14.0;
-        QTest::newRow("values without via") << "1100001"
-                                            << "" << 12.0 << 12.0;
-        QTest::newRow("headings only") << "1000001" << kVia << 11.0 << 11.0;
-        QTest::newRow("none of 1 to 4") << "0000111" << kVia << 12.0 << 6.0;
+        const auto row = [](const char* tag, const char* switches, const QString& via, double first, double next) {
+            QTest::newRow(tag) << switches << via << first << next;
+        };
+        row("comment on", "1111001", kVia, 15, 15);
+        row("comment alone", "0001001", u""_s, 15, 15);
+        row("thanks, no comment", "1110001", kVia, 16, 16);
+        row("values with via", "1100001", kVia, 14, 14);
+        row("values without via", "1100001", u""_s, 12, 12);
+        row("headings only", "1000001", kVia, 11, 11);
+        row("none of 1 to 4", "0000111", kVia, 12, 6);
     }
 
     void tickMarkSize()
@@ -328,23 +260,16 @@ private slots:
         QFETCH(QString, via);
         QFETCH(double, firstCard);
         QFETCH(double, nextCard);
-        CardLayout layout = exportLayout();
-        setSwitches(layout, switches);
+        CardLayout layout = exportLayout(switches);
         setDistinctSizes(layout);
         const CardComposer composer(layout, QString());
         RecordingSurface surface;
-        QList<double> sizes;
-        for (int card = 0; card < 2; ++card) {
+        for (const double size : {firstCard, nextCard}) {
             surface.forget();
-            composer.draw(surface, qso(QStringLiteral("Non"), via), true);
+            composer.draw(surface, qso(u"Non"_s, via), true);
             surface.clear();
-            const Printed* mark = findPrinted(surface.printed(), kTickMark);
-            QVERIFY(mark);
-            QVERIFY(mark->bold);
-            QCOMPARE(QPointF(mark->x, mark->y), QPointF(10, 10));
-            sizes.append(mark->size);
+            QCOMPARE(printedAs(surface, kTickMark), u"at 10,10 size %1 bold #000000"_s.arg(size));
         }
-        QCOMPARE(sizes, (QList<double>{firstCard, nextCard}));
         QVERIFY(!surface.bold()); // the mark switches bold off behind it
     }
 
@@ -371,73 +296,42 @@ private slots:
         QFETCH(QString, switches);
         QFETCH(bool, boldBefore);
         QFETCH(bool, bold);
-        CardLayout layout = exportLayout();
-        setSwitches(layout, switches);
         RecordingSurface surface;
         surface.setBold(boldBefore);
-        CardComposer(layout, QStringLiteral("c")).draw(surface, qso(QStringLiteral("Non"), kVia), true);
-        const Printed& credit = surface.printed().last();
-        QCOMPARE(credit.text, kCreditLine);
-        QCOMPARE(credit.bold, bold);
-    }
-
-    // Each card line prints in its own palette colour, and the lines take theirs.
-    void coloursByCardLine()
-    {
-        CardLayout layout = exportLayout();
-        setSwitches(layout, QStringLiteral("1111111"));
-        const std::array<int, 7> codes = {1, 2, 3, 5, 6, 8, 14};
-        for (size_t i = 0; i < codes.size(); ++i)
-            layout.setValue(kColourKeys[i], qint16(codes[i]));
-        RecordingSurface surface;
-        CardComposer(layout, QStringLiteral("comm")).draw(surface, qso(QStringLiteral("Non"), kVia), true);
-        const auto colourOf = [&](const QString& text) { return findPrinted(surface.printed(), text)->colour; };
-        QCOMPARE(colourOf(QStringLiteral("Heure")), paletteColour(1));
-        QCOMPARE(colourOf(QStringLiteral("Via")), paletteColour(1));
-        QCOMPARE(colourOf(QStringLiteral("14:05")), paletteColour(2));
-        QCOMPARE(colourOf(kVia), paletteColour(2));
-        QCOMPARE(colourOf(QStringLiteral("Pse QSL  73")), paletteColour(3));
-        QCOMPARE(colourOf(QStringLiteral("comm")), paletteColour(5));
-        QCOMPARE(surface.lines()[0].colour, paletteColour(6));
-        QCOMPARE(surface.lines()[1].colour, paletteColour(8));
-        QCOMPARE(colourOf(kTickMark), paletteColour(14));
-        QCOMPARE(colourOf(kCreditLine), kBlack);
+        CardComposer(exportLayout(switches), u"c"_s).draw(surface, qso(u"Non"_s, kVia), true);
+        QCOMPARE(surface.printed().last().text, kCreditLine);
+        QCOMPARE(surface.printed().last().bold, bold);
     }
 
     // Positions come from the layout, item by item.
     void positionsFromTheLayout()
     {
-        CardLayout layout = exportLayout();
-        setSwitches(layout, QStringLiteral("1111001"));
+        CardLayout layout = exportLayout(u"1111001"_s);
         for (int n = 1; n <= 22; ++n) {
             layout.setValue(positionKey('H', n), qint16(n));
             layout.setValue(positionKey('V', n), qint16(100 - n));
         }
-        RecordingSurface surface;
-        CardComposer(layout, QStringLiteral("comm")).draw(surface, qso(QStringLiteral("Oui"), kVia), true);
-        const QList<QPair<QString, int>> items = {{"   F4XYZ", 1},
-                                                  {"15/03/24", 2},
-                                                  {"14:05", 3},
-                                                  {"  14 Mhz", 4},
-                                                  {"SSB    ", 5},
-                                                  {"59      ", 6},
-                                                  {"Merci pour le QSO", 7},
-                                                  {"Pour", 8},
-                                                  {"Date", 9},
-                                                  {"Heure", 10},
-                                                  {"Bande", 11},
-                                                  {"Mode", 12},
-                                                  {"RST", 13},
-                                                  {"Via", 14},
-                                                  {kVia, 15},
-                                                  {"comm", 16},
-                                                  {"et la QSL  73", 17},
-                                                  {"X", 22}};
-        for (const auto& [text, n] : items) {
-            const Printed* p = findPrinted(surface.printed(), text);
-            QVERIFY2(p, qPrintable(text));
-            QCOMPARE(QPointF(p->x, p->y), QPointF(n, 100 - n));
-        }
+        const RecordingSurface surface = draw(layout, u"comm"_s, qso(u"Oui"_s, kVia));
+        const QList<std::pair<QString, int>> items = {{"   F4XYZ", 1},
+                                                      {"15/03/24", 2},
+                                                      {"14:05", 3},
+                                                      {"  14 Mhz", 4},
+                                                      {"SSB    ", 5},
+                                                      {"59      ", 6},
+                                                      {"Merci pour le QSO", 7},
+                                                      {"Pour", 8},
+                                                      {"Date", 9},
+                                                      {"Heure", 10},
+                                                      {"Bande", 11},
+                                                      {"Mode", 12},
+                                                      {"RST", 13},
+                                                      {"Via", 14},
+                                                      {kVia, 15},
+                                                      {"comm", 16},
+                                                      {"et la QSL  73", 17},
+                                                      {kTickMark, 22}};
+        for (const auto& [text, n] : items)
+            QVERIFY2(printedAs(surface, text).startsWith(u"at %1,%2 "_s.arg(n).arg(100 - n)), qPrintable(text));
     }
 
     // The editor's sample goes through the same sequence with its own differences.
@@ -450,45 +344,32 @@ private slots:
         card.lineWidth.fill(1);
         card.lineOn = {true, true, false, false, false, false, false};
         card.french = false;
-        card.via = QString();
-
-        RecordingSurface plain;
-        drawCardSequence(plain, card);
-        QVERIFY(plain.printedTexts().contains(QStringLiteral("Date ")));
-        QVERIFY(!plain.printedTexts().contains(QStringLiteral("Via")));
+        const auto drawn = [&card] {
+            RecordingSurface surface;
+            drawCardSequence(surface, card);
+            return surface;
+        };
+        const RecordingSurface plain = drawn();
+        QVERIFY(plain.printedTexts().contains(u"Date "_s));
+        QVERIFY(!plain.printedTexts().contains(u"Via"_s));
 
         card.dateHeadingFrench = true;
         card.viaWhenLineOn = true;
-        RecordingSurface sample;
-        drawCardSequence(sample, card);
-        QVERIFY(sample.printedTexts().contains(QStringLiteral("Date")));
-        QVERIFY(!sample.printedTexts().contains(QStringLiteral("Date ")));
-        QCOMPARE(sample.printedTexts().count(QStringLiteral("Via")), 1);
+        const RecordingSurface sample = drawn();
+        QVERIFY(sample.printedTexts().contains(u"Date"_s));
+        QVERIFY(!sample.printedTexts().contains(u"Date "_s));
+        QCOMPARE(sample.printedTexts().count(u"Via"_s), 1);
         QCOMPARE(sample.printed().size(), plain.printed().size() + 2); // heading "Via" and the via
+
+        // Bold goes off once, before the heading switch is tested, for the sample.
+        card.boldOffBeforeHeadings = true;
+        QCOMPARE(describe(drawn()).mid(0, 4), (QStringList{"colour #000000", "regular", "size 10", "at 50,50"}));
 
         // With every line off, the sample's credit line is regular, a card's keeps the weight left.
         card.lineOn.fill(false);
-        RecordingSurface cardOff;
-        drawCardSequence(cardOff, card);
-        QVERIFY(cardOff.printed().last().bold);
-        card.boldOffBeforeHeadings = true;
-        RecordingSurface sampleOff;
-        drawCardSequence(sampleOff, card);
-        QVERIFY(!sampleOff.printed().last().bold);
-        QCOMPARE(describe(sampleOff.operations().at(1)), QStringLiteral("regular"));
-    }
-
-    // Bold goes off once, before the heading switch is tested, for the sample.
-    void sampleBoldOffOnce()
-    {
-        CardSequence card;
-        card.textSize.fill(10);
-        card.lineOn = {true, false, false, false, false, false, false};
-        card.boldOffBeforeHeadings = true;
-        RecordingSurface surface;
-        drawCardSequence(surface, card);
-        QCOMPARE(describe(surface).mid(0, 3),
-                 (QStringList{QStringLiteral("colour #000000"), QStringLiteral("regular"), QStringLiteral("size 10")}));
+        QVERIFY(!drawn().printed().last().bold);
+        card.boldOffBeforeHeadings = false;
+        QVERIFY(drawn().printed().last().bold);
     }
 };
 

@@ -17,17 +17,17 @@
 namespace
 {
 
-const QString kSavedMessage =
-    QStringLiteral("Les QSL ont été enregistrées dans le dossier 'E_QSL' du répertoire ZELVANE_E_QSL");
+const QString kF4Card = u"QSL_F4XYZ_14 Mhz_SSB.bmp"_s;
+const QString kG4Card = u"QSL_F_G4ABC_P_7.0 Mhz_CW.bmp"_s;
+const QString kSample = u"QSL_TRELUNE.jpg"_s;
+
+const QStringList kThreeQsos = {numberedQso(1, u"F4XYZ"_s, u"14 Mhz"_s, u"SSB"_s),
+                                numberedQso(2, u"F/G4ABC/P"_s, u"7.0 Mhz"_s, u"CW"_s, u"F6ABC"_s),
+                                numberedQso(3, u"F4XYZ"_s, u"14 Mhz"_s, u"SSB"_s, QString(), u"Oui"_s)};
 
 QColor pixelAt(const QImage& image, double h, double v)
 {
     return QColor(image.pixel(int(h * 530 / 100), int(v * 340 / 100)));
-}
-
-void destroyClosedWindows()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 } // namespace
@@ -39,14 +39,9 @@ class TestQslXWindow : public QObject
     std::unique_ptr<TestEnvironment> env_;
 
     RunningProgram& program() { return env_->program(); }
+    QStringList outputFiles() const { return filesIn(env_->outputFolder()); }
 
-    // The program started with the sample background in its output folder, messages forgotten.
-    void startProgram()
-    {
-        QVERIFY(installSampleBackground(*env_));
-        env_->start();
-        env_->dialogs.clear();
-    }
+    void startProgram() { QVERIFY(startWithTheSampleBackground(*env_)); }
 
     void pick(const QStringList& numberedLines)
     {
@@ -55,13 +50,13 @@ class TestQslXWindow : public QObject
         select.pickRange(1, select.unpickedCount());
     }
 
-    QStringList threeQsos() const
+    // Picks the QSOs and creates the export window with the saved-cards flag given.
+    QslXWindow& exportCards(const QStringList& numberedLines, qint16 flag = 1)
     {
-        return {numberedQso(1, QStringLiteral("F4XYZ"), QStringLiteral("14 Mhz"), QStringLiteral("SSB")),
-                numberedQso(2, QStringLiteral("F/G4ABC/P"), QStringLiteral("7.0 Mhz"), QStringLiteral("CW"),
-                            QStringLiteral("F6ABC")),
-                numberedQso(3, QStringLiteral("F4XYZ"), QStringLiteral("14 Mhz"), QStringLiteral("SSB"), QString(),
-                            QStringLiteral("Oui"))};
+        if (!numberedLines.isEmpty())
+            pick(numberedLines);
+        program().setMsgQslEnregistrees(flag);
+        return program().exportWindow();
     }
 
 private slots:
@@ -76,46 +71,42 @@ private slots:
     {
         startProgram();
         QslXWindow& window = program().exportWindow();
-        QCOMPARE(window.objectName(), QStringLiteral("QSL_X"));
-        QCOMPARE(window.windowTitle(), QStringLiteral("Aperçu des E- QSL"));
-        auto* picture = window.findChild<QWidget*>(QStringLiteral("Picture1"));
+        QCOMPARE(window.objectName(), u"QSL_X"_s);
+        QCOMPARE(window.windowTitle(), u"Aperçu des E- QSL"_s);
+        auto* picture = window.findChild<QWidget*>(u"Picture1"_s);
         QVERIFY(picture);
         QCOMPARE(picture->size(), QSize(530, 340));
-        QCOMPARE(picture->accessibleName(), QStringLiteral("Picture1"));
-        auto* edit = window.findChild<QAction*>(QStringLiteral("Mnu_Edit_QSL"));
+        QCOMPARE(picture->accessibleName(), u"Picture1"_s);
+        auto* edit = window.findChild<QAction*>(u"Mnu_Edit_QSL"_s);
         QVERIFY(edit);
-        QCOMPARE(edit->text(), QStringLiteral("Positionnement des champs sur la QSL"));
+        QCOMPARE(edit->text(), u"Positionnement des champs sur la QSL"_s);
         QVERIFY(window.menuBar()->actions().contains(edit));
+
+        // Picture1 shows what the surface holds, drawings included.
+        window.surface().setColour(Qt::red);
+        window.surface().setLineWidth(5);
+        window.surface().drawLine(0, 50, 100, 50);
+        const QImage shown = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(QColor(shown.pixel(265, 170)), QColor(Qt::red));
+        QCOMPARE(shown, window.cardImage());
     }
 
-    void editEntryShowsTheEditor()
-    {
-        startProgram();
-        QslXWindow& window = program().exportWindow();
-        QVERIFY(!program().existingEditor());
-        const qint16 flag = program().msgQslEnregistrees();
-        window.findChild<QAction*>(QStringLiteral("Mnu_Edit_QSL"))->trigger();
-        QVERIFY(program().existingEditor());
-        QVERIFY(program().existingEditor()->isVisible());
-        QCOMPARE(program().msgQslEnregistrees(), flag);
-        QVERIFY(window.isVisible());
-    }
-
-    // The layout is read again with the export fallbacks, over what start-up read.
+    // The layout is read again with the export fallbacks, over what start-up read; the comment
+    // stays the one start-up read.
     void creationReloadsTheLayout()
     {
+        env_->store.write(Key::Commentaire, u"avant"_s);
         startProgram();
-        QCOMPARE(program().cardLayout().v(20), qint16(20)); // start-up fallback
-        QCOMPARE(program().cardLayout().size(0), qint16(13));
+        env_->store.write(Key::Commentaire, u"après"_s);
+        const CardLayout& layout = program().cardLayout();
+        QCOMPARE((QList<qint16>{layout.v(20), layout.size(0)}), (QList<qint16>{20, 13})); // start-up fallbacks
         program().exportWindow();
         CardLayout expected;
         expected.load(env_->store, LayoutReader::Export);
         QCOMPARE(program().cardLayout(), expected);
-        QCOMPARE(program().cardLayout().v(20), qint16(10));
-        QCOMPARE(program().cardLayout().h(14), qint16(8));
-        QCOMPARE(program().cardLayout().v(15), qint16(92));
-        QCOMPARE(program().cardLayout().size(0), qint16(12));
-        QCOMPARE(program().cardLayout().size(2), qint16(13));
+        QCOMPARE((QList<qint16>{layout.v(20), layout.h(14), layout.v(15), layout.size(0), layout.size(2)}),
+                 (QList<qint16>{10, 8, 92, 12, 13}));
+        QCOMPARE(program().commentaireQsl(), u"avant"_s);
     }
 
     void storedLayoutTextsConverted_data()
@@ -123,20 +114,16 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("text");
         QTest::addColumn<qint16>("value");
-        QTest::newRow("decimal comma, half to even") << "Pose H1"
-                                                     << "12,5" << qint16(12);
-        QTest::newRow("half to even up") << "Pose H2"
-                                         << "13,5" << qint16(14);
-        QTest::newRow("blanks around") << "T Call"
-                                       << " 7 " << qint16(7);
-        QTest::newRow("negative") << "Pose V3"
-                                  << "-3" << qint16(-3);
-        QTest::newRow("not a number: export fallback") << "Pose V15"
-                                                       << "abc" << qint16(92);
-        QTest::newRow("empty: export fallback") << "T Entete"
-                                                << "" << qint16(12);
-        QTest::newRow("out of range: export fallback") << "Pose V20"
-                                                       << "40000" << qint16(10);
+        const auto row = [](const char* tag, const char* key, const char* text, qint16 value) {
+            QTest::newRow(tag) << key << text << value;
+        };
+        row("decimal comma, half to even", "Pose H1", "12,5", 12);
+        row("half to even up", "Pose H2", "13,5", 14);
+        row("blanks around", "T Call", " 7 ", 7);
+        row("negative", "Pose V3", "-3", -3);
+        row("not a number: export fallback", "Pose V15", "abc", 92);
+        row("empty: export fallback", "T Entete", "", 12);
+        row("out of range: export fallback", "Pose V20", "40000", 10);
     }
 
     void storedLayoutTextsConverted()
@@ -151,25 +138,15 @@ private slots:
         QCOMPARE(program().cardLayout().value(key), value);
     }
 
-    // The comment stays the one start-up read.
-    void commentNotReloaded()
-    {
-        env_->store.write(Key::Commentaire, QStringLiteral("avant"));
-        startProgram();
-        env_->store.write(Key::Commentaire, QStringLiteral("après"));
-        program().exportWindow();
-        QCOMPARE(program().commentaireQsl(), QStringLiteral("avant"));
-    }
-
     // Without a chosen background, the sample found in the current (output) folder.
     void sampleBackgroundByDefault()
     {
         startProgram();
         QslXWindow& window = program().exportWindow();
-        QCOMPARE(program().fondQsl(), QStringLiteral("QSL_TRELUNE.jpg"));
+        QCOMPARE(program().fondQsl(), kSample);
         // The build ships it in the output folder: a JPEG of the size backgrounds are made for.
         QCOMPARE(QImageReader(sampleBackgroundPath()).format(), QByteArray("jpeg"));
-        QCOMPARE(QFileInfo(sampleBackgroundPath()).dir().dirName(), QStringLiteral("E_QSL"));
+        QCOMPARE(QFileInfo(sampleBackgroundPath()).dir().dirName(), u"E_QSL"_s);
         const QImage sample = QImage(sampleBackgroundPath()).convertToFormat(QImage::Format_RGB32);
         QCOMPARE(sample.size(), QSize(530, 340));
         QCOMPARE(window.cardImage(), sample);
@@ -178,7 +155,7 @@ private slots:
 
     void chosenBackground()
     {
-        const QString green = writeColourPicture(*env_, QStringLiteral("vert.png"), QColor(0, 128, 0));
+        const QString green = writeColourPicture(*env_, u"vert.png"_s, QColor(0, 128, 0));
         env_->store.write(Key::QslDeFond, green);
         startProgram();
         QslXWindow& window = program().exportWindow();
@@ -189,34 +166,25 @@ private slots:
     void windowShownBeforeTheBatchEnds()
     {
         startProgram();
-        pick(threeQsos().mid(0, 1));
-        program().setMsgQslEnregistrees(1);
         bool visibleAtMessage = false;
         QStringList filesAtMessage;
         env_->dialogs.onMessage([&](const QString&) {
             visibleAtMessage = program().existingExportWindow() && program().existingExportWindow()->isVisible();
-            filesAtMessage = filesIn(env_->outputFolder());
+            filesAtMessage = outputFiles();
         });
-        program().exportWindow();
+        exportCards(kThreeQsos.mid(0, 1));
         QVERIFY(visibleAtMessage);
-        QVERIFY(filesAtMessage.contains(QStringLiteral("QSL_F4XYZ_14 Mhz_SSB.bmp")));
+        QVERIFY(filesAtMessage.contains(kF4Card));
     }
 
     void oneCardPerPickedLine()
     {
         startProgram();
-        pick(threeQsos());
-        program().setMsgQslEnregistrees(1);
-        QslXWindow& window = program().exportWindow();
+        QslXWindow& window = exportCards(kThreeQsos);
         // The third QSO has the first one's name: its card replaces the first.
-        QCOMPARE(filesIn(env_->outputFolder()),
-                 (QStringList{QStringLiteral("QSL_F4XYZ_14 Mhz_SSB.bmp"),
-                              QStringLiteral("QSL_F_G4ABC_P_7.0 Mhz_CW.bmp"), QStringLiteral("QSL_TRELUNE.jpg")}));
-        for (const QString& name :
-             {QStringLiteral("QSL_F4XYZ_14 Mhz_SSB.bmp"), QStringLiteral("QSL_F_G4ABC_P_7.0 Mhz_CW.bmp")}) {
-            const QImage card(env_->outputFolder() + QLatin1Char('/') + name);
-            QCOMPARE(card.size(), QSize(530, 340));
-        }
+        QCOMPARE(outputFiles(), (QStringList{kF4Card, kG4Card, kSample}));
+        for (const QString& name : {kF4Card, kG4Card})
+            QCOMPARE(QImage(env_->outputFolder() + u'/' + name).size(), QSize(530, 340));
         QCOMPARE(env_->dialogs.messages(), QStringList{kSavedMessage});
         // Cleared after the last card: the background alone is left.
         QCOMPARE(window.cardImage(), QImage(sampleBackgroundPath()).convertToFormat(QImage::Format_RGB32));
@@ -232,12 +200,14 @@ private slots:
         QTest::addColumn<QString>("outOfRange");
         QTest::addColumn<QString>("standIn");
         QTest::addColumn<QString>("other");
-        QTest::newRow("colour 99") << "Coul L2" << "99" << "0" << "12";
-        QTest::newRow("colour -1") << "Coul L1" << "-1" << "0" << "9";
-        QTest::newRow("text size 0") << "T Call" << "0" << "1" << "20";
-        QTest::newRow("text size -5") << "T QSO" << "-5" << "1" << "20";
-        QTest::newRow("line width 0") << "T Li1" << "0" << "1" << "5";
-        QTest::newRow("line width -3") << "T Li2" << "-3" << "1" << "5";
+        const auto row = [](const char* tag, const char* key, const char* outOfRange, const char* standIn,
+                            const char* other) { QTest::newRow(tag) << key << outOfRange << standIn << other; };
+        row("colour 99", "Coul L2", "99", "0", "12");
+        row("colour -1", "Coul L1", "-1", "0", "9");
+        row("text size 0", "T Call", "0", "1", "20");
+        row("text size -5", "T QSO", "-5", "1", "20");
+        row("line width 0", "T Li1", "0", "1", "5");
+        row("line width -3", "T Li2", "-3", "1", "5");
     }
 
     void storedValuesTheCardsCannotBeDrawnWith()
@@ -249,12 +219,11 @@ private slots:
         const auto card = [this, &key](const QString& text) {
             env_ = std::make_unique<TestEnvironment>();
             env_->store.write(key, text);
-            env_->store.write(QStringLiteral("Aff L5"), QStringLiteral("1"));
-            env_->store.write(QStringLiteral("Aff L6"), QStringLiteral("1"));
+            env_->store.write(u"Aff L5"_s, u"1"_s);
+            env_->store.write(u"Aff L6"_s, u"1"_s);
             startProgram();
-            pick(threeQsos().mid(0, 1));
-            program().exportWindow();
-            const QImage image(env_->outputFolder() + QStringLiteral("/QSL_F4XYZ_14 Mhz_SSB.bmp"));
+            exportCards(kThreeQsos.mid(0, 1), 0);
+            const QImage image(env_->outputFolder() + u'/' + kF4Card);
             const QStringList told = env_->dialogs.messages();
             env_.reset();
             destroyClosedWindows();
@@ -267,73 +236,63 @@ private slots:
         QVERIFY(drawn != card(other).first);
     }
 
-    void flagZeroNoMessage()
+    // The saved-cards message follows the flag, whether or not QSOs were picked.
+    void savedMessageWhenFlagged_data()
     {
-        startProgram();
-        pick(threeQsos().mid(0, 1));
-        program().setMsgQslEnregistrees(0);
-        program().exportWindow();
-        QVERIFY(env_->dialogs.messages().isEmpty());
-        QVERIFY(filesIn(env_->outputFolder()).contains(QStringLiteral("QSL_F4XYZ_14 Mhz_SSB.bmp")));
+        QTest::addColumn<qint16>("flag");
+        QTest::addColumn<int>("picked");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QStringList>("files");
+        QTest::newRow("flag 0, a QSO picked") << qint16(0) << 1 << QStringList() << QStringList{kF4Card, kSample};
+        QTest::newRow("flag 1, nothing picked") << qint16(1) << 0 << QStringList{kSavedMessage} << QStringList{kSample};
     }
 
-    void emptyListStillTellsWhenFlagged()
+    void savedMessageWhenFlagged()
     {
+        QFETCH(qint16, flag);
+        QFETCH(int, picked);
+        QFETCH(QStringList, messages);
+        QFETCH(QStringList, files);
         startProgram();
-        program().setMsgQslEnregistrees(1);
-        program().exportWindow();
-        QCOMPARE(env_->dialogs.messages(), QStringList{kSavedMessage});
-        QCOMPARE(filesIn(env_->outputFolder()), QStringList{QStringLiteral("QSL_TRELUNE.jpg")});
+        exportCards(kThreeQsos.mid(0, picked), flag);
+        QCOMPARE(env_->dialogs.messages(), messages);
+        QCOMPARE(outputFiles(), files);
     }
 
-    // An existing window is only handed out again: nothing drawn, saved or told.
+    // An existing window is only handed out again: nothing drawn, saved or told. Once it is
+    // closed, exporting again runs a fresh creation with the layout stored then.
     void batchOnlyDuringCreation()
     {
         startProgram();
-        program().setMsgQslEnregistrees(1);
-        QslXWindow& window = program().exportWindow();
+        QslXWindow& window = exportCards({});
         env_->dialogs.clear();
-        pick(threeQsos());
+        pick(kThreeQsos.mid(0, 1));
         QCOMPARE(&program().exportWindow(), &window);
         window.runCreationSequence();
         QVERIFY(env_->dialogs.messages().isEmpty());
-        QCOMPARE(filesIn(env_->outputFolder()), QStringList{QStringLiteral("QSL_TRELUNE.jpg")});
-    }
+        QCOMPARE(outputFiles(), QStringList{kSample});
 
-    // Closing the window and exporting again runs a fresh creation with the layout stored then.
-    void closedThenCreatedAgain()
-    {
-        startProgram();
-        program().exportWindow().close();
+        window.close();
         destroyClosedWindows();
         QVERIFY(!program().existingExportWindow());
-        env_->store.write(QStringLiteral("Pose V20"), QStringLiteral("33"));
-        pick(threeQsos().mid(0, 1));
+        env_->store.write(u"Pose V20"_s, u"33"_s);
         program().exportWindow();
         QCOMPARE(program().cardLayout().v(20), qint16(33));
-        QVERIFY(filesIn(env_->outputFolder()).contains(QStringLiteral("QSL_F4XYZ_14 Mhz_SSB.bmp")));
+        QCOMPARE(outputFiles(), (QStringList{kF4Card, kSample}));
     }
 
     // A background that cannot be loaded is told; no card is drawn on nothing.
     void unloadableBackgroundAtCreation()
     {
-        const QString absent = env_->scratchFolder() + QStringLiteral("/absent.jpg");
+        const QString absent = env_->scratchFolder() + u"/absent.jpg"_s;
         env_->store.write(Key::QslDeFond, absent);
         startProgram();
-        pick(threeQsos());
-        program().setMsgQslEnregistrees(1);
-        QslXWindow& window = program().exportWindow();
+        QslXWindow& window = exportCards(kThreeQsos);
         QVERIFY(window.isVisible());
-        QCOMPARE(env_->dialogs.messages(),
-                 QStringList{QStringLiteral("Le fond de QSL ne peut pas être chargé :\r\n") +
-                             QDir::toNativeSeparators(absent) +
-                             QStringLiteral(" : le fichier n'existe pas\r\nAucune QSL n'a été enregistrée : "
-                                            "choisissez un fond avec \"Fond QSL\".\r\nLes QSO sélectionnés sont "
-                                            "gardés : fermez cet aperçu, puis cliquez à nouveau sur \"Enregistrer "
-                                            "les QSL\".")});
+        QCOMPARE(env_->dialogs.messages(), QStringList{backgroundRefused(absent, u"le fichier n'existe pas"_s)});
         QVERIFY(window.batchRefused());
         QCOMPARE(program().selectQso().pickedLines().size(), 3);
-        QCOMPARE(filesIn(env_->outputFolder()), QStringList{QStringLiteral("QSL_TRELUNE.jpg")});
+        QCOMPARE(outputFiles(), QStringList{kSample});
         QCOMPARE(env_->store.value(Key::QslDeFond), std::optional<QString>(absent));
     }
 
@@ -341,18 +300,13 @@ private slots:
     void unwritableCard()
     {
         startProgram();
-        QDir(env_->outputFolder()).mkdir(QStringLiteral("QSL_F4XYZ_14 Mhz_SSB.bmp"));
-        pick(threeQsos().mid(0, 2));
-        program().setMsgQslEnregistrees(1);
-        program().exportWindow();
+        QDir(env_->outputFolder()).mkdir(kF4Card);
+        exportCards(kThreeQsos.mid(0, 2));
         QCOMPARE(env_->dialogs.messages(),
-                 (QStringList{QStringLiteral("1 QSL n'a pas pu être enregistrée :\r\nQSL_F4XYZ_14 Mhz_SSB.bmp : "
-                                             "un dossier porte ce nom"),
+                 (QStringList{u"1 QSL n'a pas pu être enregistrée :\r\n"_s + kF4Card + u" : un dossier porte ce nom"_s,
                               kSavedMessage}));
-        QCOMPARE(entriesIn(env_->outputFolder()),
-                 (QStringList{QStringLiteral("QSL_F4XYZ_14 Mhz_SSB.bmp"),
-                              QStringLiteral("QSL_F_G4ABC_P_7.0 Mhz_CW.bmp"), QStringLiteral("QSL_TRELUNE.jpg")}));
-        QVERIFY(QFileInfo(env_->outputFolder() + QStringLiteral("/QSL_F4XYZ_14 Mhz_SSB.bmp")).isDir());
+        QCOMPARE(entriesIn(env_->outputFolder()), (QStringList{kF4Card, kG4Card, kSample}));
+        QVERIFY(QFileInfo(env_->outputFolder() + u'/' + kF4Card).isDir());
     }
 
     // A callsign holding a character no file name may hold (here a NUL byte of a damaged log) is
@@ -360,28 +314,22 @@ private slots:
     void cardNameWithAForbiddenCharacter()
     {
         startProgram();
-        const QString callsign = QStringLiteral("F4%1AB").arg(QChar(0));
-        pick({numberedQso(1, callsign, QStringLiteral("14 Mhz"), QStringLiteral("SSB")), threeQsos().at(1)});
-        program().setMsgQslEnregistrees(1);
-        program().exportWindow();
+        const QString callsign = u"F4%1AB"_s.arg(QChar(0));
+        exportCards({numberedQso(1, callsign, u"14 Mhz"_s, u"SSB"_s), kThreeQsos.at(1)});
         QCOMPARE(env_->dialogs.messages(),
-                 (QStringList{QStringLiteral("1 QSL n'a pas pu être enregistrée :\r\nQSL_%1_14 Mhz_SSB.bmp : le nom "
-                                             "du fichier contient un caractère interdit")
-                                  .arg(callsign),
+                 (QStringList{u"1 QSL n'a pas pu être enregistrée :\r\nQSL_%1_14 Mhz_SSB.bmp "
+                              ": le nom du fichier contient un caractère interdit"_s.arg(callsign),
                               kSavedMessage}));
-        QCOMPARE(entriesIn(env_->outputFolder()), (QStringList{QStringLiteral("QSL_F_G4ABC_P_7.0 Mhz_CW.bmp"),
-                                                               QStringLiteral("QSL_TRELUNE.jpg")}));
+        QCOMPARE(entriesIn(env_->outputFolder()), (QStringList{kG4Card, kSample}));
     }
 
     void outputFolderGoneAtSaveTime()
     {
-        const QString green = writeColourPicture(*env_, QStringLiteral("vert.png"), QColor(0, 128, 0));
-        env_->store.write(Key::QslDeFond, green);
+        env_->store.write(Key::QslDeFond, writeColourPicture(*env_, u"vert.png"_s, QColor(0, 128, 0)));
         startProgram();
         QDir(env_->outputFolder()).removeRecursively();
-        pick(threeQsos().mid(0, 1));
-        program().exportWindow();
-        QCOMPARE(filesIn(env_->outputFolder()), QStringList{QStringLiteral("QSL_F4XYZ_14 Mhz_SSB.bmp")});
+        exportCards(kThreeQsos.mid(0, 1), 0);
+        QCOMPARE(outputFiles(), QStringList{kF4Card});
         QVERIFY(env_->dialogs.messages().isEmpty());
     }
 
@@ -389,39 +337,17 @@ private slots:
     void cardLanguageFromTheMainWindow()
     {
         startProgram();
-        const QString path = env_->outputFolder() + QStringLiteral("/QSL_F4XYZ_14 Mhz_SSB.bmp");
-        pick(threeQsos().mid(0, 1));
-        program().exportWindow().close();
-        destroyClosedWindows();
-        const QImage french(path);
-
-        env_->program().mainWindow()->findChild<QAction*>(QStringLiteral("Mnu_L_Anglais"))->trigger();
-        pick(threeQsos().mid(0, 1));
-        program().exportWindow().close();
-        destroyClosedWindows();
-        const QImage english(path);
-
-        env_->program().mainWindow()->findChild<QAction*>(QStringLiteral("Mnu_L_Francais"))->trigger();
-        pick(threeQsos().mid(0, 1));
-        program().exportWindow();
+        const auto cardIn = [this](const char* language) {
+            program().mainWindow()->findChild<QAction*>(QLatin1String(language))->trigger();
+            exportCards(kThreeQsos.mid(0, 1), 0).close();
+            destroyClosedWindows();
+            return QImage(env_->outputFolder() + u'/' + kF4Card);
+        };
+        const QImage french = cardIn("Mnu_L_Francais");
+        const QImage english = cardIn("Mnu_L_Anglais");
         QVERIFY(!french.isNull());
         QVERIFY(french != english);
-        QCOMPARE(QImage(path), french);
-    }
-
-    // Picture1 shows what the surface holds, drawings included.
-    void pictureShowsTheSurface()
-    {
-        startProgram();
-        QslXWindow& window = program().exportWindow();
-        window.surface().setColour(Qt::red);
-        window.surface().setLineWidth(5);
-        window.surface().drawLine(0, 50, 100, 50);
-        auto* picture = window.findChild<QWidget*>(QStringLiteral("Picture1"));
-        const QImage shown = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(shown.size(), QSize(530, 340));
-        QCOMPARE(QColor(shown.pixel(265, 170)), QColor(Qt::red));
-        QCOMPARE(shown, window.cardImage());
+        QCOMPARE(cardIn("Mnu_L_Francais"), french);
     }
 };
 

@@ -5,7 +5,8 @@
 #include <QLabel>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 // The page as the user must read it: (bold, text), title first.
 const QList<QPair<bool, QString>> kExpectedPage = {
@@ -38,70 +39,50 @@ const QList<QPair<bool, QString>> kExpectedPage = {
 QList<QLabel*> labelsTopToBottom(QWidget& window)
 {
     QList<QLabel*> labels = window.findChildren<QLabel*>();
-    std::sort(labels.begin(), labels.end(), [&](QLabel* a, QLabel* b) {
-        return a->mapTo(&window, QPoint()).y() < b->mapTo(&window, QPoint()).y();
-    });
+    std::sort(labels.begin(), labels.end(),
+              [&](QLabel* a, QLabel* b) { return a->mapTo(&window, QPoint()).y() < b->mapTo(&window, QPoint()).y(); });
     return labels;
 }
 
 } // namespace
 
-class TestAideWindow : public QObject {
+class TestAideWindow : public QObject
+{
     Q_OBJECT
 private slots:
-    void showsEveryLineExactly();
-    void titleIsLargerThanHeadings();
-    void linesFitTheWindow();
-    void staysFrenchWhenTheCardLanguageChanges();
+    void showsEveryLineInItsFontWithinTheWindow()
+    {
+        AideWindow window;
+        window.show();
+        const QList<QLabel*> labels = labelsTopToBottom(window);
+        QCOMPARE(labels.size(), kExpectedPage.size());
+        for (int i = 0; i < labels.size(); ++i) {
+            QCOMPARE(labels[i]->text(), kExpectedPage[i].second);
+            QCOMPARE(labels[i]->font().bold(), kExpectedPage[i].first);
+            QCOMPARE(labels[i]->accessibleName(), kExpectedPage[i].second);
+        }
+        QCOMPARE(window.windowTitle(), QStringLiteral("Mode d'emploi"));
+        // The title is larger than the headings, which have the body's size; every line fits the window.
+        QCOMPARE(labels[0]->font().pointSizeF(), 12.0);
+        QVERIFY(labels[1]->font().pointSizeF() < 12.0);
+        QCOMPARE(labels[2]->font().pointSizeF(), labels[1]->font().pointSizeF());
+        for (const QLabel* label : labels) {
+            const QRect place(label->mapTo(&window, QPoint()), label->size());
+            QVERIFY2(window.rect().contains(place), qPrintable(label->text()));
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                     qPrintable(label->text()));
+        }
+    }
+
+    void staysFrenchWhenTheCardLanguageChanges()
+    {
+        TestEnvironment env;
+        env.start().findChild<QAction*>(QStringLiteral("Mnu_L_Anglais"))->trigger();
+        AideWindow& help = env.program().help();
+        help.show();
+        QCOMPARE(labelsTopToBottom(help).at(2)->text(), kExpectedPage[2].second);
+    }
 };
-
-void TestAideWindow::showsEveryLineExactly()
-{
-    AideWindow window;
-    window.show();
-    const QList<QLabel*> labels = labelsTopToBottom(window);
-    QCOMPARE(labels.size(), kExpectedPage.size());
-    for (int i = 0; i < labels.size(); ++i) {
-        QCOMPARE(labels[i]->text(), kExpectedPage[i].second);
-        QCOMPARE(labels[i]->font().bold(), kExpectedPage[i].first);
-        QCOMPARE(labels[i]->accessibleName(), kExpectedPage[i].second);
-    }
-    QCOMPARE(window.windowTitle(), QStringLiteral("Mode d'emploi"));
-}
-
-void TestAideWindow::titleIsLargerThanHeadings()
-{
-    AideWindow window;
-    window.show();
-    const QList<QLabel*> labels = labelsTopToBottom(window);
-    const QFont title = labels[0]->font();
-    const QFont heading = labels[1]->font();
-    const QFont body = labels[2]->font();
-    QCOMPARE(title.pointSizeF(), 12.0);
-    QVERIFY(heading.pointSizeF() < title.pointSizeF());
-    QCOMPARE(body.pointSizeF(), heading.pointSizeF());
-}
-
-void TestAideWindow::linesFitTheWindow()
-{
-    AideWindow window;
-    window.show();
-    for (QLabel* label : window.findChildren<QLabel*>()) {
-        const QRect place(label->mapTo(&window, QPoint()), label->size());
-        QVERIFY2(window.rect().contains(place), qPrintable(label->text()));
-        QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(), qPrintable(label->text()));
-    }
-}
-
-void TestAideWindow::staysFrenchWhenTheCardLanguageChanges()
-{
-    TestEnvironment env;
-    MainWindow& main = env.start();
-    main.findChild<QAction*>(QStringLiteral("Mnu_L_Anglais"))->trigger();
-    AideWindow& help = env.program().help();
-    help.show();
-    QCOMPARE(labelsTopToBottom(help).at(2)->text(), kExpectedPage[2].second);
-}
 
 QTEST_MAIN(TestAideWindow)
 #include "tst_aide_window.moc"

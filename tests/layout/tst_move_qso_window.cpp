@@ -1,46 +1,37 @@
-#include "app/main_window.h"
 #include "card/card_sequence.h"
 #include "card/qsl_x_window.h"
 #include "editor_driver.h"
 #include "layout/layout_texts.h"
-#include "layout/move_qso_window.h"
 #include "layout/sample_card.h"
 #include "platform/image_surface.h"
 #include "settings/settings_keys.h"
-#include "support/test_environment.h"
 
-#include <QAction>
-#include <QCheckBox>
 #include <QDir>
-#include <QImage>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
 using namespace driver;
 
-namespace {
-
-const QString kCommentTooLong = QStringLiteral("30 caractères maximum");
-
-// A plain white background of the size cards are made for.
-QString writeBackground(const TestEnvironment& env)
+namespace
 {
-    QImage image(530, 340, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    const QString path = env.scratchFolder() + QStringLiteral("/fond.jpg");
-    image.save(path, "JPG", 100);
-    return path;
+
+const QString kCommentTooLong = u"30 caractères maximum"_s;
+
+// Starts the program with a plain white background of the cards' size known.
+void start(TestEnvironment& env)
+{
+    QImage white(530, 340, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    const QString path = env.scratchFolder() + u"/fond.jpg"_s;
+    white.save(path, "JPG", 100);
+    env.store.write(Key::QslDeFond, path);
+    env.start();
+    env.dialogs.clear();
 }
 
-// Starts the program with a background known, as after a background choice.
-MainWindow& start(TestEnvironment& env)
+MoveQsoWindow* open(TestEnvironment& env)
 {
-    env.store.write(Key::QslDeFond, writeBackground(env));
-    MainWindow& main = env.start();
-    env.dialogs.clear();
-    return main;
+    start(env);
+    return openEditor(env);
 }
 
 bool isRed(QRgb pixel)
@@ -53,561 +44,366 @@ ImageSurface& surfaceOf(TestEnvironment& env)
     return dynamic_cast<ImageSurface&>(env.program().existingExportWindow()->surface());
 }
 
+void destroyClosedWindows()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 } // namespace
 
 class TestMoveQsoWindow : public QObject
 {
     Q_OBJECT
+
+    std::unique_ptr<TestEnvironment> env;
+
 private slots:
-    void everyBoxAndCheckBoxHasItsNames();
-    void captionsLegendAndButtons();
-    void opensWithTheEditorsDefaults();
-    void showsStoredTextsUnchanged();
-    void greyedSwitchIsShownAndKept();
-    void openedFromTheMainWindowClearsTheFlag();
-    void openedFromTheExportWindowKeepsTheFlag();
-    void quitterHidesAndKeepsEdits();
-    void closeBoxUnloads();
-    void commentOfThirtyCharactersPasses();
-    void commentOfThirtyOneCharactersIsRefused();
-    void boxThatCannotBeUsedStopsEverything_data();
-    void boxThatCannotBeUsedStopsEverything();
-    void decimalPositionIsDrawnAndStoredAsTyped();
-    void untickedLineIsNotDrawnButStored();
-    void eachSampleIsDrawnOnAFreshBackground();
-    void creditLineWeight_data();
-    void creditLineWeight();
-    void sampleFollowsTheCardLanguage();
-    void testerStoresEveryValueThenUnloads();
-    void testerCreatesTheExportWindowFirst();
-    void backgroundThatCannotBeLoaded_data();
-    void backgroundThatCannotBeLoaded();
-};
+    void init() { env = std::make_unique<TestEnvironment>(); }
+    void cleanup() { env.reset(); }
 
-void TestMoveQsoWindow::everyBoxAndCheckBoxHasItsNames()
-{
-    TestEnvironment env;
-    start(env);
-    MoveQsoWindow* editor = openEditor(env);
-    QVERIFY(editor);
-    QCOMPARE(editor->objectName(), QStringLiteral("Move_QSO"));
-    QCOMPARE(editor->windowTitle(), QStringLiteral("Edition de la QSL"));
-
-    QStringList names;
-    for (int n = 1; n <= 22; ++n)
-        names << QStringLiteral("PH%1").arg(n) << QStringLiteral("PV%1").arg(n);
-    for (int n = 1; n <= 8; ++n)
-        names << QStringLiteral("PT%1").arg(n);
-    for (int n = 1; n <= 7; ++n)
-        names << QStringLiteral("C%1").arg(n);
-    names << QStringLiteral("CommentX");
-    for (const QString& name : names) {
-        const QList<QLineEdit*> found = editor->findChildren<QLineEdit*>(name);
-        QVERIFY2(found.size() == 1, qPrintable(name));
-        QCOMPARE(found.at(0)->accessibleName(), name);
-        QVERIFY2(found.at(0)->isVisible(), qPrintable(name));
-    }
-    QCOMPARE(editor->findChildren<QLineEdit*>().size(), names.size());
-
-    for (int n = 1; n <= 7; ++n) {
-        const QString name = QStringLiteral("SL%1").arg(n);
-        QCheckBox* box = tick(editor, name);
-        QVERIFY2(box, qPrintable(name));
-        QCOMPARE(box->accessibleName(), name);
-        QCOMPARE(box->text(), QString()); // the check boxes show no text of their own
-    }
-    QCOMPARE(editor->findChildren<QCheckBox*>().size(), 7);
-}
-
-void TestMoveQsoWindow::captionsLegendAndButtons()
-{
-    TestEnvironment env;
-    start(env);
-    MoveQsoWindow* editor = openEditor(env);
-    QStringList captions;
-    for (const QLabel* label : editor->findChildren<QLabel*>()) {
-        QCOMPARE(label->accessibleName(), label->text());
-        QVERIFY(!label->objectName().isEmpty());
-        captions << label->text();
-    }
-    const QStringList expected = {
-        "Positionnement des champs sur la QSL",
-        "Position en haut à gauche de la QSL : H = 0  et V= 0",
-        "Position en bas à droite de la QSL : H = 100 V = 100",
-        "Utilisation d'une décimale possible avec une virgule ",
-        "( pas le point )",
-        "Cocher les lignes à afficher",
-        "Position des champs ligne entête",
-        "Position des champs  ligne QSO",
-        "Position ligne Merci pour le QSO",
-        "Position ligne Pse QSL    73",
-        "Position de la ligne commentaire",
-        "Position d'une ligne (N°1)",
-        "Position d'une ligne (N°2)",
-        "Position du X pour case à cocher",
-        "Pour",
-        "QSL via",
-        "Call",
-        "Via",
-        "Heure",
-        "Bande",
-        "Mode",
-        "RST",
-        "Debut",
-        "Fin",
-        "H",
-        "V",
-        "Couleur",
-        "Taille",
-        "Commentaire (30 caractères maxi)",
-        "Codes des couleurs",
-        "Noir=0  Vert=2  Bleu=9  ",
-        " Rouge=12  Jaune=14  Blanc=15",
-    };
-    for (const QString& caption : expected)
-        QVERIFY2(captions.contains(caption), qPrintable(caption));
-    // Every row of positions has its H and V captions; seven rows have a colour box.
-    QCOMPARE(captions.count(QStringLiteral("H")), 8);
-    QCOMPARE(captions.count(QStringLiteral("V")), 8);
-    QCOMPARE(captions.count(QStringLiteral("Couleur")), 7);
-
-    const QList<std::pair<QString, QString>> buttons = {
-        {"Tester", "Tester"}, {"Quitter", "Quitter"}, {"Enregistrement", "Enregistrer les paramètres"}};
-    for (const auto& [name, caption] : buttons) {
-        QPushButton* button = editor->findChild<QPushButton*>(name);
-        QVERIFY2(button, qPrintable(name));
-        QCOMPARE(button->text(), caption);
-        QCOMPARE(button->accessibleName(), caption);
-    }
-    // Left to right along the bottom edge.
-    QVERIFY(editor->findChild<QPushButton*>("Tester")->x() < editor->findChild<QPushButton*>("Quitter")->x());
-    QVERIFY(editor->findChild<QPushButton*>("Quitter")->x() < editor->findChild<QPushButton*>("Enregistrement")->x());
-    QVERIFY(editor->findChild<QPushButton*>("Tester")->y() > box(editor, "PV22")->y());
-}
-
-void TestMoveQsoWindow::opensWithTheEditorsDefaults()
-{
-    TestEnvironment env;
-    useFrenchNumberFormat();
-    start(env);
-    MoveQsoWindow* editor = openEditor(env);
-    const QList<std::pair<QString, QString>> expected = {
-        {"PH1", "5"},   {"PV1", "84"},  {"PH7", "40"},    {"PV7", "91"},  {"PH14", "6"},
-        {"PV14", "91"}, {"PH15", "16"}, {"PV15", "91,5"}, {"PH20", "10"}, {"PV20", "20"},
-        {"PV21", "20"}, {"PT1", "12"},  {"PT2", "12"},    {"PT3", "13"},  {"PT6", "13"},
-        {"PT7", "1"},   {"PT8", "1"},   {"C1", "0"},      {"C7", "0"},    {"CommentX", ""}};
-    for (const auto& [name, text] : expected)
-        QCOMPARE(box(editor, name)->text(), text);
-    const QString ticked = QStringLiteral("1110000");
-    for (int line = 1; line <= 7; ++line)
-        QCOMPARE(tick(editor, QStringLiteral("SL%1").arg(line))->checkState(),
-                 ticked.at(line - 1) == QLatin1Char('1') ? Qt::Checked : Qt::Unchecked);
-    // Opening wrote nothing.
-    QVERIFY(!env.store.contains(QStringLiteral("Pose V15")));
-}
-
-void TestMoveQsoWindow::showsStoredTextsUnchanged()
-{
-    TestEnvironment env;
-    env.store.write(QStringLiteral("Pose H3"), QStringLiteral("12,5"));
-    env.store.write(QStringLiteral("T QSO"), QStringLiteral(" 9 "));
-    env.store.write(QStringLiteral("Coul L2"), QStringLiteral("rouge"));
-    env.store.write(QStringLiteral("Aff L4"), QStringLiteral("1"));
-    env.store.write(QStringLiteral("Aff L1"), QStringLiteral("0"));
-    env.store.write(Key::Commentaire, QStringLiteral("73 à tous"));
-    start(env);
-    MoveQsoWindow* editor = openEditor(env);
-    QCOMPARE(box(editor, "PH3")->text(), QStringLiteral("12,5"));
-    QCOMPARE(box(editor, "PT2")->text(), QStringLiteral(" 9 "));
-    QCOMPARE(box(editor, "C2")->text(), QStringLiteral("rouge"));
-    QCOMPARE(tick(editor, "SL4")->checkState(), Qt::Checked);
-    QCOMPARE(tick(editor, "SL1")->checkState(), Qt::Unchecked);
-    QCOMPARE(box(editor, "CommentX")->text(), QStringLiteral("73 à tous"));
-}
-
-void TestMoveQsoWindow::greyedSwitchIsShownAndKept()
-{
-    TestEnvironment env;
-    env.store.write(QStringLiteral("Aff L5"), QStringLiteral("2"));
-    start(env);
-    MoveQsoWindow* editor = openEditor(env);
-    QCOMPARE(tick(editor, "SL5")->checkState(), Qt::PartiallyChecked);
-    type(box(editor, "PT7"), QStringLiteral("3"));
-    click(editor, "Tester");
-    QCOMPARE(env.store.value(QStringLiteral("Aff L5")), std::optional<QString>(QStringLiteral("2")));
-    QCOMPARE(surfaceOf(env).lineWidth(), 1); // line no. 1 not drawn: the greyed box counts as off
-
-    // Once changed by the user it is an ordinary box again.
-    editor = openEditor(env);
-    QCOMPARE(tick(editor, "SL5")->checkState(), Qt::PartiallyChecked);
-    QTest::mouseClick(tick(editor, "SL5"), Qt::LeftButton);
-    QCOMPARE(tick(editor, "SL5")->checkState(), Qt::Checked);
-    QTest::mouseClick(tick(editor, "SL5"), Qt::LeftButton);
-    QTest::mouseClick(tick(editor, "SL5"), Qt::LeftButton);
-    QCOMPARE(tick(editor, "SL5")->checkState(), Qt::Checked);
-}
-
-void TestMoveQsoWindow::openedFromTheMainWindowClearsTheFlag()
-{
-    TestEnvironment env;
-    start(env);
-    env.program().setMsgQslEnregistrees(1);
-    MoveQsoWindow* editor = openEditor(env);
-    QVERIFY(editor->isVisible());
-    QCOMPARE(env.program().msgQslEnregistrees(), qint16(0));
-    // A window not modal: the main window stays usable.
-    QVERIFY(!editor->isModal());
-}
-
-void TestMoveQsoWindow::openedFromTheExportWindowKeepsTheFlag()
-{
-    TestEnvironment env;
-    start(env);
-    QslXWindow& exportWindow = env.program().exportWindow();
-    env.program().setMsgQslEnregistrees(1);
-    action(&exportWindow, "Mnu_Edit_QSL")->trigger();
-    QVERIFY(env.program().existingEditor());
-    QVERIFY(env.program().existingEditor()->isVisible());
-    QCOMPARE(env.program().msgQslEnregistrees(), qint16(1));
-}
-
-void TestMoveQsoWindow::quitterHidesAndKeepsEdits()
-{
-    TestEnvironment env;
-    start(env);
-    MoveQsoWindow* editor = openEditor(env);
-    type(box(editor, "PH1"), QStringLiteral("33"));
-    setTicked(tick(editor, "SL6"), true);
-    type(box(editor, "CommentX"), QStringLiteral("bonjour"));
-    click(editor, "Quitter");
-    QVERIFY(!editor->isVisible());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(env.program().existingEditor(), editor); // hidden, still loaded
-    QVERIFY(!env.store.contains(QStringLiteral("Pose H1")));
-    QVERIFY(!env.store.contains(Key::Commentaire));
-    QVERIFY(!env.program().existingExportWindow());
-
-    QCOMPARE(openEditor(env), editor);
-    QVERIFY(editor->isVisible());
-    QCOMPARE(box(editor, "PH1")->text(), QStringLiteral("33"));
-    QCOMPARE(tick(editor, "SL6")->checkState(), Qt::Checked);
-    QCOMPARE(box(editor, "CommentX")->text(), QStringLiteral("bonjour"));
-}
-
-void TestMoveQsoWindow::closeBoxUnloads()
-{
-    TestEnvironment env;
-    start(env);
-    MoveQsoWindow* editor = openEditor(env);
-    type(box(editor, "PH1"), QStringLiteral("33"));
-    editor->close();
-    QTRY_VERIFY(!env.program().existingEditor());
-    QVERIFY(!env.store.contains(QStringLiteral("Pose H1")));
-
-    editor = openEditor(env);
-    QCOMPARE(box(editor, "PH1")->text(), QStringLiteral("5"));
-}
-
-void TestMoveQsoWindow::commentOfThirtyCharactersPasses()
-{
-    TestEnvironment env;
-    start(env);
-    MoveQsoWindow* editor = openEditor(env);
-    const QString comment = QStringLiteral("Merci pour ce beau QSO, 73 àé");
-    QCOMPARE(comment.size(), 29);
-    type(box(editor, "CommentX"), comment + QLatin1Char('!'));
-    click(editor, "Tester");
-    QVERIFY(!env.dialogs.messages().contains(kCommentTooLong));
-    QCOMPARE(env.store.value(Key::Commentaire), std::optional<QString>(comment + QLatin1Char('!')));
-    QTRY_VERIFY(!env.program().existingEditor());
-}
-
-void TestMoveQsoWindow::commentOfThirtyOneCharactersIsRefused()
-{
-    TestEnvironment env;
-    start(env);
-    // The export window is open with a card on it: it must not change.
-    QslXWindow& exportWindow = env.program().exportWindow();
-    const QImage before = exportWindow.cardImage();
-    MoveQsoWindow* editor = openEditor(env);
-    setTicked(tick(editor, "SL5"), true);
-    const QString comment(31, QLatin1Char('c'));
-    type(box(editor, "CommentX"), comment);
-    env.dialogs.clear();
-    click(editor, "Tester");
-
-    QCOMPARE(env.dialogs.messages(), QStringList{kCommentTooLong});
-    QCOMPARE(exportWindow.cardImage(), before);
-    QVERIFY(!env.store.contains(Key::Commentaire));
-    QVERIFY(!env.store.contains(QStringLiteral("Pose V1")));
-    QVERIFY(!env.store.contains(QStringLiteral("Aff L5")));
-    QCOMPARE(env.program().msgQslEnregistrees(), qint16(0));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(env.program().existingEditor(), editor);
-    QVERIFY(editor->isVisible());
-    QCOMPARE(box(editor, "CommentX")->text(), comment);
-}
-
-void TestMoveQsoWindow::boxThatCannotBeUsedStopsEverything_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("message");
-    const QString tail = QStringLiteral("\r\nRien n'a été dessiné ni enregistré.");
-    QTest::newRow("position") << "PH8"
-                              << "abc"
-                              << "Case PH8 (Pour, ligne entête, position H) : « abc » n'est pas un nombre." + tail;
-    QTest::newRow("colour") << "C2"
-                            << "16"
-                            << "Case C2 (couleur de la ligne QSO) : « 16 » n'est pas un code de couleur de 0 à 15." +
-                                   tail;
-    QTest::newRow("size") << "PT3"
-                          << "0"
-                          << "Case PT3 (taille du Call) : la taille « 0 » doit être d'au moins 1." + tail;
-    QTest::newRow("line width of a line not drawn")
-        << "PT7"
-        << "0"
-        << "Case PT7 (épaisseur de la ligne (N°1)) : l'épaisseur « 0 » doit être un nombre entier de 1 à 32767." + tail;
-}
-
-void TestMoveQsoWindow::boxThatCannotBeUsedStopsEverything()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, text);
-    QFETCH(QString, message);
-    TestEnvironment env;
-    start(env);
-    MoveQsoWindow* editor = openEditor(env);
-    type(box(editor, name), text);
-    click(editor, "Tester");
-
-    QCOMPARE(env.dialogs.messages(), QStringList{message});
-    QVERIFY(!env.program().existingExportWindow()); // nothing drawn, not even the window created
-    for (const LayoutKeyDefaults& entry : kLayoutKeys)
-        QVERIFY2(!env.store.contains(QLatin1String(entry.key)), entry.key);
-    QVERIFY(!env.store.contains(Key::Commentaire));
-    QCOMPARE(env.program().msgQslEnregistrees(), qint16(0));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(env.program().existingEditor());
-    QCOMPARE(box(editor, name)->text(), text);
-}
-
-void TestMoveQsoWindow::decimalPositionIsDrawnAndStoredAsTyped()
-{
-    TestEnvironment env;
-    useFrenchNumberFormat();
-    start(env);
-    MoveQsoWindow* editor = openEditor(env);
-    setSwitches(editor, QStringLiteral("0000100"));
-    type(box(editor, "PH18"), QStringLiteral("12,5"));
-    type(box(editor, "PH19"), QStringLiteral("12,5"));
-    type(box(editor, "PV18"), QStringLiteral("10"));
-    type(box(editor, "PV19"), QStringLiteral("90"));
-    type(box(editor, "C5"), QStringLiteral("12"));
-    click(editor, "Tester");
-
-    // 12.5 % of 530 pixels is 66.25: the line stands in column 66, not at 12 % (63.6) or 13 % (68.9).
-    const QImage image = env.program().existingExportWindow()->cardImage();
-    QVERIFY(isRed(image.pixel(66, 170)));
-    QVERIFY(!isRed(image.pixel(63, 170)));
-    QVERIFY(!isRed(image.pixel(69, 170)));
-    QCOMPARE(env.store.value(QStringLiteral("Pose H18")), std::optional<QString>(QStringLiteral("12,5")));
-    QCOMPARE(env.store.value(QStringLiteral("Pose V15")), std::optional<QString>(QStringLiteral("91,5")));
-}
-
-void TestMoveQsoWindow::untickedLineIsNotDrawnButStored()
-{
-    TestEnvironment env;
-    useFrenchNumberFormat();
-    start(env);
-    MoveQsoWindow* editor = openEditor(env);
-    setSwitches(editor, QStringLiteral("0000000"));
-    type(box(editor, "PH18"), QStringLiteral("12,5"));
-    type(box(editor, "PH19"), QStringLiteral("12,5"));
-    type(box(editor, "PV19"), QStringLiteral("90"));
-    type(box(editor, "C5"), QStringLiteral("12"));
-    type(box(editor, "PT7"), QStringLiteral("3"));
-    click(editor, "Tester");
-
-    const QImage image = env.program().existingExportWindow()->cardImage();
-    for (int x = 55; x < 80; ++x)
-        QVERIFY(!isRed(image.pixel(x, 170)));
-    QCOMPARE(env.store.value(QStringLiteral("Aff L5")), std::optional<QString>(QStringLiteral("0")));
-    QCOMPARE(env.store.value(QStringLiteral("Pose H18")), std::optional<QString>(QStringLiteral("12,5")));
-    QCOMPARE(env.store.value(QStringLiteral("Pose V19")), std::optional<QString>(QStringLiteral("90")));
-    QCOMPARE(env.store.value(QStringLiteral("Coul Li1")), std::optional<QString>(QStringLiteral("12")));
-    QCOMPARE(env.store.value(QStringLiteral("T Li1")), std::optional<QString>(QStringLiteral("3")));
-}
-
-void TestMoveQsoWindow::eachSampleIsDrawnOnAFreshBackground()
-{
-    TestEnvironment env;
-    start(env);
-    MoveQsoWindow* editor = openEditor(env);
-    setSwitches(editor, QStringLiteral("0000100"));
-    type(box(editor, "PH19"), QStringLiteral("10")); // a vertical line at 10 %: column 53
-    type(box(editor, "PV19"), QStringLiteral("90"));
-    type(box(editor, "C5"), QStringLiteral("12"));
-    click(editor, "Tester");
-    QTRY_VERIFY(!env.program().existingEditor());
-    QVERIFY(isRed(env.program().existingExportWindow()->cardImage().pixel(53, 170)));
-
-    // The second sample replaces the picture first: the first one's line is gone.
-    editor = openEditor(env);
-    setTicked(tick(editor, "SL5"), false);
-    click(editor, "Tester");
-    const QImage image = env.program().existingExportWindow()->cardImage();
-    for (int x = 40; x < 70; ++x)
-        QVERIFY(!isRed(image.pixel(x, 170)));
-}
-
-void TestMoveQsoWindow::creditLineWeight_data()
-{
-    QTest::addColumn<QString>("switches");
-    QTest::addColumn<bool>("bold");
-    QTest::newRow("only SL1 and SL2") << "1100000" << true;
-    QTest::newRow("everything off") << "0000000" << false;
-    QTest::newRow("defaults") << "1110000" << false;
-}
-
-void TestMoveQsoWindow::creditLineWeight()
-{
-    QFETCH(QString, switches);
-    QFETCH(bool, bold);
-    TestEnvironment env;
-    start(env);
-    MoveQsoWindow* editor = openEditor(env);
-    setSwitches(editor, switches);
-    click(editor, "Tester");
-    // The credit line is the last thing drawn and sets no weight: the surface keeps its weight.
-    const ImageSurface& surface = surfaceOf(env);
-    QCOMPARE(surface.bold(), bold);
-    QCOMPARE(surface.textSize(), 6.0);
-    QCOMPARE(surface.colour(), QColor(0, 0, 0));
-    QCOMPARE(surface.position(), QPointF(89, 96));
-    QCOMPARE(env.store.value(QStringLiteral("Aff L2")), std::optional<QString>(switches.mid(1, 1)));
-}
-
-void TestMoveQsoWindow::sampleFollowsTheCardLanguage()
-{
-    // The sample on the export window is exactly the shared drawing sequence for the stored texts
-    // in the language of the main window's tick, on a freshly loaded background.
-    for (const bool french : {true, false}) {
-        TestEnvironment env;
-        start(env);
-        action(env.program().mainWindow(), french ? "Mnu_L_Francais" : "Mnu_L_Anglais")->trigger();
-        MoveQsoWindow* editor = openEditor(env);
-        click(editor, "Tester");
-        const QImage drawn = env.program().existingExportWindow()->cardImage();
-
-        const LayoutTexts stored = readEditorTexts(env.store);
-        QImage expected[2];
-        for (const bool language : {true, false}) {
-            ImageSurface fresh;
-            QCOMPARE(fresh.loadPicture(env.store.read(Key::QslDeFond, QString())), QString());
-            drawCardSequence(fresh, sampleCard(stored, language).card);
-            expected[language ? 0 : 1] = fresh.image();
+    void everyBoxAndCheckBoxHasItsNames()
+    {
+        MoveQsoWindow* editor = open(*env);
+        QCOMPARE(editor->objectName(), u"Move_QSO"_s);
+        QCOMPARE(editor->windowTitle(), u"Edition de la QSL"_s);
+        QStringList names{u"CommentX"_s};
+        for (int n = 1; n <= 22; ++n) {
+            names << u"PH%1"_s.arg(n) << u"PV%1"_s.arg(n);
+            if (n <= 8)
+                names << u"PT%1"_s.arg(n);
+            if (n <= 7)
+                names << u"C%1"_s.arg(n);
         }
-        QVERIFY(expected[0] != expected[1]);
-        QVERIFY(drawn == expected[french ? 0 : 1]);
+        for (const QString& name : names) {
+            const QList<QLineEdit*> found = editor->findChildren<QLineEdit*>(name);
+            QVERIFY2(found.size() == 1 && found[0]->accessibleName() == name && found[0]->isVisible(),
+                     qPrintable(name));
+        }
+        QCOMPARE(editor->findChildren<QLineEdit*>().size(), names.size());
+        for (int n = 1; n <= 7; ++n) {
+            // The check boxes show no text of their own.
+            const QCheckBox* box = tick(editor, u"SL%1"_s.arg(n));
+            QVERIFY2(box && box->accessibleName() == box->objectName() && box->text().isEmpty(),
+                     qPrintable(QString::number(n)));
+        }
+        QCOMPARE(editor->findChildren<QCheckBox*>().size(), 7);
     }
-}
 
-void TestMoveQsoWindow::testerStoresEveryValueThenUnloads()
-{
-    TestEnvironment env;
-    start(env);
-    MoveQsoWindow* editor = openEditor(env);
-    type(box(editor, "PH1"), QStringLiteral("33"));
-    type(box(editor, "PV22"), QStringLiteral("-4"));
-    type(box(editor, "PT8"), QStringLiteral("2"));
-    type(box(editor, "C7"), QStringLiteral("14"));
-    setTicked(tick(editor, "SL7"), true);
-    type(box(editor, "CommentX"), QStringLiteral(" 73 "));
-    const LayoutTexts shown = editor->texts();
-    click(editor, "Tester");
+    void captionsLegendAndButtons()
+    {
+        MoveQsoWindow* editor = open(*env);
+        QStringList captions;
+        for (const QLabel* label : editor->findChildren<QLabel*>()) {
+            QCOMPARE(label->accessibleName(), label->text());
+            QVERIFY(!label->objectName().isEmpty());
+            captions << label->text();
+        }
+        QStringList expected = {"Positionnement des champs sur la QSL",
+                                "Position en haut à gauche de la QSL : H = 0  et V= 0",
+                                "Position en bas à droite de la QSL : H = 100 V = 100",
+                                "Utilisation d'une décimale possible avec une virgule ",
+                                "( pas le point )",
+                                "Cocher les lignes à afficher",
+                                "Position des champs ligne entête",
+                                "Position des champs  ligne QSO",
+                                "Position ligne Merci pour le QSO",
+                                "Position ligne Pse QSL    73",
+                                "Position de la ligne commentaire",
+                                "Position d'une ligne (N°1)",
+                                "Position d'une ligne (N°2)",
+                                "Position du X pour case à cocher",
+                                "Commentaire (30 caractères maxi)",
+                                "Codes des couleurs",
+                                "Noir=0  Vert=2  Bleu=9  ",
+                                " Rouge=12  Jaune=14  Blanc=15"};
+        expected += u"Pour|QSL via|Call|Via|Heure|Bande|Mode|RST|Debut|Fin|Taille"_s.split(u'|');
+        for (const QString& caption : expected)
+            QVERIFY2(captions.contains(caption), qPrintable(caption));
+        // Every row of positions has its H and V captions; seven rows have a colour box.
+        QCOMPARE(captions.count(u"H"_s), 8);
+        QCOMPARE(captions.count(u"V"_s), 8);
+        QCOMPARE(captions.count(u"Couleur"_s), 7);
 
-    for (int i = 0; i < kLayoutKeyCount; ++i)
-        QCOMPARE(env.store.value(QLatin1String(kLayoutKeys[i].key)), std::optional<QString>(shown.values[i]));
-    QCOMPARE(env.store.value(QStringLiteral("Pose H1")), std::optional<QString>(QStringLiteral("33")));
-    QCOMPARE(env.store.value(QStringLiteral("Aff L7")), std::optional<QString>(QStringLiteral("1")));
-    QCOMPARE(env.store.value(QStringLiteral("Aff L4")), std::optional<QString>(QStringLiteral("0")));
-    QCOMPARE(env.store.value(Key::Commentaire), std::optional<QString>(QStringLiteral(" 73 ")));
-    QCOMPARE(env.program().msgQslEnregistrees(), qint16(1));
-    QTRY_VERIFY(!env.program().existingEditor());
-    // Closing the editor leaves the export window with the sample on it.
-    QVERIFY(env.program().existingExportWindow()->isVisible());
-    // The comment printed on exported cards stays the one read at start-up.
-    QCOMPARE(env.program().commentaireQsl(), QString());
+        const QList<std::pair<QString, QString>> buttons = {
+            {"Tester", "Tester"}, {"Quitter", "Quitter"}, {"Enregistrement", "Enregistrer les paramètres"}};
+        for (const auto& [name, caption] : buttons) {
+            const QPushButton* button = editor->findChild<QPushButton*>(name);
+            QVERIFY2(button && button->text() == caption && button->accessibleName() == caption, qPrintable(name));
+        }
+        // Left to right along the bottom edge.
+        const auto x = [&](const char* name) { return editor->findChild<QPushButton*>(name)->x(); };
+        QVERIFY(x("Tester") < x("Quitter") && x("Quitter") < x("Enregistrement"));
+        QVERIFY(editor->findChild<QPushButton*>("Tester")->y() > box(editor, "PV22")->y());
+    }
 
-    // Reopening shows the stored texts.
-    editor = openEditor(env);
-    QCOMPARE(box(editor, "PH1")->text(), QStringLiteral("33"));
-    QCOMPARE(box(editor, "PV22")->text(), QStringLiteral("-4"));
-    QCOMPARE(tick(editor, "SL7")->checkState(), Qt::Checked);
-    QCOMPARE(box(editor, "CommentX")->text(), QStringLiteral(" 73 "));
-}
+    void opensWithTheEditorsDefaults()
+    {
+        useFrenchNumberFormat();
+        MoveQsoWindow* editor = open(*env);
+        expectShown(editor, {"PH1=5",   "PV1=84",    "PH7=40",  "PV7=91",  "PH14=6",  "PV14=91", "PH15=16",  "PH17=69",
+                             "PH22=10", "PV15=91,5", "PH20=10", "PV20=20", "PV21=20", "PT1=12",  "PT2=12",   "PT3=13",
+                             "PT6=13",  "PT7=1",     "PT8=1",   "C1=0",    "C5=0",    "C7=0",    "CommentX="});
+        QCOMPARE(switches(editor), u"1110000"_s);
+        expectStored(env->store, {"Pose V15"}); // opening wrote nothing
+    }
 
-void TestMoveQsoWindow::testerCreatesTheExportWindowFirst()
-{
-    TestEnvironment env;
-    start(env);
-    MoveQsoWindow* editor = openEditor(env);
-    QVERIFY(!env.program().existingExportWindow());
-    type(box(editor, "PH1"), QStringLiteral("30"));
-    click(editor, "Tester");
+    void showsStoredTextsUnchanged()
+    {
+        const QList<std::pair<QString, QString>> stored = {{"Pose H3", "12,5"},  {"T QSO", " 9 "},
+                                                           {"Coul L2", "rouge"}, {"Aff L4", "1"},
+                                                           {"Aff L1", "0"},      {Key::Commentaire, "73 à tous"}};
+        for (const auto& [key, text] : stored)
+            env->store.write(key, text);
+        MoveQsoWindow* editor = open(*env);
+        expectShown(editor, {"PH3=12,5", "PT2= 9 ", "C2=rouge", "CommentX=73 à tous"});
+        QCOMPARE(switches(editor), u"0111000"_s);
+    }
 
-    QslXWindow* exportWindow = env.program().existingExportWindow();
-    QVERIFY(exportWindow);
-    QVERIFY(exportWindow->isVisible());
-    // Its creation reloaded the layout before the editor stored its values...
-    QCOMPARE(env.program().cardLayout().h(1), qint16(5));
-    QCOMPARE(env.store.value(QStringLiteral("Pose H1")), std::optional<QString>(QStringLiteral("30")));
-    // ...and loaded its background before the sample was drawn over it.
-    QVERIFY(exportWindow->cardImage() != surfaceOf(env).background());
-    QVERIFY(!env.dialogs.messages().contains(
-        QStringLiteral("Les QSL ont été enregistrées dans le dossier 'E_QSL' du répertoire ZELVANE_E_QSL")));
-}
+    void greyedSwitchIsShownAndKept()
+    {
+        env->store.write(u"Aff L5"_s, u"2"_s);
+        MoveQsoWindow* editor = open(*env);
+        QCOMPARE(switches(editor), u"1110200"_s);
+        fill(editor, {"PT7=3"});
+        click(editor, "Tester");
+        expectStored(env->store, {"Aff L5=2"});
+        QCOMPARE(surfaceOf(*env).lineWidth(), 1); // line no. 1 not drawn: the greyed box counts as off
 
-void TestMoveQsoWindow::backgroundThatCannotBeLoaded_data()
-{
-    QTest::addColumn<QByteArray>("content"); // empty: no such file
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("missing") << QByteArray() << "le fichier n'existe pas";
-    QTest::newRow("not a picture") << QByteArray("pas une image") << "le fichier n'est pas une image lisible";
-}
+        // Once changed by the user it is an ordinary box again.
+        editor = openEditor(*env);
+        QCheckBox* greyed = tick(editor, "SL5");
+        QCOMPARE(greyed->checkState(), Qt::PartiallyChecked);
+        QTest::mouseClick(greyed, Qt::LeftButton);
+        QCOMPARE(greyed->checkState(), Qt::Checked);
+        QTest::mouseClick(greyed, Qt::LeftButton);
+        QTest::mouseClick(greyed, Qt::LeftButton);
+        QCOMPARE(greyed->checkState(), Qt::Checked);
+    }
 
-void TestMoveQsoWindow::backgroundThatCannotBeLoaded()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(QString, reason);
-    TestEnvironment env;
-    start(env);
-    const QString path = content.isEmpty() ? env.scratchFolder() + QStringLiteral("/absent.jpg")
-                                           : env.writeScratchFile(QStringLiteral("faux.jpg"), content);
-    env.store.write(Key::QslDeFond, path);
-    MoveQsoWindow* editor = openEditor(env);
-    type(box(editor, "PH1"), QStringLiteral("30"));
-    click(editor, "Tester");
+    // A window that is not modal; opening it clears the saved-cards flag only from the main window.
+    void flagClearedOnlyWhenOpenedFromTheMainWindow_data()
+    {
+        QTest::addColumn<bool>("fromExportWindow");
+        QTest::addColumn<qint16>("flag");
+        QTest::newRow("main window") << false << qint16(0);
+        QTest::newRow("export window") << true << qint16(1);
+    }
 
-    // The export window, created first, tells that it has no background; then the editor tells that
-    // the sample is drawn without it and the layout stored all the same.
-    QCOMPARE(env.dialogs.messages(),
-             (QStringList{QStringLiteral("Le fond de QSL ne peut pas être chargé :\r\n") +
-                              QDir::toNativeSeparators(path) + QStringLiteral(" : ") + reason +
-                              QStringLiteral("\r\nAucune QSL n'a été enregistrée : choisissez un fond avec "
-                                             "\"Fond QSL\"."),
-                          QStringLiteral("L'image de fond « ") + path + QStringLiteral(" » ne peut pas être chargée (") +
-                              reason +
-                              QStringLiteral(").\r\nL'exemple est dessiné sans elle et la mise en page est "
-                                             "enregistrée.")}));
-    QCOMPARE(env.program().fondQsl(), path);
-    QCOMPARE(env.store.value(QStringLiteral("Pose H1")), std::optional<QString>(QStringLiteral("30")));
-    QCOMPARE(env.program().msgQslEnregistrees(), qint16(1));
-    QTRY_VERIFY(!env.program().existingEditor());
-    const ImageSurface& surface = surfaceOf(env);
-    QVERIFY(surface.image() != surface.background());
-}
+    void flagClearedOnlyWhenOpenedFromTheMainWindow()
+    {
+        QFETCH(bool, fromExportWindow);
+        QFETCH(qint16, flag);
+        start(*env);
+        QWidget* window = env->program().mainWindow();
+        if (fromExportWindow)
+            window = &env->program().exportWindow();
+        QVERIFY(!env->program().existingEditor());
+        env->program().setMsgQslEnregistrees(1);
+        action(window, fromExportWindow ? "Mnu_Edit_QSL" : "Mnu_Edition")->trigger();
+        const MoveQsoWindow* editor = env->program().existingEditor();
+        QVERIFY(editor && editor->isVisible() && !editor->isModal());
+        QVERIFY(!fromExportWindow || window->isVisible());
+        QCOMPARE(env->program().msgQslEnregistrees(), flag);
+    }
+
+    // "Quitter" hides the editor, which keeps its edits; its close box unloads it. Neither stores.
+    void quitterHidesCloseBoxUnloads()
+    {
+        MoveQsoWindow* editor = open(*env);
+        fill(editor, {"PH1=33", "CommentX=bonjour"});
+        setTicked(tick(editor, "SL6"), true);
+        click(editor, "Quitter");
+        QVERIFY(!editor->isVisible());
+        destroyClosedWindows();
+        QCOMPARE(env->program().existingEditor(), editor); // hidden, still loaded
+        QVERIFY(!env->program().existingExportWindow());
+        QCOMPARE(openEditor(*env), editor);
+        QVERIFY(editor->isVisible());
+        expectShown(editor, {"PH1=33", "CommentX=bonjour"});
+        QCOMPARE(switches(editor), u"1110010"_s);
+
+        editor->close();
+        QTRY_VERIFY(!env->program().existingEditor());
+        expectStored(env->store, {"Pose H1", "Commentaire", "Aff L6"});
+        expectShown(openEditor(*env), {"PH1=5", "CommentX="});
+    }
+
+    // 31 characters are refused before anything is drawn or stored; 30 pass, an accented letter
+    // counting as one character.
+    void commentLimitedToThirtyCharacters()
+    {
+        start(*env);
+        QslXWindow& exportWindow = env->program().exportWindow(); // with a card on it that must not change
+        const QImage before = exportWindow.cardImage();
+        MoveQsoWindow* editor = openEditor(*env);
+        setTicked(tick(editor, "SL5"), true);
+        const QString tooLong = "CommentX=" + QString(31, u'c');
+        fill(editor, {tooLong});
+        env->dialogs.clear();
+        click(editor, "Tester");
+        QCOMPARE(env->dialogs.messages(), QStringList{kCommentTooLong});
+        QCOMPARE(exportWindow.cardImage(), before);
+        expectStored(env->store, {"Commentaire", "Pose V1", "Aff L5"});
+        QCOMPARE(env->program().msgQslEnregistrees(), qint16(0));
+        destroyClosedWindows();
+        QCOMPARE(env->program().existingEditor(), editor);
+        QVERIFY(editor->isVisible());
+        expectShown(editor, {tooLong});
+
+        fill(editor, {u"CommentX=Merci pour ce beau QSO, 73 àé!"_s});
+        env->dialogs.clear();
+        click(editor, "Tester");
+        QVERIFY(!env->dialogs.messages().contains(kCommentTooLong));
+        expectStored(env->store, {u"Commentaire=Merci pour ce beau QSO, 73 àé!"_s});
+        QTRY_VERIFY(!env->program().existingEditor());
+    }
+
+    void boxThatCannotBeUsedStopsEverything_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        const auto row = [](const char* tag, const char* name, const char* text, const QString& message) {
+            QTest::newRow(tag) << name << text << message + u"\r\nRien n'a été dessiné ni enregistré."_s;
+        };
+        row("position", "PH8", "abc", u"Case PH8 (Pour, ligne entête, position H) : « abc » n'est pas un nombre."_s);
+        row("colour", "C2", "16",
+            u"Case C2 (couleur de la ligne QSO) : « 16 » n'est pas un code de couleur de 0 à 15."_s);
+        row("size", "PT3", "0", u"Case PT3 (taille du Call) : la taille « 0 » doit être d'au moins 1."_s);
+        row("line width of a line not drawn", "PT7", "0",
+            u"Case PT7 (épaisseur de la ligne (N°1)) : l'épaisseur « 0 » doit être un nombre entier de 1 à 32767."_s);
+    }
+
+    void boxThatCannotBeUsedStopsEverything()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        MoveQsoWindow* editor = open(*env);
+        fill(editor, {name + u'=' + text});
+        click(editor, "Tester");
+
+        QCOMPARE(env->dialogs.messages(), QStringList{message});
+        QVERIFY(!env->program().existingExportWindow()); // nothing drawn, not even the window created
+        for (const LayoutKeyDefaults& entry : kLayoutKeys)
+            QVERIFY2(!env->store.contains(QLatin1String(entry.key)), entry.key);
+        expectStored(env->store, {"Commentaire"});
+        QCOMPARE(env->program().msgQslEnregistrees(), qint16(0));
+        destroyClosedWindows();
+        QVERIFY(env->program().existingEditor());
+        expectShown(editor, {name + u'=' + text});
+    }
+
+    // A vertical line at 12,5 %: 66.25 pixels of 530, drawn in column 66 (not at 12 % or 13 %)
+    // when its line is ticked; stored as typed either way.
+    void decimalPositionDrawnWhenTickedStoredAsTyped_data()
+    {
+        QTest::addColumn<bool>("ticked");
+        QTest::newRow("ticked") << true;
+        QTest::newRow("not ticked") << false;
+    }
+
+    void decimalPositionDrawnWhenTickedStoredAsTyped()
+    {
+        QFETCH(bool, ticked);
+        useFrenchNumberFormat();
+        MoveQsoWindow* editor = open(*env);
+        setSwitches(editor, ticked ? u"0000100"_s : u"0000000"_s);
+        fill(editor, {"PH18=12,5", "PH19=12,5", "PV18=10", "PV19=90", "C5=12"});
+        click(editor, "Tester");
+
+        const QImage image = env->program().existingExportWindow()->cardImage();
+        for (int x = 55; x < 80; ++x)
+            if (x == 66 || qAbs(x - 66) >= 3)
+                QVERIFY2(isRed(image.pixel(x, 170)) == (ticked && x == 66), qPrintable(QString::number(x)));
+        expectStored(env->store, {ticked ? "Aff L5=1" : "Aff L5=0", "Pose H18=12,5", "Pose V19=90", "Pose V15=91,5",
+                                  "Coul Li1=12"});
+    }
+
+    // What the export window shows is exactly the shared drawing sequence for the stored texts, in
+    // the language of the main window's tick, each time on a freshly loaded background.
+    void sampleIsTheCardSequenceOnAFreshBackground()
+    {
+        start(*env);
+        QImage previous;
+        for (const bool french : {true, false}) {
+            action(env->program().mainWindow(), french ? "Mnu_L_Francais" : "Mnu_L_Anglais")->trigger();
+            click(openEditor(*env), "Tester");
+            ImageSurface fresh;
+            QCOMPARE(fresh.loadPicture(env->store.read(Key::QslDeFond, QString())), QString());
+            drawCardSequence(fresh, sampleCard(readEditorTexts(env->store), french).card);
+            QVERIFY(fresh.image() != previous);
+            QVERIFY(env->program().existingExportWindow()->cardImage() == fresh.image());
+            previous = fresh.image();
+        }
+    }
+
+    // "Tester" creates the export window first: its creation reloads the layout, and loads its
+    // background, before the editor stores its values and draws the sample.
+    void testerStoresEveryValueThenUnloads()
+    {
+        MoveQsoWindow* editor = open(*env);
+        fill(editor, {"PH1=33", "PV22=-4", "PT8=2", "C7=14", "CommentX= 73 "});
+        setTicked(tick(editor, "SL7"), true);
+        const LayoutTexts shown = editor->texts();
+        QVERIFY(!env->program().existingExportWindow());
+        click(editor, "Tester");
+        QCOMPARE(env->program().cardLayout().h(1), qint16(5));
+        QVERIFY(env->program().existingExportWindow()->cardImage() != surfaceOf(*env).background());
+        QVERIFY(!env->dialogs.messages().contains(
+            u"Les QSL ont été enregistrées dans le dossier 'E_QSL' du répertoire ZELVANE_E_QSL"_s));
+
+        for (int i = 0; i < kLayoutKeyCount; ++i)
+            QCOMPARE(env->store.value(QLatin1String(kLayoutKeys[i].key)), std::optional<QString>(shown.values[i]));
+        expectStored(env->store, {"Pose H1=33", "Aff L7=1", "Aff L4=0", "Commentaire= 73 "});
+        QCOMPARE(env->program().msgQslEnregistrees(), qint16(1));
+        QTRY_VERIFY(!env->program().existingEditor());
+        // Closing the editor leaves the export window with the sample on it.
+        QVERIFY(env->program().existingExportWindow()->isVisible());
+        // The comment printed on exported cards stays the one read at start-up.
+        QCOMPARE(env->program().commentaireQsl(), QString());
+
+        editor = openEditor(*env);
+        expectShown(editor, {"PH1=33", "PV22=-4", "CommentX= 73 "});
+        QCOMPARE(switches(editor), u"1110001"_s);
+    }
+
+    void backgroundThatCannotBeLoaded_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // empty: no such file
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << QByteArray() << "le fichier n'existe pas";
+        QTest::newRow("not a picture") << QByteArray("pas une image") << "le fichier n'est pas une image lisible";
+    }
+
+    void backgroundThatCannotBeLoaded()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, reason);
+        start(*env);
+        const QString path =
+            content.isEmpty() ? env->scratchFolder() + u"/absent.jpg"_s : env->writeScratchFile(u"faux.jpg"_s, content);
+        env->store.write(Key::QslDeFond, path);
+        MoveQsoWindow* editor = openEditor(*env);
+        fill(editor, {"PH1=30"});
+        click(editor, "Tester");
+
+        // The export window, created first, tells that it has no background; then the editor tells that
+        // the sample is drawn without it and the layout stored all the same.
+        QCOMPARE(
+            env->dialogs.messages(),
+            (QStringList{u"Le fond de QSL ne peut pas être chargé :\r\n"_s + QDir::toNativeSeparators(path) + u" : "_s +
+                             reason + u"\r\nAucune QSL n'a été enregistrée : choisissez un fond avec \"Fond QSL\"."_s,
+                         u"L'image de fond « "_s + path + u" » ne peut pas être chargée ("_s + reason +
+                             u").\r\nL'exemple est dessiné sans elle et la mise en page est enregistrée."_s}));
+        QCOMPARE(env->program().fondQsl(), path);
+        expectStored(env->store, {"Pose H1=30"});
+        QCOMPARE(env->program().msgQslEnregistrees(), qint16(1));
+        QTRY_VERIFY(!env->program().existingEditor());
+        const ImageSurface& surface = surfaceOf(*env);
+        QVERIFY(surface.image() != surface.background());
+    }
+};
 
 QTEST_MAIN(TestMoveQsoWindow)
 #include "tst_move_qso_window.moc"
