@@ -111,6 +111,7 @@ private slots:
         QCOMPARE((QStringList{cut.callsign, cut.date, cut.band, cut.qslReceived, cut.via}), fields);
     }
 
+    // Named after the callsign, band and mode only: QSOs that share them share one file.
     void fileNames_data()
     {
         QTest::addColumn<QString>("line");
@@ -134,15 +135,6 @@ private slots:
         QFETCH(QString, line);
         QFETCH(QString, name);
         QCOMPARE(cardFileName(cutPickedLine(line)), name);
-    }
-
-    // Two QSOs with the same callsign, band and mode share one file name.
-    void twoQsosOneName()
-    {
-        const QString first = picked(u"F4XYZ"_s, u"14 Mhz"_s, u"SSB"_s, QString(), u"01/01/24"_s);
-        const QString second = picked(u"F4XYZ"_s, u"14 Mhz"_s, u"SSB"_s, u"F6ABC"_s, u"02/02/24"_s, u"Oui"_s);
-        QVERIFY(first != second);
-        QCOMPARE(cardFileName(cutPickedLine(first)), cardFileName(cutPickedLine(second)));
     }
 };
 

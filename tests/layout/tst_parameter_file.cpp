@@ -163,17 +163,6 @@ private slots:
                  (QList<qint16>{-3, 2, 15, 12, 14, 12, 92}));
     }
 
-    void sameRecordTwice()
-    {
-        const ParameterRecord single = parseParameterFile(records(1)).records.at(0);
-        const ParameterFileContents twice = parseParameterFile(records(2));
-        QCOMPARE(twice.problem.kind, Kind::None);
-        QCOMPARE(twice.records.size(), 2);
-        QCOMPARE(twice.records.at(1).layout, single.layout);
-        QCOMPARE(twice.records.at(1).background, single.background);
-        QCOMPARE(twice.records.at(1).comment, single.comment);
-    }
-
     void emptyFile()
     {
         const ParameterFileContents contents = parseParameterFile({});
