@@ -74,12 +74,12 @@ const std::array<QString, 3> kColourLegend = {QStringLiteral("Codes des couleurs
                                               QStringLiteral(" Rouge=12  Jaune=14  Blanc=15")};
 
 // The buttons along the bottom edge, left to right.
-struct ButtonSpec {
+struct ButtonRow {
     const char* name;
     const char* caption;
     void (MoveQsoWindow::*click)();
 };
-constexpr std::array<ButtonSpec, 3> kButtons = {{
+constexpr std::array<ButtonRow, 3> kButtons = {{
     {"Tester", "Tester", &MoveQsoWindow::Tester_Click},
     {"Quitter", "Quitter", &MoveQsoWindow::Quitter_Click},
     {"Enregistrement", "Enregistrer les paramètres", &MoveQsoWindow::Enregistrement_Click},
@@ -189,12 +189,12 @@ void MoveQsoWindow::buildControls()
     outer->addWidget(gridFrame);
 
     auto* buttons = new QHBoxLayout;
-    for (const ButtonSpec& spec : kButtons) {
-        const QString caption = fromUtf8(spec.caption);
+    for (const ButtonRow& entry : kButtons) {
+        const QString caption = fromUtf8(entry.caption);
         auto* button = new QPushButton(caption, this);
-        button->setObjectName(QString::fromLatin1(spec.name));
+        button->setObjectName(QString::fromLatin1(entry.name));
         button->setAccessibleName(caption);
-        connect(button, &QPushButton::clicked, this, spec.click);
+        connect(button, &QPushButton::clicked, this, entry.click);
         buttons->addWidget(button);
     }
     outer->addLayout(buttons);
