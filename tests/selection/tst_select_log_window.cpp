@@ -74,16 +74,12 @@ private slots:
         QFETCH(int, captionRoom);
         TestEnvironment env;
         QWidget* widget = open(env, 3).widget(name);
-        QCOMPARE(widget->geometry(), place);
-        QCOMPARE(captionOf(*widget), caption);
-        if (auto* label = qobject_cast<QLabel*>(widget))
-            QVERIFY(captionFits(*label, captionRoom));
+        CHECK_DESIGNED_CONTROL(widget, name, caption, place, captionRoom);
         if (auto* box = qobject_cast<QLineEdit*>(widget)) {
             QVERIFY(box->text().isEmpty());
             QCOMPARE(box->palette().color(QPalette::Base), QColor(255, 255, 192));
             QCOMPARE(box->maxLength(), 32767); // no limit of its own
         }
-        QCOMPARE(widget->accessibleName(), caption.isEmpty() ? name : caption);
     }
 
     void lookAndTabOrder()

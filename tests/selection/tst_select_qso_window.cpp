@@ -111,13 +111,8 @@ private slots:
         TestEnvironment env;
         SelectQsoWindow& window = env.program().selectQso();
         QWidget* widget = control<QWidget>(window, qPrintable(name));
-        QCOMPARE(widget->geometry(), place);
         QCOMPARE(widget->parentWidget(), &window);
-        QCOMPARE(captionOf(*widget), caption);
-        if (auto* label = qobject_cast<QLabel*>(widget))
-            QVERIFY(captionFits(*label, captionRoom));
-        // Controls with a caption are known by it, the others by their name.
-        QCOMPARE(widget->accessibleName(), caption.isEmpty() ? name : caption);
+        CHECK_DESIGNED_CONTROL(widget, name, caption, place, captionRoom);
     }
 
     void look()
