@@ -192,6 +192,17 @@ private slots:
                                      u"QSL_HB9XYZ_144 Mhz_FM.bmp"_s, u"QSL_I2ABC_14 Mhz_RTTY.bmp"_s,
                                      u"QSL_JA1XYZ_14 Mhz_CW.bmp"_s, u"QSL_OH2ABC_18 Mhz_FT8.bmp"_s,
                                      u"QSL_ON4XYZ_3.5 Mhz_SSB.bmp"_s, u"QSL_VE3XYZ_10 Mhz_FT8.bmp"_s}));
+        // Nothing printed falls on the sample background's frame, the dark band along its edges.
+        const QImage background = QImage(output + u"QSL_TRELUNE.jpg"_s).convertToFormat(QImage::Format_RGB32);
+        int frame = 0;
+        while (frame < 20 && qGray(background.pixel(frame, 170)) < 80 && qGray(background.pixel(529 - frame, 170)) < 80)
+            ++frame;
+        QVERIFY(frame > 0);
+        const QRect inside = background.rect().adjusted(frame + 1, frame + 1, -frame - 1, -frame - 1);
+        for (const QString& name : cards) {
+            const QRect drawn = drawnBounds(QImage(output + name).convertToFormat(QImage::Format_RGB32), background);
+            QVERIFY2(inside.contains(drawn), qPrintable(name));
+        }
     }
 
     // The background has gone since it was chosen: no card is drawn, the picked QSOs and the
