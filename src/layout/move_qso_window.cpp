@@ -21,7 +21,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 // One column of position boxes: its caption (none for a row of a single item) and its item.
 struct GridColumn {
@@ -352,7 +353,10 @@ void MoveQsoWindow::Tester_Click()
     }
     drawCardSequence(surface, sample.card);
 
-    writeEditorTexts(program_.store(), current);
+    {
+        SettingsBatch batch(program_.store(), dialogs);
+        writeEditorTexts(program_.store(), current);
+    }
     program_.setMsgQslEnregistrees(1);
     close();
 }
