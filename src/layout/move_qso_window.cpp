@@ -353,7 +353,10 @@ void MoveQsoWindow::Tester_Click()
     }
     drawCardSequence(surface, sample.card);
 
-    writeEditorTexts(program_.store(), current);
+    {
+        SettingsBatch batch(program_.store(), dialogs);
+        writeEditorTexts(program_.store(), current);
+    }
     program_.setMsgQslEnregistrees(1);
     close();
 }

@@ -7,14 +7,15 @@
 #include <QStringDecoder>
 #include <array>
 
-namespace {
+namespace
+{
 
 // Windows-1252 characters 0x80 to 0x9F; the other bytes are the same as in Latin-1.
 // The five unassigned bytes keep their Latin-1 control meaning.
-constexpr std::array<char16_t, 32> kCp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char16_t, 32> kCp1252High = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                                  0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 std::optional<char> toCp1252(QChar c)
 {
@@ -88,6 +89,8 @@ QString upperKeepLength(const QString& text)
 
 TextFileResult readTextLines(const QString& path)
 {
+    if (QString reason = whyNotARegularFile(path); !reason.isEmpty())
+        return {{}, reason};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, whyCannotRead(path)};

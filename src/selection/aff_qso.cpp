@@ -19,7 +19,8 @@ void Aff_QSO(Program& program)
     }
     const TextFileResult file = readTextLines(path);
     if (!file.error.isEmpty()) {
-        dialogs.message(ReadLogText::Unreadable + kMessageBreak + QDir::toNativeSeparators(path));
+        dialogs.message(ReadLogText::Unreadable + kMessageBreak + QDir::toNativeSeparators(path) +
+                        QStringLiteral(" : ") + file.error);
         return;
     }
 

@@ -160,6 +160,18 @@ private slots:
         }
     }
 
+    // Start-up and the language menu each tell once when the settings file cannot be written.
+    void settingsThatCannotBeSavedTellOncePerCommand()
+    {
+        TestEnvironment env;
+        const QString notSaved = env.blockSettingsFile();
+        MainWindow& main = env.start();
+        QCOMPARE(env.dialogs.messages(), (QStringList{kFirstUse, notSaved}));
+        action(main, "Mnu_L_Anglais")->trigger();
+        QCOMPARE(env.dialogs.messages(), (QStringList{kFirstUse, notSaved, notSaved}));
+        QCOMPARE(stored(env, Key::Language), QStringLiteral("Gb"));
+    }
+
     void startUpReadsLayoutAndComment()
     {
         TestEnvironment env;

@@ -235,6 +235,68 @@ private slots:
         QVERIFY(select->pickedLines().isEmpty());
         QVERIFY(!select->isVisible());
     }
+
+    // Cards that cannot be saved keep their QSOs picked, in order, with the picking window shown;
+    // the saved-cards message tells only of cards saved. Once the cause is gone, the user's next
+    // try makes every card.
+    void unsavedCardsKeepTheirQsos_data()
+    {
+        QTest::addColumn<bool>("outputFolderIsAFile");
+        QTest::addColumn<QList<int>>("unsaved");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("a folder in place of one card")
+            << false << QList<int>{1}
+            << QStringList{u"1 QSL n'a pas pu être enregistrée :\r\nQSL_F_G4ABC_P_7.0 Mhz_CW.bmp : un dossier porte "
+                           u"ce nom"_s +
+                               kPicksKept,
+                           u"2 QSL sur 3 ont été enregistrées dans le dossier 'E_QSL' du répertoire ZELVANE_E_QSL"_s};
+        QTest::newRow("a file in place of E_QSL")
+            << true << QList<int>{0, 1, 2}
+            << QStringList{u"3 QSL n'ont pas pu être enregistrées :\r\nQSL_F4XYZ_14 Mhz_SSB.bmp : le dossier n'existe "
+                           u"pas\r\nQSL_F_G4ABC_P_7.0 Mhz_CW.bmp : le dossier n'existe pas\r\n"
+                           u"QSL_VE3ABCDEF_M_144 Mhz_FM.bmp : le dossier n'existe pas"_s +
+                           kPicksKept};
+    }
+
+    void unsavedCardsKeepTheirQsos()
+    {
+        QFETCH(bool, outputFolderIsAFile);
+        QFETCH(QList<int>, unsaved);
+        QFETCH(QStringList, messages);
+        TestEnvironment env;
+        QVERIFY(startWithTheSampleBackground(env));
+        chooseOwnBackground(env);
+        const QString output = env.outputFolder();
+        const QString inTheWay = outputFolderIsAFile ? output : output + u"/QSL_F_G4ABC_P_7.0 Mhz_CW.bmp"_s;
+        if (outputFolderIsAFile) {
+            QDir(output).removeRecursively();
+            env.writeScratchFile(u"../ZELVANE_E_QSL/E_QSL"_s, "not a folder");
+        } else {
+            QDir(output).mkpath(inTheWay);
+        }
+        SelectQsoWindow* select = pickTheWholeLog(env);
+        QVERIFY(select);
+        const QStringList picked = select->pickedLines();
+        env.dialogs.clear();
+        click(select, "Impression");
+        QCOMPARE(env.dialogs.messages(), messages);
+        QStringList kept;
+        for (const int i : unsaved)
+            kept.append(picked[i]);
+        QCOMPARE(select->pickedLines(), kept);
+        QCOMPARE(select->findChild<QLabel*>(u"Cont"_s)->text(), QString::number(kept.size()));
+        QVERIFY(select->isVisible());
+
+        QVERIFY(outputFolderIsAFile ? QFile::remove(inTheWay) : QDir(inTheWay).removeRecursively());
+        env.program().existingExportWindow()->close();
+        destroyClosedWindows();
+        env.dialogs.clear();
+        click(select, "Impression");
+        QCOMPARE(env.dialogs.messages(), QStringList{kSavedMessage});
+        QVERIFY(select->pickedLines().isEmpty());
+        for (const QString& name : kOutputFiles)
+            QVERIFY2(name == u"QSL_TRELUNE.jpg"_s || QFileInfo(output + u'/' + name).isFile(), qPrintable(name));
+    }
 };
 
 QTEST_MAIN(TestCardExportEndToEnd)

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QImageReader>
 #include <QPainter>
 #include <QtEndian>
 #include <QtTest>
@@ -140,6 +141,42 @@ private slots:
         QCOMPARE(surface.loadPicture(picture(u"fond.jpg"_s, filled(530, 340, QColor(200, 200, 40)), "JPG")), QString());
         const QColor centre(surface.image().pixel(265, 170));
         QVERIFY(qAbs(centre.red() - 200) <= 4 && qAbs(centre.blue() - 40) <= 4);
+    }
+
+    // Qt refuses to hold a picture beyond its allocation limit (128 MB, a 50-megapixel photo);
+    // lowered here to 1 MB, a 1200 x 900 picture stands for such a photo. A JPEG is read in its
+    // top-left corner only; a format read whole is refused with its size.
+    void pictureBeyondTheAllocationLimit_data()
+    {
+        QTest::addColumn<QByteArray>("format");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("JPEG") << QByteArray("JPG") << QString();
+        QTest::newRow("PNG") << QByteArray("PNG") << u"l'image est trop grande pour être lue (1200 x 900 pixels)"_s;
+    }
+
+    void pictureBeyondTheAllocationLimit()
+    {
+        QFETCH(QByteArray, format);
+        QFETCH(QString, reason);
+        QImage photo = filled(1200, 900, Qt::blue);
+        {
+            QPainter painter(&photo);
+            painter.fillRect(0, 0, 265, 340, kRed);
+            painter.fillRect(265, 0, 265, 340, kGreen);
+        }
+        const QString path = picture(u"photo."_s + QString::fromLatin1(format), photo, format.constData());
+        const int limit = QImageReader::allocationLimit();
+        QImageReader::setAllocationLimit(1);
+        ImageSurface surface;
+        const QString result = surface.loadPicture(path);
+        QImageReader::setAllocationLimit(limit);
+        QCOMPARE(result, reason);
+        if (reason.isEmpty()) {
+            const QColor left(surface.image().pixel(100, 170));
+            const QColor right(surface.image().pixel(500, 300));
+            QVERIFY(left.red() > 240 && left.green() < 16 && left.blue() < 16);
+            QVERIFY(right.red() < 16 && qAbs(right.green() - 128) < 16 && right.blue() < 16);
+        }
     }
 
     void unloadablePictureChangesNothing_data()

@@ -207,6 +207,9 @@ private slots:
         const auto width = [](const QString& box, const QString& text) {
             return u"Case %1 : l'épaisseur « %2 » doit être un nombre entier de 1 à 32767."_s.arg(box, text);
         };
+        const auto range = [](const QString& box, const QString& text) {
+            return u"Case %1 : « %2 » doit être un nombre de -32768 à 32767."_s.arg(box, text);
+        };
         const auto colour = [](const QString& box, const QString& text) {
             return u"Case %1 : « %2 » n'est pas un code de couleur de 0 à 15."_s.arg(box, text);
         };
@@ -214,6 +217,11 @@ private slots:
         row("decimal point under a French format", "Pose V15", "91.5",
             notANumber("PV15 (Via, ligne QSO, position V)", "91.5"));
         row("empty position", "Pose V22", "", notANumber("PV22 (X pour case à cocher, position V)", ""));
+        // Cards carry 16-bit values: what would not fit is refused where it is typed.
+        row("position beyond 16 bits", "Pose H1", "40000", range("PH1 (Call, ligne QSO, position H)", "40000"));
+        row("position rounding beyond 16 bits", "Pose V2", "-32768,6",
+            range("PV2 (Date, ligne QSO, position V)", "-32768,6"));
+        row("size beyond 16 bits", "T QSO", "1e30", range("PT2 (taille de la ligne QSO)", "1e30"));
         row("size not a number", "T Call", "grand", notANumber("PT3 (taille du Call)", "grand"));
         row("size 0", "T Call", "0", size("PT3 (taille du Call)", "0"));
         row("size below 1", "T Comment", "0,9", size("PT5 (taille du commentaire)", "0,9"));
@@ -251,6 +259,8 @@ private slots:
         row("line width 1", "T Li1", "1");
         row("line width rounding to 1", "T Li1", "0,6");
         row("negative position", "Pose H3", "-20");
+        row("position rounding to -32768", "Pose H3", "-32768,5");
+        row("size rounding to 32767", "T QSO", "32767,4");
         row("position beyond the card", "Pose V3", "250,75");
         row("blanks around", "Pose V3", " 7 ");
     }

@@ -130,23 +130,30 @@ private slots:
     void unreadableFile_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::newRow("missing file") << "missing.adi";
-        QTest::newRow("a folder") << "folder.adi";
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing file") << "missing.adi"
+                                      << "le fichier n'existe pas";
+        QTest::newRow("a folder") << "folder.adi"
+                                  << "un dossier porte ce nom";
+        QTest::newRow("a FIFO") << "fifo.adi"
+                                << "ce n'est pas un fichier ordinaire";
     }
 
     void unreadableFile()
     {
         QFETCH(QString, name);
+        QFETCH(QString, reason);
         TestEnvironment env;
         QDir(env.scratchFolder()).mkpath(QStringLiteral("folder.adi"));
+        makeFifo(env.scratchFolder() + QStringLiteral("/fifo.adi"));
         // An open window keeps what it had.
         SelectQsoWindow& window = env.program().selectQso();
         window.appendQsoLines({Numeroter(1, QStringLiteral("F4ABC"))});
         const QString path = env.scratchFolder() + QLatin1Char('/') + name;
         env.dialogs.answerNextFile(path);
         Aff_QSO(env.program());
-        QCOMPARE(env.dialogs.messages(),
-                 QStringList{QStringLiteral("Le fichier ne peut pas être lu :\r\n") + QDir::toNativeSeparators(path)});
+        QCOMPARE(env.dialogs.messages(), QStringList{QStringLiteral("Le fichier ne peut pas être lu :\r\n") +
+                                                     QDir::toNativeSeparators(path) + QStringLiteral(" : ") + reason});
         QCOMPARE(window.unpickedLines(), QStringList{Numeroter(1, QStringLiteral("F4ABC"))});
         QVERIFY(!window.isVisible());
     }
