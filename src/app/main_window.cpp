@@ -158,7 +158,7 @@ void MainWindow::startUp()
     // 1. Centre on the screen.
     adjustSize();
     setFixedSize(sizeHint());
-    centreOnScreen(*this);
+    placeOnScreen(*this);
 
     // 2. The layout, with the start-up defaults.
     program_.cardLayout().load(store, LayoutReader::StartUp);

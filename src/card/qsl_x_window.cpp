@@ -71,7 +71,7 @@ void QslXWindow::runCreationSequence()
 
     // 1. Centre on the screen.
     adjustSize();
-    centreOnScreen(*this);
+    placeOnScreen(*this);
 
     // 2. The layout, with the export fallbacks; the comment stays as start-up read it.
     program_.cardLayout().load(store, LayoutReader::Export);

@@ -155,13 +155,13 @@ MoveQsoWindow::MoveQsoWindow(Program& program, QWidget* parent) : QWidget(parent
 
     // The load step: centred, then the boxes from the store with the editor's defaults.
     adjustSize();
-    centreOnScreen(*this);
+    placeOnScreen(*this);
     showTexts(readEditorTexts(program_.store()));
 }
 
 void MoveQsoWindow::buildControls()
 {
-    auto* outer = new QVBoxLayout(this);
+    auto* outer = new QVBoxLayout(addWindowContent(*this));
 
     auto* titleFrame = new QFrame(this);
     titleFrame->setObjectName(QStringLiteral("Cadre_Titre"));

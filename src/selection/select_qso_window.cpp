@@ -25,7 +25,7 @@ SelectQsoWindow::SelectQsoWindow(Program& program, QWidget* parent) : QWidget(pa
     setFont(font);
     setFixedSize(fromTwips(9495), fromTwips(9465));
     buildControls();
-    centreOnScreen(*this);
+    placeOnScreen(*this);
 }
 
 void SelectQsoWindow::buildControls()
@@ -106,6 +106,18 @@ void SelectQsoWindow::appendQsoLines(const QStringList& numberedLines)
 {
     const int room = selection_.room();
     selection_.unpicked().append(numberedLines.size() <= room ? numberedLines : numberedLines.first(room));
+    if (!numberedLines.isEmpty())
+        showNoQsoFound(false);
+}
+
+void SelectQsoWindow::showNoQsoFound(bool shown)
+{
+    listeQso_->setEmptyHint(shown ? SelectQsoText::NoQsoFound : QString());
+}
+
+bool SelectQsoWindow::showsNoQsoFound() const
+{
+    return !listeQso_->emptyHint().isEmpty();
 }
 
 int SelectQsoWindow::room() const

@@ -1,5 +1,6 @@
 // The real drawing surface, checked by its pixels and its files.
 
+#include "card/card_texts.h"
 #include "platform/fonts.h"
 #include "platform/image_surface.h"
 #include "support/test_environment.h"
@@ -287,6 +288,27 @@ private slots:
             painter.drawText(QPointF(265, 170 + QFontMetricsF(font, &expected).ascent()), u"Hg"_s);
         }
         QCOMPARE(inkBounds(surface.image(), kWhite), inkBounds(expected, kWhite));
+    }
+
+    // The credit line, at its place and size, ends well inside the card in either weight: more
+    // than 3 % of the width from the right edge, and clear of the bottom edge.
+    void creditLineEndsWellInsideTheCard_data()
+    {
+        QTest::addColumn<bool>("bold");
+        QTest::newRow("regular") << false;
+        QTest::newRow("bold") << true;
+    }
+
+    void creditLineEndsWellInsideTheCard()
+    {
+        QFETCH(bool, bold);
+        ImageSurface surface;
+        surface.setBold(bold);
+        printAt(surface, kCreditH, kCreditV, kCreditSize, kCreditLine);
+        const QRect ink = inkBounds(surface.image(), kWhite);
+        QVERIFY(!ink.isEmpty());
+        QVERIFY2(ink.right() < 530 - 16, qPrintable(QString::number(ink.right())));
+        QVERIFY2(ink.bottom() < 340 - 3, qPrintable(QString::number(ink.bottom())));
     }
 
     void boldIsHeavier()

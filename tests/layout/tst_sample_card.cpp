@@ -65,7 +65,7 @@ private slots:
                                          {"  F5QSL", 16, 91.5, 13, true, black},
                                          {"Merci pour le QSO", 40, 91, 13, false, black},
                                          {"Pse QSL  73", 69, 91, 13, false, black},
-                                         {"ZELVANE_E_QSL", 89, 96, 6, false, black}};
+                                         {"ZELVANE", 89, 96, 6, false, black}};
         const RecordingSurface surface = draw(defaults());
         QCOMPARE(surface.printed(), expected);
         QVERIFY(surface.lines().isEmpty());
@@ -75,7 +75,7 @@ private slots:
     {
         const QStringList expected = {" To ", "Date",    "Time ",           "Band ",       "Mode",         "RST",
                                       "Via",  "  F6XYZ", "18/11/19",        "08:32",       "  14 MHz",     "CW",
-                                      "599",  "  F5QSL", "Tks for the QSO", "Pse QSL  73", "ZELVANE_E_QSL"};
+                                      "599",  "  F5QSL", "Tks for the QSO", "Pse QSL  73", "ZELVANE"};
         QCOMPARE(draw(defaults(), false).printedTexts(), expected);
     }
 
@@ -134,7 +134,7 @@ private slots:
         QCOMPARE(surface.lines().size(), 1);
         QCOMPARE(surface.lines().at(0).y1, 10.0); // line no. 1, not no. 2
         QCOMPARE(surface.printedTexts(),
-                 (QStringList{"  F6XYZ", "18/11/19", "08:32", "  14 MHz", "CW", "599", "  F5QSL", "ZELVANE_E_QSL"}));
+                 (QStringList{"  F6XYZ", "18/11/19", "08:32", "  14 MHz", "CW", "599", "  F5QSL", "ZELVANE"}));
     }
 
     // The surface starts bold, as the export window leaves it; the credit line has no weight of its own.
@@ -159,7 +159,7 @@ private slots:
         LayoutTexts texts = defaults();
         setSwitches(texts, switches);
         const Printed credit = draw(texts).printed().constLast();
-        QCOMPARE(credit, (Printed{"ZELVANE_E_QSL", 89, 96, 6, bold, QColor(0, 0, 0)}));
+        QCOMPARE(credit, (Printed{"ZELVANE", 89, 96, 6, bold, QColor(0, 0, 0)}));
     }
 
     // Sizes: T Entete 21, T QSO 22, T Call 23, T Via 24, T Comment 25, T QSL 26.
