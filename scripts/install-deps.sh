@@ -8,7 +8,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev qt6-qpa-plugins libgl-dev qt6-translations-l10n
-          fonts-comic-neue fonts-dejavu-core xvfb xauth x11-utils)
+          fonts-comic-neue fonts-dejavu-core xvfb xauth x11-utils xdotool)
 for arg in "$@"; do
   case "$arg" in
     --bench) packages+=(libbenchmark-dev) ;;

@@ -66,10 +66,11 @@ CardFields cutPickedLine(const QString& line)
 
 QString cardFileName(const CardFields& fields)
 {
-    QString callsign = trimBlanks(fields.callsign);
-    callsign.replace(QLatin1Char('/'), QLatin1Char('_'));
-    // A "/" in a mode (a log may hold SSB/CW) would name a folder: it is made "_" as well.
-    QString mode = trimBlanks(fields.mode);
-    mode.replace(QLatin1Char('/'), QLatin1Char('_'));
-    return kFilePrefix + callsign + kFileSeparator + trimBlanks(fields.band) + kFileSeparator + mode + kFileExtension;
+    // A "/" in any field (a mode such as SSB/CW, a band of a damaged line) would name a folder:
+    // it is made "_" as in the callsign, so that the name stays one file inside the output folder.
+    const auto part = [](const QString& field) {
+        return trimBlanks(field).replace(QLatin1Char('/'), QLatin1Char('_'));
+    };
+    return kFilePrefix + part(fields.callsign) + kFileSeparator + part(fields.band) + kFileSeparator +
+           part(fields.mode) + kFileExtension;
 }

@@ -27,6 +27,6 @@ QString trimBlanks(const QString& text);
 // nearest whole number, halves to the even neighbour.
 QString centreText(const QString& text, int width);
 
-// The card's file name: "QSL_" + callsign ("/" made "_") + "_" + band + "_" + mode ("/" made
-// "_") + ".bmp", each field without its blanks at both ends.
+// The card's file name: "QSL_" + callsign + "_" + band + "_" + mode + ".bmp", each field without
+// its blanks at both ends and with every "/" made "_".
 QString cardFileName(const CardFields& fields);

@@ -127,6 +127,7 @@ private slots:
         row("mode of 7 characters", picked(u"DL1AA"_s, u"7.0 Mhz"_s, u"OLIVIA8"_s), "QSL_DL1AA_7.0 Mhz_OLIVIA8.bmp");
         row("slash in the mode made underscore", picked(u"DL1AA"_s, u"14 Mhz"_s, u"SSB/CW"_s),
             "QSL_DL1AA_14 Mhz_SSB_CW.bmp");
+        row("slash in the band made underscore", picked(u"DL1AA"_s, u"../x"_s, u"CW"_s), "QSL_DL1AA_.._x_CW.bmp");
         row("via not in the name", picked(u"F4XYZ"_s, u"14 Mhz"_s, u"SSB"_s, u"F6ABC"_s), "QSL_F4XYZ_14 Mhz_SSB.bmp");
     }
 
