@@ -29,19 +29,27 @@ constexpr qsizetype kModeLength = QsoColumn::Mode;
 constexpr qsizetype kRstLength = QsoColumn::RstSent;
 constexpr qsizetype kQslReceivedLength = QsoColumn::QslReceived;
 
-// Upper-cases character by character so the text keeps its length; plain ASCII takes the short way.
-void appendUpper(QString& target, const QString& line)
+// Upper-cases character by character so the text keeps its length. ASCII letters are done in a
+// first pass without branches, which the compiler turns into vector code; the rare line that holds
+// other characters has them upper-cased in a second pass.
+void appendUpper(QString& target, QStringView line)
 {
     const qsizetype start = target.size();
     target.resize(start + line.size());
-    QChar* out = target.data() + start;
-    for (const QChar c : line) {
-        const char16_t u = c.unicode();
-        if (u < 0x80)
-            *out++ = QChar(u >= u'a' && u <= u'z' ? char16_t(u - (u'a' - u'A')) : u);
-        else
-            *out++ = c.toUpper();
+    char16_t* out = reinterpret_cast<char16_t*>(target.data()) + start;
+    const char16_t* in = line.utf16();
+    const qsizetype n = line.size();
+    char16_t seen = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t u = in[i];
+        seen |= u;
+        out[i] = char16_t(u - (char16_t(u - u'a') < 26 ? u'a' - u'A' : 0));
     }
+    if (seen < 0x80)
+        return;
+    for (qsizetype i = 0; i < n; ++i)
+        if (in[i] >= 0x80)
+            out[i] = QChar(in[i]).toUpper().unicode();
 }
 
 // Characters `from` to `from + length` that the text has; nothing when it is shorter.
@@ -98,8 +106,9 @@ QString listFullMessage(int listed)
 
 } // namespace
 
-QsoFields readRecordFields(QStringView record, const MessageSink& tell)
+QsoFields readRecordFields(QStringView recordText, const MessageSink& tell)
 {
+    const RecordText record(recordText);
     QsoFields fields;
 
     const QStringView date = Lire_Champ(record, Tag::Date);
@@ -134,7 +143,8 @@ QsoFields readRecordFields(QStringView record, const MessageSink& tell)
     return fields;
 }
 
-AdifReadSummary readAdif(const QStringList& fileLines, int room, const LineSink& emitLine, const MessageSink& tell)
+AdifReadSummary readAdif(const QList<QStringView>& fileLines, int room, const LineSink& emitLine,
+                         const MessageSink& tell)
 {
     AdifReadSummary summary;
     const qsizetype lineCount = fileLines.size();
@@ -143,7 +153,7 @@ AdifReadSummary readAdif(const QStringList& fileLines, int room, const LineSink&
     // The header: up to and including the first line holding "<EOH>".
     QString upper;
     while (next < lineCount) {
-        upper.clear();
+        upper.resize(0);
         appendUpper(upper, fileLines.at(next++));
         if (findTag(upper, kEndOfHeader) >= 0)
             break;
@@ -153,7 +163,7 @@ AdifReadSummary readAdif(const QStringList& fileLines, int room, const LineSink&
     int counter = 1;
     QString record;
     while (next < lineCount) {
-        record.clear();
+        record.resize(0); // keeps its room for the next record
         bool ended = false;
         while (!ended && next < lineCount) {
             // Only the text that could hold a new "<EOR>" is searched, so a record spread over

@@ -48,10 +48,15 @@ QStringView frequencyKey(QStringView frequency)
 
 QString Nom_Bande(QStringView record, const MessageSink& tell)
 {
+    return Nom_Bande(RecordText(record), tell);
+}
+
+QString Nom_Bande(const RecordText& record, const MessageSink& tell)
+{
     QStringView key;
-    if (findTag(record, kBandTag) >= 0)
+    if (record.find(kBandTag) >= 0)
         key = Lire_Champ(record, kBandTag);
-    else if (findTag(record, kFreqTag) >= 0)
+    else if (record.find(kFreqTag) >= 0)
         key = frequencyKey(Lire_Champ(record, kFreqTag));
     else
         return fallback(tell);

@@ -7,14 +7,15 @@
 #include <QStringDecoder>
 #include <array>
 
-namespace {
+namespace
+{
 
 // Windows-1252 characters 0x80 to 0x9F; the other bytes are the same as in Latin-1.
 // The five unassigned bytes keep their Latin-1 control meaning.
-constexpr std::array<char16_t, 32> kCp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char16_t, 32> kCp1252High = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                                  0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 std::optional<char> toCp1252(QChar c)
 {
@@ -60,21 +61,25 @@ QByteArray encodeText(const QString& text)
     return bytes;
 }
 
+QList<QStringView> lineViews(QStringView text)
+{
+    QList<QStringView> lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = text.indexOf(u'\r'); i >= 0; i = text.indexOf(u'\r', start)) {
+        lines.append(text.sliced(start, i - start));
+        start = i + 1 < n && text[i + 1] == u'\n' ? i + 2 : i + 1;
+    }
+    if (start < n)
+        lines.append(text.sliced(start));
+    return lines;
+}
+
 QStringList splitLines(const QString& text)
 {
     QStringList lines;
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        if (text.at(i) != QLatin1Char('\r'))
-            continue;
-        lines.append(text.mid(start, i - start));
-        if (i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
-            ++i;
-        start = i + 1;
-    }
-    if (start < n)
-        lines.append(text.mid(start));
+    for (const QStringView line : lineViews(text))
+        lines.append(line.toString());
     return lines;
 }
 
@@ -86,7 +91,7 @@ QString upperKeepLength(const QString& text)
     return upper;
 }
 
-TextFileResult readTextLines(const QString& path)
+TextFileContent readTextFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -94,7 +99,13 @@ TextFileResult readTextLines(const QString& path)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return {{}, FileReason::CannotRead};
-    return {splitLines(decodeText(bytes)), {}};
+    return {decodeText(bytes), {}};
+}
+
+TextFileResult readTextLines(const QString& path)
+{
+    TextFileContent file = readTextFile(path);
+    return {splitLines(file.text), std::move(file.error)};
 }
 
 QString writeTextLines(const QString& path, const QStringList& lines)
