@@ -64,38 +64,42 @@ void tellIfSet(const MessageSink& tell, const QString& text)
         tell(text);
 }
 
-// The value cut to `length` characters, or the placeholder when there is none.
-QString valueOr(QStringView value, const QString& placeholder, qsizetype length)
+// The field's text made `text`. The field keeps its room, and is never shared with another string,
+// so that the same fields serve record after record without allocating.
+void setText(QString& field, QStringView text)
 {
-    return value.isEmpty() ? placeholder : value.left(length).toString();
+    field.resize(0);
+    field.append(text);
+}
+
+// The value cut to `length` characters, or the placeholder when there is none.
+void setValueOr(QString& field, QStringView value, const QString& placeholder, qsizetype length)
+{
+    setText(field, value.isEmpty() ? QStringView(placeholder) : value.left(length));
 }
 
 // YYYYMMDD written day first: the last 2 characters, characters 5-6, characters 3-4.
-QString dayFirstDate(QStringView date)
+void setDayFirstDate(QString& field, QStringView date)
 {
-    QString text;
-    text.reserve(8);
-    text.append(date.right(2)).append(QLatin1Char('/')).append(midOrEmpty(date, 4, 2));
-    text.append(QLatin1Char('/')).append(midOrEmpty(date, 2, 2));
-    return text;
+    setText(field, date.right(2));
+    field.append(QLatin1Char('/')).append(midOrEmpty(date, 4, 2));
+    field.append(QLatin1Char('/')).append(midOrEmpty(date, 2, 2));
 }
 
 // HHMM or HHMMSS as HH:MM.
-QString hoursMinutes(QStringView time)
+void setHoursMinutes(QString& field, QStringView time)
 {
-    QString text;
-    text.reserve(5);
-    text.append(time.left(2)).append(QLatin1Char(':')).append(midOrEmpty(time, 2, 2));
-    return text;
+    setText(field, time.left(2));
+    field.append(QLatin1Char(':')).append(midOrEmpty(time, 2, 2));
 }
 
-QString qslReceivedText(QStringView value)
+QStringView qslReceivedText(QStringView value)
 {
     if (value.isEmpty() || value == QLatin1String("N"))
         return AdifText::QslNo;
     if (value == QLatin1String("Y"))
         return AdifText::QslYes;
-    return value.left(kQslReceivedLength).toString();
+    return value.left(kQslReceivedLength);
 }
 
 QString listFullMessage(int listed)
@@ -106,41 +110,39 @@ QString listFullMessage(int listed)
 
 } // namespace
 
-QsoFields readRecordFields(QStringView recordText, const MessageSink& tell)
+void readRecordFields(QStringView recordText, const MessageSink& tell, QsoFields& fields)
 {
     const RecordText record(recordText);
-    QsoFields fields;
 
     const QStringView date = Lire_Champ(record, Tag::Date);
     if (date.isEmpty()) {
         tellIfSet(tell, AdifText::DateMissing);
-        fields.date = AdifText::DatePlaceholder;
+        setText(fields.date, AdifText::DatePlaceholder);
     } else {
-        fields.date = dayFirstDate(date);
+        setDayFirstDate(fields.date, date);
     }
 
     const QStringView time = Lire_Champ(record, Tag::Time);
     if (time.isEmpty()) {
         tellIfSet(tell, AdifText::TimeMissing);
-        fields.time = AdifText::TimePlaceholder;
+        setText(fields.time, AdifText::TimePlaceholder);
     } else {
-        fields.time = hoursMinutes(time);
+        setHoursMinutes(fields.time, time);
     }
 
     const QStringView call = Lire_Champ(record, Tag::Call);
     if (call.isEmpty()) {
         tellIfSet(tell, AdifText::CallMissing);
-        fields.callsign = AdifText::CallPlaceholder;
+        setText(fields.callsign, AdifText::CallPlaceholder);
     } else {
-        fields.callsign = call.left(kCallLength).toString();
+        setText(fields.callsign, call.left(kCallLength));
     }
 
-    fields.qslVia = Lire_Champ(record, Tag::Via).left(kCallLength).toString();
-    fields.mode = valueOr(Lire_Champ(record, Tag::Mode), AdifText::ModePlaceholder, kModeLength);
-    fields.rstSent = valueOr(Lire_Champ(record, Tag::Rst), AdifText::RstPlaceholder, kRstLength);
-    fields.band = Nom_Bande(record, tell);
-    fields.qslReceived = qslReceivedText(Lire_Champ(record, Tag::QslReceived));
-    return fields;
+    setText(fields.qslVia, Lire_Champ(record, Tag::Via).left(kCallLength));
+    setValueOr(fields.mode, Lire_Champ(record, Tag::Mode), AdifText::ModePlaceholder, kModeLength);
+    setValueOr(fields.rstSent, Lire_Champ(record, Tag::Rst), AdifText::RstPlaceholder, kRstLength);
+    setText(fields.band, Nom_Bande(record, tell));
+    setText(fields.qslReceived, qslReceivedText(Lire_Champ(record, Tag::QslReceived)));
 }
 
 AdifReadSummary readAdif(const QList<QStringView>& fileLines, int room, const LineSink& emitLine,
@@ -162,6 +164,7 @@ AdifReadSummary readAdif(const QList<QStringView>& fileLines, int room, const Li
     const int limit = qMin(room, kMaxQsoNumber);
     int counter = 1;
     QString record;
+    QsoFields fields;
     while (next < lineCount) {
         record.resize(0); // keeps its room for the next record
         bool ended = false;
@@ -179,7 +182,7 @@ AdifReadSummary readAdif(const QList<QStringView>& fileLines, int room, const Li
             tellIfSet(tell, listFullMessage(summary.listed));
             break;
         }
-        const QsoFields fields = readRecordFields(record, tell);
+        readRecordFields(record, tell, fields);
         if (emitLine)
             emitLine(Ligne_QSO(counter, fields));
         ++counter;

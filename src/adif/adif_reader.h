@@ -34,6 +34,7 @@ struct AdifReadSummary {
 AdifReadSummary readAdif(const QList<QStringView>& fileLines, int room, const LineSink& emitLine,
                          const MessageSink& tell);
 
-// The values of one upper-cased record, each cut to its column, with the placeholders of missing
-// fields; the missing date, time, callsign and band are told in that order.
-QsoFields readRecordFields(QStringView record, const MessageSink& tell);
+// Reads the values of one upper-cased record into `fields`, each cut to its column, with the
+// placeholders of missing fields; the missing date, time, callsign and band are told in that order.
+// Every field is written over, keeping its room, so that one QsoFields serves a whole log.
+void readRecordFields(QStringView record, const MessageSink& tell, QsoFields& fields);

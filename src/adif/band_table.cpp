@@ -31,7 +31,8 @@ std::optional<QString> bandLabelOf(QStringView key)
                     byKey.insert(QString::fromLatin1(rowKey), QString::fromLatin1(row.label));
         return byKey;
     }();
-    const auto found = labels.constFind(key.toString());
+    // Looked up without copying the key: a log asks for one label per QSO.
+    const auto found = labels.constFind(QString::fromRawData(key.data(), key.size()));
     if (found == labels.constEnd())
         return std::nullopt;
     return *found;
