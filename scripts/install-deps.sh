@@ -4,14 +4,16 @@
 #   scripts/install-deps.sh            build, run and test
 #   scripts/install-deps.sh --bench    also Google Benchmark
 #   scripts/install-deps.sh --fuzz     also clang 14 and its runtime (fuzzing, sanitizers)
+#   scripts/install-deps.sh --package  also what builds and checks the Debian package
 set -euo pipefail
 
-packages=(build-essential cmake qt6-base-dev qt6-qpa-plugins libgl-dev
+packages=(build-essential cmake qt6-base-dev qt6-qpa-plugins libgl-dev qt6-translations-l10n
           fonts-comic-neue fonts-dejavu-core xvfb xauth x11-utils)
 for arg in "$@"; do
   case "$arg" in
     --bench) packages+=(libbenchmark-dev) ;;
     --fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
+    --package) packages+=(dpkg-dev file lintian desktop-file-utils appstream) ;;
     *) echo "unknown option: $arg" >&2; exit 2 ;;
   esac
 done

@@ -132,8 +132,9 @@ void drawTickBox(QPainter& painter)
 // and the credit line (96 %).
 void drawPanel(QPainter& painter)
 {
-    // It runs down to the frame, so that the small credit line printed at 96 % stays on it.
-    const QRectF panel(8, py(68), kWidth - 16, kHeight - py(68) - 5);
+    // It runs down under the frame, so that no border of its own passes under the small credit
+    // line printed at 96 %.
+    const QRectF panel(8, py(68), kWidth - 16, kHeight);
     painter.setPen(QPen(kNavy, 1.5));
     painter.setBrush(kPanel);
     painter.drawRoundedRect(panel, 8, 8);
@@ -142,11 +143,12 @@ void drawPanel(QPainter& painter)
     painter.drawLine(QPointF(panel.left() + 12, py(83)), QPointF(panel.right() - 12, py(83)));
 }
 
+// A frame of 3 pixels along the edges, clear of everything the default layout prints.
 void drawFrame(QPainter& painter)
 {
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(kNavy, 4));
-    painter.drawRect(QRectF(2, 2, kWidth - 4, kHeight - 4));
+    painter.setPen(QPen(kNavy, 3));
+    painter.drawRect(QRectF(1.5, 1.5, kWidth - 3, kHeight - 3));
 }
 
 } // namespace

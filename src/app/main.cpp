@@ -12,10 +12,11 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZELVANE_E_QSL"));
     installFontSubstitutions();
+    installQtFrenchTranslations();
 
     SettingsStore store;
     QtDialogs dialogs;
-    RunningProgram program(store, dialogs, executableFolder());
+    RunningProgram program(store, dialogs, programFolderForThisUser());
     program.onEnd([] { QApplication::quit(); });
     MainWindow& main = program.start();
     main.show();

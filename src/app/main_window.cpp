@@ -20,7 +20,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-namespace {
+namespace
+{
 
 const QString kFirstUseMessage =
     QStringLiteral("            Premiere Utilisation, voir les informations sur 'Aide'") + kMessageBreak;
@@ -133,10 +134,12 @@ void MainWindow::buildMenus()
     // The entries set both ticks themselves: choosing the ticked entry keeps it ticked.
     connect(francais_, &QAction::triggered, this, [this] {
         setLanguage(true);
+        SettingsBatch batch(program_.store(), program_.dialogs());
         program_.store().write(Key::Language, kLanguageFrench);
     });
     connect(anglais_, &QAction::triggered, this, [this] {
         setLanguage(false);
+        SettingsBatch batch(program_.store(), program_.dialogs());
         program_.store().write(Key::Language, kLanguageEnglish);
     });
 
@@ -155,7 +158,7 @@ void MainWindow::startUp()
     // 1. Centre on the screen.
     adjustSize();
     setFixedSize(sizeHint());
-    centreOnScreen(*this);
+    placeOnScreen(*this);
 
     // 2. The layout, with the start-up defaults.
     program_.cardLayout().load(store, LayoutReader::StartUp);
@@ -180,6 +183,7 @@ void MainWindow::startUp()
     setWindowTitle(QStringLiteral("ZELVANE_E-QSL Revision ") + Program::kRevision);
 
     // 9. Where the program is, and which revision ran last.
+    SettingsBatch batch(store, program_.dialogs());
     store.write(Key::CheminRepertoire, program_.programFolder());
     store.write(Key::Revision, Program::kRevision);
 }

@@ -54,8 +54,11 @@ void MNU_New_QSL(Program& program)
     }
 
     // 4.2 to 4.5.
-    program.store().write(Key::QslDeFond, path);
-    program.store().write(Key::CadreQso, joinPath(programFolder, kCadreQsoName));
+    {
+        SettingsBatch batch(program.store(), program.dialogs());
+        program.store().write(Key::QslDeFond, path);
+        program.store().write(Key::CadreQso, joinPath(programFolder, kCadreQsoName));
+    }
     program.enableSelection();
     program.setMsgQslEnregistrees(0);
 }

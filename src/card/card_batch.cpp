@@ -14,6 +14,16 @@ namespace
 // At most this many failed cards are named in the message; the count covers them all.
 constexpr qsizetype kFailuresNamed = 10;
 
+const QString kSavedMessage =
+    QStringLiteral("Les QSL ont été enregistrées dans le dossier 'E_QSL' du répertoire ZELVANE_E_QSL");
+const QString kSomeSaved =
+    QStringLiteral("%1 QSL sur %2 ont été enregistrées dans le dossier 'E_QSL' du répertoire ZELVANE_E_QSL");
+const QString kOneSaved =
+    QStringLiteral("1 QSL sur %1 a été enregistrée dans le dossier 'E_QSL' du répertoire ZELVANE_E_QSL");
+const QString kPicksKept =
+    QStringLiteral("Les QSO de ces QSL sont gardés : corrigez la cause, fermez cet aperçu, puis cliquez à nouveau sur "
+                   "\"Enregistrer les QSL\".");
+
 } // namespace
 
 CardBatchReport runCardBatch(DrawingSurface& surface, const QStringList& pickedLines, const CardComposer& composer,
@@ -33,8 +43,10 @@ CardBatchReport runCardBatch(DrawingSurface& surface, const QStringList& pickedL
         const QString reason = surface.saveBmp(joinPath(outputFolder, name));
         if (reason.isEmpty())
             ++report.written;
-        else
+        else {
             report.failures.append(name + QStringLiteral(" : ") + reason);
+            report.unsaved.append(i);
+        }
         surface.clear();
         if (progress)
             progress(i + 1, total);
@@ -53,5 +65,14 @@ QString cardBatchFailureMessage(const CardBatchReport& report)
         text += kMessageBreak + report.failures[i];
     if (failed > kFailuresNamed)
         text += kMessageBreak + QStringLiteral("...");
-    return text;
+    return text + kMessageBreak + kPicksKept;
+}
+
+QString cardBatchSavedMessage(const CardBatchReport& report)
+{
+    if (report.failures.isEmpty())
+        return kSavedMessage;
+    if (report.written == 0)
+        return {};
+    return report.written == 1 ? kOneSaved.arg(report.cards) : kSomeSaved.arg(report.written).arg(report.cards);
 }

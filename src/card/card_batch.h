@@ -11,6 +11,7 @@ struct CardBatchReport {
     int cards = 0;        // picked lines drawn
     int written = 0;      // card files saved
     QStringList failures; // one "file name : reason" per card that could not be saved, in order
+    QList<int> unsaved;   // the places in the picked lines of those cards, in order
 };
 
 // Called after each card with the number of cards done and the total.
@@ -27,3 +28,7 @@ CardBatchReport runCardBatch(DrawingSurface& surface, const QStringList& pickedL
 
 // The message telling how many cards could not be saved and why; empty when all were.
 QString cardBatchFailureMessage(const CardBatchReport& report);
+
+// The saved-cards message: the fixed text when no card failed, how many were saved when some
+// failed, nothing when none was saved.
+QString cardBatchSavedMessage(const CardBatchReport& report);

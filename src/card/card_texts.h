@@ -40,7 +40,7 @@ inline const QString kQslReceived = QStringLiteral("Oui");
 inline const QString kTickMark = QStringLiteral("X");
 
 // The credit line printed on every card, black, 6 points, at (89, 96).
-inline const QString kCreditLine = QStringLiteral("ZELVANE_E_QSL");
+inline const QString kCreditLine = QStringLiteral("ZELVANE");
 inline constexpr double kCreditSize = 6.0;
 inline constexpr double kCreditH = 89.0;
 inline constexpr double kCreditV = 96.0;

@@ -20,8 +20,6 @@ namespace
 
 const QString kCaption = QStringLiteral("Aperçu des E- QSL");
 const QString kEditEntry = QStringLiteral("Positionnement des champs sur la QSL");
-const QString kSavedMessage =
-    QStringLiteral("Les QSL ont été enregistrées dans le dossier 'E_QSL' du répertoire ZELVANE_E_QSL");
 const QString kBackgroundFailure = QStringLiteral("Le fond de QSL ne peut pas être chargé :");
 const QString kNoCardsWithoutBackground =
     QStringLiteral("Aucune QSL n'a été enregistrée : choisissez un fond avec \"Fond QSL\".");
@@ -73,7 +71,7 @@ void QslXWindow::runCreationSequence()
 
     // 1. Centre on the screen.
     adjustSize();
-    centreOnScreen(*this);
+    placeOnScreen(*this);
 
     // 2. The layout, with the export fallbacks; the comment stays as start-up read it.
     program_.cardLayout().load(store, LayoutReader::Export);
@@ -113,8 +111,10 @@ void QslXWindow::Aff_LaQSL(const QStringList& pickedLines)
             surface_, pickedLines, composer, [this] { return program_.cardLanguageFrench(); }, program_.outputFolder(),
             [&progress](int done, int total) { progress(done, total); });
     }
+    for (const int i : report.unsaved)
+        unsavedLines_.append(pickedLines[i]);
     if (!report.failures.isEmpty())
         program_.dialogs().message(cardBatchFailureMessage(report));
-    if (program_.msgQslEnregistrees() == 1)
-        program_.dialogs().message(kSavedMessage);
+    if (const QString saved = cardBatchSavedMessage(report); program_.msgQslEnregistrees() == 1 && !saved.isEmpty())
+        program_.dialogs().message(saved);
 }

@@ -26,6 +26,8 @@ public:
 
     // Whether the creation sequence found no background to load, and so drew no card.
     bool batchRefused() const { return batchRefused_; }
+    // The picked lines whose cards the batch could not save, in their order.
+    const QStringList& unsavedLines() const { return unsavedLines_; }
 
     // The surface shown in `Picture1`.
     DrawingSurface& surface() { return surface_; }
@@ -42,4 +44,5 @@ private:
     CardPicture* picture_ = nullptr;
     bool created_ = false;
     bool batchRefused_ = false;
+    QStringList unsavedLines_;
 };

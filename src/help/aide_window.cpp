@@ -16,14 +16,16 @@ const std::vector<AideWindow::Line>& AideWindow::lines()
         {K::Heading, "Fond QSL"},
         {K::Body, "     Pour pouvoir utiliser le programme vous devez selectionner une QSL dans \"Fond QSL\"."},
         {K::Body, "     Votre QSL doit etre de type Jpg et au format  530 x 340 pixels."},
-        {K::Body, "     Pour tester le programme vous pouvez utiliser la QSL \"ZELVANE_QSL\" que vous pourrez remplacer"},
+        {K::Body,
+         "     Pour tester le programme vous pouvez utiliser la QSL \"ZELVANE_QSL\" que vous pourrez remplacer"},
         {K::Body, "     par la suite par la votre en cliquant sur \"Fond_QSL\"."},
         {K::Heading, "Edition de la QSL"},
         {K::Body, "     Vous pouvez déplacer tous les champs d'un QSO sur la QSL et choisir la taille de la police."},
         {K::Body, "     ainsi que sa couleur."},
         {K::Body, "     Vous pouvez ajouter un champs \"Commentaire\"."},
         {K::Body, "     4 cases à cocher permettent  de sélectionner les lignes à afficher."},
-        {K::Body, "     Le bouton \"Tester\" permet de voir les modifications effectués sur la QSL et de les mémoriser."},
+        {K::Body,
+         "     Le bouton \"Tester\" permet de voir les modifications effectués sur la QSL et de les mémoriser."},
         {K::Body, "     Le bouton \"Enregistrez les parametres\" sauvegarde les paramètres d'une  QSL"},
         {K::Body, "     que vous pourrez recupérer avec le bouton \"Charger\"."},
         {K::Heading, "Aide"},
@@ -43,7 +45,7 @@ AideWindow::AideWindow(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("Aide"));
     setWindowTitle(QStringLiteral("Mode d'emploi"));
 
-    auto* outer = new QVBoxLayout(this);
+    auto* outer = new QVBoxLayout(addWindowContent(*this));
     auto* titleBand = new QFrame(this);
     titleBand->setObjectName(QStringLiteral("Frame1"));
     titleBand->setFrameShape(QFrame::Box);
@@ -81,14 +83,12 @@ AideWindow::AideWindow(QWidget* parent) : QWidget(parent)
             if (bodyLayout->count() > 0)
                 bodyLayout->addSpacing(QFontMetrics(heading).height() / 2);
             break;
-        case LineKind::Body:
-            label->setFont(normal);
-            break;
+        case LineKind::Body: label->setFont(normal); break;
         }
         bodyLayout->addWidget(label);
     }
     bodyLayout->addStretch();
     adjustSize();
     setFixedSize(sizeHint());
-    centreOnScreen(*this);
+    placeOnScreen(*this);
 }

@@ -4,13 +4,15 @@
 
 // The messages of the layout editor and of the parameter file. Those with a %n are filled in
 // with QString::arg; a message of two pieces carries kMessageBreak between them.
-namespace LayoutMessage {
+namespace LayoutMessage
+{
 
 inline const QString CommentTooLong = QStringLiteral("30 caractères maximum");
 
 // A box the sample cannot be drawn from: %1 its object name, %2 what it holds, %3 its text.
 inline const QString NotANumber = QStringLiteral("Case %1 (%2) : « %3 » n'est pas un nombre.");
 inline const QString ColourOutOfRange = QStringLiteral("Case %1 (%2) : « %3 » n'est pas un code de couleur de 0 à 15.");
+inline const QString OutOfRange = QStringLiteral("Case %1 (%2) : « %3 » doit être un nombre de -32768 à 32767.");
 inline const QString SizeTooSmall = QStringLiteral("Case %1 (%2) : la taille « %3 » doit être d'au moins 1.");
 inline const QString LineWidthOutOfRange =
     QStringLiteral("Case %1 (%2) : l'épaisseur « %3 » doit être un nombre entier de 1 à 32767.");

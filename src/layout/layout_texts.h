@@ -23,12 +23,13 @@ struct LayoutTexts {
     bool operator==(const LayoutTexts&) const = default;
 };
 
-// The comment printed on a card holds at most this many characters.
+// The comment printed on a card holds at most this many characters, counted as the user sees
+// them: code points, so that a letter outside the basic plane (an emoji) counts as one.
 inline constexpr int kCommentMaxLength = 30;
 
 inline bool commentTooLong(const QString& comment)
 {
-    return comment.size() > kCommentMaxLength;
+    return comment.toUcs4().size() > kCommentMaxLength;
 }
 
 // Where each kind of value starts in kLayoutKeys: 44 positions ("Pose H1", "Pose V1", ...),

@@ -21,7 +21,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 // One column of position boxes: its caption (none for a row of a single item) and its item.
 struct GridColumn {
@@ -154,13 +155,13 @@ MoveQsoWindow::MoveQsoWindow(Program& program, QWidget* parent) : QWidget(parent
 
     // The load step: centred, then the boxes from the store with the editor's defaults.
     adjustSize();
-    centreOnScreen(*this);
+    placeOnScreen(*this);
     showTexts(readEditorTexts(program_.store()));
 }
 
 void MoveQsoWindow::buildControls()
 {
-    auto* outer = new QVBoxLayout(this);
+    auto* outer = new QVBoxLayout(addWindowContent(*this));
 
     auto* titleFrame = new QFrame(this);
     titleFrame->setObjectName(QStringLiteral("Cadre_Titre"));
@@ -352,7 +353,10 @@ void MoveQsoWindow::Tester_Click()
     }
     drawCardSequence(surface, sample.card);
 
-    writeEditorTexts(program_.store(), current);
+    {
+        SettingsBatch batch(program_.store(), dialogs);
+        writeEditorTexts(program_.store(), current);
+    }
     program_.setMsgQslEnregistrees(1);
     close();
 }

@@ -10,7 +10,8 @@
 
 #include <QDir>
 
-namespace {
+namespace
+{
 
 // "T Li1", the first line width after the six text sizes.
 constexpr int kFirstLineWidthIndex = kFirstSizeIndex + 6;
@@ -66,8 +67,11 @@ void loadParameterFile(Program& program)
         return;
     }
     const ParameterFileContents contents = parseParameterFile(file.lines);
-    for (const ParameterRecord& record : contents.records)
-        apply(program, record);
+    {
+        SettingsBatch batch(program.store(), dialogs);
+        for (const ParameterRecord& record : contents.records)
+            apply(program, record);
+    }
     if (contents.problem.kind != ParameterFileProblem::Kind::None)
         dialogs.message(problemMessage(contents.problem, path));
 }

@@ -9,7 +9,8 @@
 #include <cmath>
 #include <limits>
 
-namespace {
+namespace
+{
 
 constexpr int kTextSizeCount = 6;
 constexpr int kLastColour = 15;
@@ -46,6 +47,12 @@ SampleCard sampleCard(const LayoutTexts& texts, bool french, const QLocale& loca
         const std::optional<double> single = readSingle(text, locale);
         if (!single) {
             sample.error = boxMessage(LayoutMessage::NotANumber, i, text);
+            return sample;
+        }
+        // Cards are drawn from the stored texts rounded into 16 bits: a position or a text size
+        // that does not fit would give a card unlike the sample.
+        if (i < kFirstSizeIndex + kTextSizeCount && !readInt16(text, locale)) {
+            sample.error = boxMessage(LayoutMessage::OutOfRange, i, text);
             return sample;
         }
         if (i < kFirstSizeIndex) {

@@ -3,15 +3,20 @@
 #include <QString>
 
 // Why a file could not be used, in the words the program tells the user.
-namespace FileReason {
+namespace FileReason
+{
 inline const QString NoSuchFile = QStringLiteral("le fichier n'existe pas");
 inline const QString NoSuchFolder = QStringLiteral("le dossier n'existe pas");
+inline const QString FolderCannotBeCreated = QStringLiteral("son dossier ne peut pas être créé");
 inline const QString IsAFolder = QStringLiteral("un dossier porte ce nom");
 inline const QString CannotRead = QStringLiteral("le fichier ne peut pas être lu");
 inline const QString CannotCreate = QStringLiteral("le fichier ne peut pas être créé dans ce dossier");
 inline const QString CannotWrite = QStringLiteral("l'écriture du fichier a échoué");
 inline const QString CannotReplace = QStringLiteral("le fichier ne peut pas être remplacé");
 inline const QString NotAPicture = QStringLiteral("le fichier n'est pas une image lisible");
+// %1 x %2: the picture's size in pixels.
+inline const QString PictureTooLarge = QStringLiteral("l'image est trop grande pour être lue (%1 x %2 pixels)");
+inline const QString NotARegularFile = QStringLiteral("ce n'est pas un fichier ordinaire");
 inline const QString ForbiddenCharacter = QStringLiteral("le nom du fichier contient un caractère interdit");
 } // namespace FileReason
 
@@ -21,6 +26,10 @@ inline bool hasForbiddenCharacter(const QString& path)
 {
     return path.contains(QChar(u'\0'));
 }
+
+// Why a file cannot be read: empty for a regular file (or a link to one), else the reason. A FIFO,
+// a device or a socket is refused before it is opened, since opening one may wait for ever.
+QString whyNotARegularFile(const QString& path);
 
 // Why a file that could not be opened for reading cannot be read.
 QString whyCannotRead(const QString& path);

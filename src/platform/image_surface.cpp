@@ -82,12 +82,22 @@ const ImageSurface::SizedFont& ImageSurface::sizedFont()
 
 QString ImageSurface::readPicture(const QString& path, QImage& picture)
 {
-    if (!QFileInfo(path).isFile())
-        return whyCannotRead(path);
+    if (QString reason = whyNotARegularFile(path); !reason.isEmpty())
+        return reason;
     QImageReader reader(path);
+    // A card shows only the picture's top-left corner: a decoder that can read just that part
+    // (JPEG) reads a camera's photo quickly, without holding the whole of it in memory.
+    const QSize size = reader.size();
+    if (size.isValid() && reader.supportsOption(QImageIOHandler::ClipRect))
+        reader.setClipRect(QRect(0, 0, kWidth, kHeight).intersected(QRect(QPoint(0, 0), size)));
     QImage read = reader.read();
-    if (read.isNull())
+    if (read.isNull()) {
+        // Other formats are read whole, within Qt's limit on the memory of one picture.
+        const qint64 limit = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+        if (size.isValid() && limit > 0 && qint64(size.width()) * size.height() * 4 > limit)
+            return FileReason::PictureTooLarge.arg(size.width()).arg(size.height());
         return FileReason::NotAPicture;
+    }
     picture = std::move(read);
     return {};
 }

@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 QString executableFolder()
 {
@@ -13,4 +16,57 @@ QString joinPath(const QString& folder, const QString& name)
     if (folder.endsWith(QDir::separator()) || folder.endsWith(QLatin1Char('/')))
         return folder + name;
     return folder + QDir::separator() + name;
+}
+
+QString perUserProgramFolder()
+{
+    return joinPath(QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)),
+                    QStringLiteral("ZELVANE_E_QSL"));
+}
+
+bool folderWritable(const QString& folder)
+{
+    const QFileInfo info(folder);
+    return info.isDir() && info.isWritable();
+}
+
+QStringList sampleFileNames()
+{
+    return {QStringLiteral("QSL_TRELUNE.jpg"), QStringLiteral("Exemple_log.adi")};
+}
+
+namespace
+{
+
+void preparePerUserFolder(const QString& executableFolder, const QString& perUserFolder)
+{
+    const QString name = QString::fromLatin1(kOutputFolderName);
+    const QString from = joinPath(executableFolder, name);
+    const QString to = joinPath(perUserFolder, name);
+    if (!QDir().mkpath(to))
+        return;
+    for (const QString& file : sampleFileNames()) {
+        const QString target = joinPath(to, file);
+        if (QFileInfo::exists(target) || QFileInfo(target).isSymLink())
+            continue;
+        // The copy keeps the read-only mode of the installed file: the user's copy is made theirs.
+        if (QFile::copy(joinPath(from, file), target))
+            QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
+    }
+}
+
+} // namespace
+
+QString programFolderFor(const QString& executableFolder, bool executableFolderWritable, const QString& perUserFolder)
+{
+    if (executableFolderWritable)
+        return executableFolder;
+    preparePerUserFolder(executableFolder, perUserFolder);
+    return perUserFolder;
+}
+
+QString programFolderForThisUser()
+{
+    const QString executable = executableFolder();
+    return programFolderFor(executable, folderWritable(executable), perUserProgramFolder());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The folder that holds the program's executable.
 QString executableFolder();
@@ -10,3 +11,25 @@ inline constexpr auto kOutputFolderName = "E_QSL";
 
 // A path made of a folder and a name, written with the platform's separator.
 QString joinPath(const QString& folder, const QString& name);
+
+// The program folder of a user who may not write in the executable's folder (a system-wide
+// installation): "ZELVANE_E_QSL" in the user's data folder, $XDG_DATA_HOME or ~/.local/share.
+QString perUserProgramFolder();
+
+// Whether the user who runs the program may create files in the folder.
+bool folderWritable(const QString& folder);
+
+// The files shipped in the executable's output folder for a first trial: the sample background
+// and the sample log.
+QStringList sampleFileNames();
+
+// The program folder for the user who runs the program: the executable's folder when the user may
+// write there, otherwise the per-user folder. A per-user folder is prepared when chosen: it is
+// made with its output folder, and every sample file of the executable's output folder that this
+// output folder lacks is copied there (a file the user already has is kept). What cannot be made
+// or copied is left: start-up tells about an output folder it cannot create, and a missing sample
+// only leaves the first trial without it.
+QString programFolderFor(const QString& executableFolder, bool executableFolderWritable, const QString& perUserFolder);
+
+// The program folder of this run, chosen and prepared as above.
+QString programFolderForThisUser();

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTranslator>
 
 void QtDialogs::message(const QString& text)
 {
@@ -15,4 +17,14 @@ QString QtDialogs::openFile(const QString& description, const QString& pattern)
 {
     const QString filter = QStringLiteral("%1(%2)").arg(description, pattern);
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QString(), filter);
+}
+
+bool installQtFrenchTranslations()
+{
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
 }

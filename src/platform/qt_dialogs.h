@@ -3,8 +3,14 @@
 #include "platform/dialogs.h"
 
 // Dialogs shown with Qt's own message box and file dialog, parented to the active window.
-class QtDialogs final : public Dialogs {
+class QtDialogs final : public Dialogs
+{
 public:
     void message(const QString& text) override;
     QString openFile(const QString& description, const QString& pattern) override;
 };
+
+// Loads Qt's own French texts (file dialog, text box menus, standard buttons) from the system's
+// Qt translations folder, so that nothing of Qt shows in English in the program's French windows.
+// Returns false when the translations are not installed: Qt's texts then stay in English.
+bool installQtFrenchTranslations();

@@ -93,6 +93,8 @@ QString upperKeepLength(const QString& text)
 
 TextFileContent readTextFile(const QString& path)
 {
+    if (QString reason = whyNotARegularFile(path); !reason.isEmpty())
+        return {{}, reason};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, whyCannotRead(path)};

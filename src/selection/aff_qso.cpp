@@ -19,7 +19,8 @@ void Aff_QSO(Program& program)
     }
     const TextFileContent file = readTextFile(path);
     if (!file.error.isEmpty()) {
-        dialogs.message(ReadLogText::Unreadable + kMessageBreak + QDir::toNativeSeparators(path));
+        dialogs.message(ReadLogText::Unreadable + kMessageBreak + QDir::toNativeSeparators(path) +
+                        QStringLiteral(" : ") + file.error);
         return;
     }
 
@@ -34,7 +35,7 @@ void Aff_QSO(Program& program)
             program.selectQso().appendQsoLines(waiting);
         waiting.clear();
     };
-    readAdif(
+    const AdifReadSummary summary = readAdif(
         lineViews(file.text), room, [&](const QString& line) { waiting.append(line); },
         [&](const QString& text) {
             handOver();
@@ -43,6 +44,9 @@ void Aff_QSO(Program& program)
     handOver();
 
     SelectQsoWindow& window = program.selectQso();
+    // A log in which no QSO was found says why inside the empty list (a full list is told apart).
+    if (summary.listed == 0 && !summary.full)
+        window.showNoQsoFound(true);
     window.show();
     window.raise();
 }

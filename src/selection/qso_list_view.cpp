@@ -4,6 +4,7 @@
 #include "selection/window_controls.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyledItemDelegate>
 
 namespace
@@ -85,4 +86,23 @@ void QsoListView::mouseMoveEvent(QMouseEvent* event)
         return;
     }
     QListView::mouseMoveEvent(event);
+}
+
+void QsoListView::setEmptyHint(const QString& text)
+{
+    emptyHint_ = text;
+    viewport()->update();
+}
+
+void QsoListView::paintEvent(QPaintEvent* event)
+{
+    QListView::paintEvent(event);
+    if (emptyHint_.isEmpty() || (model() && model()->rowCount(rootIndex()) > 0))
+        return;
+    QPainter painter(viewport());
+    painter.setFont(QFont()); // the desktop's usual face, not the lists' fixed-pitch one
+    painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
+    const int margin = fontMetrics().height() / 2;
+    painter.drawText(viewport()->rect().adjusted(margin, margin, -margin, -margin),
+                     Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWordWrap, emptyHint_);
 }

@@ -11,10 +11,16 @@ class QsoListView final : public QListView
 public:
     explicit QsoListView(QWidget* parent = nullptr);
 
+    // A short text drawn inside the view while it holds no line (empty: nothing drawn). It is
+    // no row of the list and no accessible item.
+    void setEmptyHint(const QString& text);
+    const QString& emptyHint() const { return emptyHint_; }
+
 signals:
     void lineChosen(int row);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     // Moving the mouse with a button held does not choose more lines.
@@ -26,5 +32,6 @@ private:
     void leaveGapAt(int row);
 
     int gapRow_ = -1;
+    QString emptyHint_;
     bool settling_ = false;
 };

@@ -37,7 +37,7 @@ SelectLogWindow::SelectLogWindow(Program& program, SelectQsoWindow& picking)
     setFont(font);
     setFixedSize(fromTwips(4080), fromTwips(2400));
     buildControls();
-    centreOnScreen(*this);
+    placeOnScreen(*this);
 }
 
 void SelectLogWindow::buildControls()

@@ -4,6 +4,7 @@
 #include "adif/qso_line.h"
 #include "app/program.h"
 #include "card/qsl_x_window.h"
+#include "platform/dialogs.h"
 #include "platform/window_geometry.h"
 #include "selection/qso_list_view.h"
 #include "selection/select_log_window.h"
@@ -24,7 +25,7 @@ SelectQsoWindow::SelectQsoWindow(Program& program, QWidget* parent) : QWidget(pa
     setFont(font);
     setFixedSize(fromTwips(9495), fromTwips(9465));
     buildControls();
-    centreOnScreen(*this);
+    placeOnScreen(*this);
 }
 
 void SelectQsoWindow::buildControls()
@@ -105,6 +106,18 @@ void SelectQsoWindow::appendQsoLines(const QStringList& numberedLines)
 {
     const int room = selection_.room();
     selection_.unpicked().append(numberedLines.size() <= room ? numberedLines : numberedLines.first(room));
+    if (!numberedLines.isEmpty())
+        showNoQsoFound(false);
+}
+
+void SelectQsoWindow::showNoQsoFound(bool shown)
+{
+    listeQso_->setEmptyHint(shown ? SelectQsoText::NoQsoFound : QString());
+}
+
+bool SelectQsoWindow::showsNoQsoFound() const
+{
+    return !listeQso_->emptyHint().isEmpty();
 }
 
 int SelectQsoWindow::room() const
@@ -171,6 +184,7 @@ void SelectQsoWindow::Impression()
     // the store sees the first line while the cards are made and the last line afterwards,
     // without rewriting the settings file once for every line of a long list.
     const bool creating = !program_.existingExportWindow();
+    SettingsBatch batch(program_.store(), program_.dialogs());
     program_.store().write(Key::LaQsl, picked.first());
     hide();
     program_.setMsgQslEnregistrees(1);
@@ -184,6 +198,13 @@ void SelectQsoWindow::Impression()
     }
     if (picked.size() > 1)
         program_.store().write(Key::LaQsl, picked.last());
+    if (creating && !exportWindow.unsavedLines().isEmpty()) {
+        // The QSOs of the cards that could not be saved stay picked, in their order, for another try.
+        selection_.picked().replaceAll(exportWindow.unsavedLines());
+        showCount();
+        show();
+        return;
+    }
     selection_.clearPicked();
     showCount();
 }

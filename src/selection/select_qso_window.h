@@ -26,8 +26,12 @@ public:
     int unpickedCount() const;
 
     // Appends numbered lines at the end of Liste_QSO, as the log reader does; lines beyond
-    // room() are left out.
+    // room() are left out. Lines appended take away the no-QSO hint.
     void appendQsoLines(const QStringList& numberedLines);
+    // Whether Liste_QSO, while empty, shows the hint that the last reading found no QSO.
+    void showNoQsoFound(bool shown);
+    bool showsNoQsoFound() const;
+
     // How many more lines the two lists can take together.
     int room() const;
 

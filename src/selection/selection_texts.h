@@ -20,6 +20,10 @@ inline const QString Part = QStringLiteral("partie");
 inline const QString OfTheLog = QStringLiteral("du log");
 inline const QString SaveCards = QStringLiteral("Enregistrer les QSL");
 inline const QString Quit = QStringLiteral("Quitter");
+// Drawn inside the empty Liste_QSO after a reading that found no QSO.
+inline const QString NoQsoFound =
+    QStringLiteral("Aucun QSO n'a été trouvé dans ce fichier.\n\nL'en-tête d'un fichier ADIF doit se terminer par "
+                   "<EOH>, et ses lignes par CR LF ou CR : les lignes terminées par LF seul ne sont pas lues.");
 } // namespace SelectQsoText
 
 namespace SelectLogText

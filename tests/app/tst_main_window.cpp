@@ -1,17 +1,27 @@
 #include "app/main_window.h"
 #include "help/aide_window.h"
 #include "layout/move_qso_window.h"
+#include "platform/program_folder.h"
+#include "platform/window_geometry.h"
+#include "selection/select_log_window.h"
 #include "settings/settings_keys.h"
+#include "support/data_rows.h"
 #include "support/test_environment.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTest>
+#include <functional>
+
+using namespace Qt::StringLiterals;
 
 namespace
 {
@@ -31,6 +41,14 @@ QPushButton* button(MainWindow& main, const char* name)
 QString stored(const TestEnvironment& env, const QString& key)
 {
     return env.store.value(key).value_or(QString());
+}
+
+// Writes a file, making its folder first.
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace
@@ -142,6 +160,18 @@ private slots:
         }
     }
 
+    // Start-up and the language menu each tell once when the settings file cannot be written.
+    void settingsThatCannotBeSavedTellOncePerCommand()
+    {
+        TestEnvironment env;
+        const QString notSaved = env.blockSettingsFile();
+        MainWindow& main = env.start();
+        QCOMPARE(env.dialogs.messages(), (QStringList{kFirstUse, notSaved}));
+        action(main, "Mnu_L_Anglais")->trigger();
+        QCOMPARE(env.dialogs.messages(), (QStringList{kFirstUse, notSaved, notSaved}));
+        QCOMPARE(stored(env, Key::Language), QStringLiteral("Gb"));
+    }
+
     void startUpReadsLayoutAndComment()
     {
         TestEnvironment env;
@@ -236,6 +266,116 @@ private slots:
         QCOMPARE(env.dialogs.messages(), QStringList{QStringLiteral("Le dossier des QSL ne peut pas être créé :\r\n") +
                                                      QDir::toNativeSeparators(folder + QStringLiteral("/E_QSL"))});
         QVERIFY(button(main, "Selection")->isEnabled());
+    }
+
+    // A user who may not write in the executable's folder (a system-wide installation) gets a
+    // program folder of their own, with the sample files; their own files there are kept.
+    void programFolderForTheUser_data()
+    {
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<QByteArray>("userBackground"); // already in the user's folder, empty for none
+        QTest::newRow("executable's folder writable") << true << QByteArray();
+        QTest::newRow("not writable, first start") << false << QByteArray();
+        QTest::newRow("not writable, the user's own background kept") << false << QByteArray("mine");
+    }
+
+    void programFolderForTheUser()
+    {
+        QFETCH(bool, writable);
+        QFETCH(QByteArray, userBackground);
+        TestEnvironment env;
+        QDir(env.programFolder()).mkpath(QStringLiteral("E_QSL"));
+        for (const QString& name : sampleFileNames())
+            QVERIFY(writeFile(env.outputFolder() + u'/' + name, "shipped " + name.toLatin1()));
+        const QString user = env.scratchFolder() + QStringLiteral("/share/ZELVANE_E_QSL");
+        if (!userBackground.isEmpty())
+            QVERIFY(writeFile(user + QStringLiteral("/E_QSL/QSL_TRELUNE.jpg"), userBackground));
+
+        const QString folder = programFolderFor(env.programFolder(), writable, user);
+        QCOMPARE(folder, writable ? env.programFolder() : user);
+        if (writable) {
+            QVERIFY(!QFileInfo::exists(user));
+            return;
+        }
+        for (const QString& name : sampleFileNames()) {
+            QFile copy(user + QStringLiteral("/E_QSL/") + name);
+            QVERIFY2(copy.open(QIODevice::ReadWrite), qPrintable(name)); // the user's to change
+            const QByteArray expected =
+                name.endsWith(u".jpg") && !userBackground.isEmpty() ? userBackground : "shipped " + name.toLatin1();
+            QCOMPARE(copy.readAll(), expected);
+        }
+        // The program runs in it: settings, current folder and cards.
+        env.store.write(Key::QslDeFond, QStringLiteral("QSL_TRELUNE.jpg"));
+        RunningProgram program(env.store, env.dialogs, folder);
+        program.start();
+        QCOMPARE(stored(env, Key::CheminRepertoire), user);
+        QCOMPARE(QDir::currentPath(), user + QStringLiteral("/E_QSL"));
+        QVERIFY(env.dialogs.messages().isEmpty());
+    }
+
+    // Each window opens inside the screen's free area. Where it fits, it keeps its size and is
+    // centred on the screen; where it does not (the screens of the runs named after their size),
+    // its content scrolls and its buttons can be reached.
+    void everyWindowFitsItsScreen_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QList<int>>("scrollsOnScreensOfWidth");
+        QTest::addColumn<QStringList>("buttons");
+        addRow("Main", u"Main"_s, QList<int>{}, QStringList{u"Selection"_s, u"Chargez"_s});
+        addRow("Select_QSO", u"Select_QSO"_s, QList<int>{800},
+               QStringList{u"Select_All"_s, u"Impression"_s, u"Quitter"_s});
+        addRow("Select_Log", u"Select_Log"_s, QList<int>{}, QStringList{u"Valider"_s});
+        addRow("Move_QSO", u"Move_QSO"_s, QList<int>{800, 1024},
+               QStringList{u"Tester"_s, u"Quitter"_s, u"Enregistrement"_s});
+        addRow("QSL_X", u"QSL_X"_s, QList<int>{}, QStringList{});
+        addRow("Aide", u"Aide"_s, QList<int>{}, QStringList{});
+    }
+
+    void everyWindowFitsItsScreen()
+    {
+        QFETCH(QString, window);
+        QFETCH(QList<int>, scrollsOnScreensOfWidth);
+        QFETCH(QStringList, buttons);
+        TestEnvironment env;
+        RunningProgram& program = env.program();
+        MainWindow& main = env.start();
+        const QMap<QString, std::function<QWidget*()>> open = {
+            {u"Main"_s, [&]() -> QWidget* { return &main; }},
+            {u"Select_QSO"_s, [&]() -> QWidget* { return &program.selectQso(); }},
+            {u"Select_Log"_s,
+             [&]() -> QWidget* {
+                 program.selectQso().show();
+                 QTest::mouseClick(program.selectQso().findChild<QPushButton*>(u"Select_Part"_s), Qt::LeftButton);
+                 return program.selectQso().rangeWindow();
+             }},
+            {u"Move_QSO"_s, [&]() -> QWidget* { return &program.editor(); }},
+            {u"QSL_X"_s, [&]() -> QWidget* { return &program.exportWindow(); }},
+            {u"Aide"_s, [&]() -> QWidget* { return &program.help(); }},
+        };
+        QWidget* shown = open.value(window)();
+        QVERIFY(shown);
+        const QScreen* screen = shown->screen();
+        const bool scrolls = scrollsOnScreensOfWidth.contains(screen->geometry().width());
+        auto* scroll = shown->findChild<QScrollArea*>(u"Defilement"_s);
+        QCOMPARE(scroll != nullptr, scrolls);
+        if (!scrolls) {
+            // Placed before the desktop adds its frame: measured by the window alone.
+            QCOMPARE(shown->pos(), QPoint((screen->geometry().width() - shown->width()) / 2,
+                                          (screen->geometry().height() - shown->height()) / 2));
+            return;
+        }
+        // With room for the desktop's title bar and borders.
+        QVERIFY(screen->availableGeometry().contains(QRect(shown->pos(), shown->size().grownBy(kUsualWindowFrame))));
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+        for (const QString& name : buttons) {
+            auto* button = shown->findChild<QPushButton*>(name);
+            QVERIFY2(button, qPrintable(name));
+            scroll->ensureWidgetVisible(button);
+            QVERIFY2(scroll->viewport()->rect().contains(
+                         QRect(button->mapTo(scroll->viewport(), QPoint(0, 0)), button->size())),
+                     qPrintable(name));
+        }
     }
 
     // Both open beside the main window, which stays usable.

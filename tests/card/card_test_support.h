@@ -16,6 +16,9 @@ using namespace Qt::StringLiterals;
 
 inline const QString kSavedMessage =
     u"Les QSL ont été enregistrées dans le dossier 'E_QSL' du répertoire ZELVANE_E_QSL"_s;
+// The end of the message telling of cards that could not be saved.
+inline const QString kPicksKept = u"\r\nLes QSO de ces QSL sont gardés : corrigez la cause, fermez cet aperçu, puis "
+                                  u"cliquez à nouveau sur \"Enregistrer les QSL\"."_s;
 
 // The sample background the build draws ("QSL_TRELUNE.jpg").
 inline QString sampleBackgroundPath()

@@ -128,6 +128,23 @@ private slots:
         QCOMPARE(env_->dialogs.messages(), QStringList{kSavedMessage});
     }
 
+    // A choice the settings file cannot take is told once, and still holds for the whole run:
+    // the cards are drawn on it.
+    void choiceThatCannotBeSavedHoldsForTheRun()
+    {
+        startFirstRun();
+        const QString notSaved = env_->blockSettingsFile();
+        const QString green = writeColourPicture(*env_, u"vert.png"_s, kGreen);
+        choose(green);
+        QCOMPARE(env_->dialogs.messages(), QStringList{notSaved});
+        QVERIFY(selectionEnabled());
+        program().existingExportWindow()->close();
+        destroyClosedWindows();
+        pickOneQso();
+        program().exportWindow();
+        QCOMPARE(centreOf(QImage(env_->outputFolder() + u"/QSL_F4XYZ_14 Mhz_SSB.bmp"_s)), kGreen);
+    }
+
     // An open window gets the new picture at once, without being created again.
     void openWindowPictureReplaced()
     {
@@ -149,15 +166,27 @@ private slots:
     }
 
     // A file that is not a picture is told, and nothing changes: no window, no key, no button.
+    void unreadablePicture_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("not a picture") << u"faux.jpg"_s << u"le fichier n'est pas une image lisible"_s;
+        QTest::newRow("FIFO") << u"fifo.jpg"_s << u"ce n'est pas un fichier ordinaire"_s;
+    }
+
     void unreadablePicture()
     {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
         startFirstRun();
         program().setMsgQslEnregistrees(1);
-        const QString path = env_->writeScratchFile(u"faux.jpg"_s, QByteArray("pas une image"));
+        env_->writeScratchFile(u"faux.jpg"_s, QByteArray("pas une image"));
+        const QString path = env_->scratchFolder() + u"/"_s + name;
+        if (name.startsWith(u"fifo"_s))
+            makeFifo(path);
         choose(path);
-        QCOMPARE(env_->dialogs.messages(),
-                 QStringList{u"Ce fichier ne peut pas servir de fond de QSL :\r\n"_s + QDir::toNativeSeparators(path) +
-                             u" : le fichier n'est pas une image lisible"_s});
+        QCOMPARE(env_->dialogs.messages(), QStringList{u"Ce fichier ne peut pas servir de fond de QSL :\r\n"_s +
+                                                       QDir::toNativeSeparators(path) + u" : "_s + reason});
         QVERIFY(!program().existingExportWindow());
         QVERIFY(!env_->store.contains(Key::QslDeFond));
         QVERIFY(!env_->store.contains(Key::CadreQso));

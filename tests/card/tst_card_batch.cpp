@@ -4,6 +4,7 @@
 #include "card/card_batch.h"
 #include "card/card_composer.h"
 #include "card/card_texts.h"
+#include "card_test_support.h"
 #include "layout/card_layout.h"
 #include "platform/program_folder.h"
 #include "support/recording_surface.h"
@@ -112,10 +113,11 @@ private slots:
         QCOMPARE(report.cards, 3);
         QCOMPARE(report.written, 2);
         QCOMPARE(report.failures, QStringList{u"QSL_F_G4ABC_P_7.0 Mhz_CW.bmp : disque plein"_s});
+        QCOMPARE(report.unsaved, QList<int>{1});
         QCOMPARE(surface_.savedPaths().size(), 2);
         QCOMPARE(surface_.savedPaths().last(), joinPath(output(), kThreeNames[2]));
         QCOMPARE(cardBatchFailureMessage(report),
-                 u"1 QSL n'a pas pu être enregistrée :\r\nQSL_F_G4ABC_P_7.0 Mhz_CW.bmp : disque plein"_s);
+                 u"1 QSL n'a pas pu être enregistrée :\r\nQSL_F_G4ABC_P_7.0 Mhz_CW.bmp : disque plein"_s + kPicksKept);
     }
 
     void failureMessageNamesTenAtMost()
@@ -124,12 +126,40 @@ private slots:
         report.cards = 12;
         for (int i = 0; i < 12; ++i)
             report.failures.append(u"QSL_%1.bmp : raison"_s.arg(i));
-        const QStringList lines = cardBatchFailureMessage(report).split(u"\r\n"_s);
+        QStringList lines = cardBatchFailureMessage(report).split(u"\r\n"_s);
+        QCOMPARE(lines.takeLast(), kPicksKept.mid(2));
         QCOMPARE(lines.size(), 12);
         QCOMPARE(lines.first(), u"12 QSL n'ont pas pu être enregistrées :"_s);
         QCOMPARE(lines[1], u"QSL_0.bmp : raison"_s);
         QCOMPARE(lines[10], u"QSL_9.bmp : raison"_s);
         QCOMPARE(lines.last(), u"..."_s);
+    }
+
+    // The saved-cards message tells only of cards saved: all of them, how many, or none.
+    void savedMessage_data()
+    {
+        QTest::addColumn<int>("cards");
+        QTest::addColumn<int>("written");
+        QTest::addColumn<QString>("message");
+        const QString place = u" dans le dossier 'E_QSL' du répertoire ZELVANE_E_QSL"_s;
+        QTest::newRow("nothing to save") << 0 << 0 << kSavedMessage;
+        QTest::newRow("every card") << 3 << 3 << kSavedMessage;
+        QTest::newRow("one card of three") << 3 << 1 << u"1 QSL sur 3 a été enregistrée"_s + place;
+        QTest::newRow("two cards of three") << 3 << 2 << u"2 QSL sur 3 ont été enregistrées"_s + place;
+        QTest::newRow("no card") << 3 << 0 << QString();
+    }
+
+    void savedMessage()
+    {
+        QFETCH(int, cards);
+        QFETCH(int, written);
+        QFETCH(QString, message);
+        CardBatchReport report;
+        report.cards = cards;
+        report.written = written;
+        for (int i = written; i < cards; ++i)
+            report.failures.append(u"QSL_%1.bmp : raison"_s.arg(i));
+        QCOMPARE(cardBatchSavedMessage(report), message);
     }
 
     void missingOutputFolderMadeAgain()

@@ -4,12 +4,14 @@
 #include "app/main_window.h"
 #include "card/qsl_x_window.h"
 #include "card_test_support.h"
+#include "platform/program_folder.h"
 #include "selection/select_qso_window.h"
 #include "settings/settings_keys.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QtEndian>
@@ -147,6 +149,62 @@ private slots:
         QVERIFY(cards[1] != cards[2]);
     }
 
+    // A first trial with nothing of the user's own: "Fond QSL" with the sample background and
+    // "Sélectionnez" with the sample log, both from the program's "E_QSL", then "Tout " and
+    // "Enregistrer les QSL". On the build's samples; or, with EQSL_INSTALLED_PROGRAM_DIR, on an
+    // installed program folder, where a user who may not write in it works in a folder of their own.
+    void firstTrialWithTheSamples()
+    {
+        TestEnvironment env;
+        QString executable = qEnvironmentVariable("EQSL_INSTALLED_PROGRAM_DIR");
+        const bool installed = !executable.isEmpty();
+        if (!installed) {
+            executable = env.programFolder();
+            QDir().mkpath(env.outputFolder());
+            const QString built = QFileInfo(sampleBackgroundPath()).path();
+            for (const QString& name : sampleFileNames())
+                QVERIFY(QFile::copy(built + u'/' + name, env.outputFolder() + u'/' + name));
+        }
+        const QString folder = programFolderFor(executable, folderWritable(executable),
+                                                installed ? perUserProgramFolder() : env.scratchFolder());
+        QCOMPARE(folder != executable, installed);
+        RunningProgram program(env.store, env.dialogs, folder);
+        program.start();
+        env.dialogs.clear();
+
+        const QString output = folder + u"/E_QSL/"_s;
+        env.dialogs.answerNextFile(output + u"QSL_TRELUNE.jpg"_s);
+        program.mainWindow()->findChild<QAction*>(u"MNU_New_QSL"_s)->trigger();
+        program.existingExportWindow()->close();
+        destroyClosedWindows();
+        env.dialogs.answerNextFile(output + u"Exemple_log.adi"_s);
+        click(program.mainWindow(), "Selection");
+        SelectQsoWindow* select = program.existingSelectQso();
+        QVERIFY(select);
+        click(select, "Select_All");
+        click(select, "Impression");
+
+        QCOMPARE(env.dialogs.messages(), QStringList{kSavedMessage});
+        QStringList cards = filesIn(output).filter(u".bmp"_s);
+        QCOMPARE(cards, (QStringList{u"QSL_DL2XYZ_14 Mhz_CW.bmp"_s, u"QSL_EA5XYZ_28 Mhz_SSB.bmp"_s,
+                                     u"QSL_F4ABC_7.0 Mhz_SSB.bmp"_s, u"QSL_F5XYZ_50 Mhz_SSB.bmp"_s,
+                                     u"QSL_F_G4ABC_P_7.0 Mhz_CW.bmp"_s, u"QSL_G3ABC_21 Mhz_FT8.bmp"_s,
+                                     u"QSL_HB9XYZ_144 Mhz_FM.bmp"_s, u"QSL_I2ABC_14 Mhz_RTTY.bmp"_s,
+                                     u"QSL_JA1XYZ_14 Mhz_CW.bmp"_s, u"QSL_OH2ABC_18 Mhz_FT8.bmp"_s,
+                                     u"QSL_ON4XYZ_3.5 Mhz_SSB.bmp"_s, u"QSL_VE3XYZ_10 Mhz_FT8.bmp"_s}));
+        // Nothing printed falls on the sample background's frame, the dark band along its edges.
+        const QImage background = QImage(output + u"QSL_TRELUNE.jpg"_s).convertToFormat(QImage::Format_RGB32);
+        int frame = 0;
+        while (frame < 20 && qGray(background.pixel(frame, 170)) < 80 && qGray(background.pixel(529 - frame, 170)) < 80)
+            ++frame;
+        QVERIFY(frame > 0);
+        const QRect inside = background.rect().adjusted(frame + 1, frame + 1, -frame - 1, -frame - 1);
+        for (const QString& name : cards) {
+            const QRect drawn = drawnBounds(QImage(output + name).convertToFormat(QImage::Format_RGB32), background);
+            QVERIFY2(inside.contains(drawn), qPrintable(name));
+        }
+    }
+
     // The background has gone since it was chosen: no card is drawn, the picked QSOs and the
     // picking window stay, and the user's next try, as the message says, makes the cards.
     void backgroundGoneKeepsThePickedQsos()
@@ -176,6 +234,68 @@ private slots:
         QCOMPARE(filesIn(env.outputFolder()), kOutputFiles);
         QVERIFY(select->pickedLines().isEmpty());
         QVERIFY(!select->isVisible());
+    }
+
+    // Cards that cannot be saved keep their QSOs picked, in order, with the picking window shown;
+    // the saved-cards message tells only of cards saved. Once the cause is gone, the user's next
+    // try makes every card.
+    void unsavedCardsKeepTheirQsos_data()
+    {
+        QTest::addColumn<bool>("outputFolderIsAFile");
+        QTest::addColumn<QList<int>>("unsaved");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("a folder in place of one card")
+            << false << QList<int>{1}
+            << QStringList{u"1 QSL n'a pas pu être enregistrée :\r\nQSL_F_G4ABC_P_7.0 Mhz_CW.bmp : un dossier porte "
+                           u"ce nom"_s +
+                               kPicksKept,
+                           u"2 QSL sur 3 ont été enregistrées dans le dossier 'E_QSL' du répertoire ZELVANE_E_QSL"_s};
+        QTest::newRow("a file in place of E_QSL")
+            << true << QList<int>{0, 1, 2}
+            << QStringList{u"3 QSL n'ont pas pu être enregistrées :\r\nQSL_F4XYZ_14 Mhz_SSB.bmp : le dossier n'existe "
+                           u"pas\r\nQSL_F_G4ABC_P_7.0 Mhz_CW.bmp : le dossier n'existe pas\r\n"
+                           u"QSL_VE3ABCDEF_M_144 Mhz_FM.bmp : le dossier n'existe pas"_s +
+                           kPicksKept};
+    }
+
+    void unsavedCardsKeepTheirQsos()
+    {
+        QFETCH(bool, outputFolderIsAFile);
+        QFETCH(QList<int>, unsaved);
+        QFETCH(QStringList, messages);
+        TestEnvironment env;
+        QVERIFY(startWithTheSampleBackground(env));
+        chooseOwnBackground(env);
+        const QString output = env.outputFolder();
+        const QString inTheWay = outputFolderIsAFile ? output : output + u"/QSL_F_G4ABC_P_7.0 Mhz_CW.bmp"_s;
+        if (outputFolderIsAFile) {
+            QDir(output).removeRecursively();
+            env.writeScratchFile(u"../ZELVANE_E_QSL/E_QSL"_s, "not a folder");
+        } else {
+            QDir(output).mkpath(inTheWay);
+        }
+        SelectQsoWindow* select = pickTheWholeLog(env);
+        QVERIFY(select);
+        const QStringList picked = select->pickedLines();
+        env.dialogs.clear();
+        click(select, "Impression");
+        QCOMPARE(env.dialogs.messages(), messages);
+        QStringList kept;
+        for (const int i : unsaved)
+            kept.append(picked[i]);
+        QCOMPARE(select->pickedLines(), kept);
+        QCOMPARE(select->findChild<QLabel*>(u"Cont"_s)->text(), QString::number(kept.size()));
+        QVERIFY(select->isVisible());
+
+        QVERIFY(outputFolderIsAFile ? QFile::remove(inTheWay) : QDir(inTheWay).removeRecursively());
+        env.program().existingExportWindow()->close();
+        destroyClosedWindows();
+        env.dialogs.clear();
+        click(select, "Impression");
+        QCOMPARE(env.dialogs.messages(), QStringList{kSavedMessage});
+        QVERIFY(select->pickedLines().isEmpty());
+        for (const QString& name : kOutputFiles)
+            QVERIFY2(name == u"QSL_TRELUNE.jpg"_s || QFileInfo(output + u'/' + name).isFile(), qPrintable(name));
     }
 };
 

@@ -122,7 +122,7 @@ private slots:
             "at 76,84", "print [SSB    ]", "at 88,84", "print [59      ]",
             "colour #000000", "regular", "size 13",
             "at 40,91", "print [Merci pour le QSO]", "at 69,91", "print [Pse QSL  73]",
-            "colour #000000", "size 6", "at 89,96", "print [ZELVANE_E_QSL]",
+            "colour #000000", "size 6", "at 89,96", "print [ZELVANE]",
         };
         // clang-format on
         QCOMPARE(describe(surface), expected);
@@ -157,7 +157,7 @@ private slots:
             "width 3", "colour #ff00ff", "line 10,10 80,10",
             "width 5", "colour #ffff00", "line 10,10 80,30",
             "bold", "colour #ffffff", "at 10,10", "print [X]", "regular",
-            "colour #000000", "size 6", "at 89,96", "print [ZELVANE_E_QSL]",
+            "colour #000000", "size 6", "at 89,96", "print [ZELVANE]",
         };
         // clang-format on
         QCOMPARE(describe(surface), expected);
@@ -170,7 +170,7 @@ private slots:
         layout.setValue(u"Coul L1"_s, 4);
         const RecordingSurface surface = draw(layout, u"commentaire"_s, qso(u"Oui"_s, kVia));
         QCOMPARE(describe(surface),
-                 (QStringList{"colour #800000", "colour #000000", "size 6", "at 89,96", "print [ZELVANE_E_QSL]"}));
+                 (QStringList{"colour #800000", "colour #000000", "size 6", "at 89,96", "print [ZELVANE]"}));
     }
 
     void thanksByQslReceived_data()

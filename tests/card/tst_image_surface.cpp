@@ -1,5 +1,6 @@
 // The real drawing surface, checked by its pixels and its files.
 
+#include "card/card_texts.h"
 #include "platform/fonts.h"
 #include "platform/image_surface.h"
 #include "support/test_environment.h"
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QImageReader>
 #include <QPainter>
 #include <QtEndian>
 #include <QtTest>
@@ -141,6 +143,42 @@ private slots:
         QVERIFY(qAbs(centre.red() - 200) <= 4 && qAbs(centre.blue() - 40) <= 4);
     }
 
+    // Qt refuses to hold a picture beyond its allocation limit (128 MB, a 50-megapixel photo);
+    // lowered here to 1 MB, a 1200 x 900 picture stands for such a photo. A JPEG is read in its
+    // top-left corner only; a format read whole is refused with its size.
+    void pictureBeyondTheAllocationLimit_data()
+    {
+        QTest::addColumn<QByteArray>("format");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("JPEG") << QByteArray("JPG") << QString();
+        QTest::newRow("PNG") << QByteArray("PNG") << u"l'image est trop grande pour être lue (1200 x 900 pixels)"_s;
+    }
+
+    void pictureBeyondTheAllocationLimit()
+    {
+        QFETCH(QByteArray, format);
+        QFETCH(QString, reason);
+        QImage photo = filled(1200, 900, Qt::blue);
+        {
+            QPainter painter(&photo);
+            painter.fillRect(0, 0, 265, 340, kRed);
+            painter.fillRect(265, 0, 265, 340, kGreen);
+        }
+        const QString path = picture(u"photo."_s + QString::fromLatin1(format), photo, format.constData());
+        const int limit = QImageReader::allocationLimit();
+        QImageReader::setAllocationLimit(1);
+        ImageSurface surface;
+        const QString result = surface.loadPicture(path);
+        QImageReader::setAllocationLimit(limit);
+        QCOMPARE(result, reason);
+        if (reason.isEmpty()) {
+            const QColor left(surface.image().pixel(100, 170));
+            const QColor right(surface.image().pixel(500, 300));
+            QVERIFY(left.red() > 240 && left.green() < 16 && left.blue() < 16);
+            QVERIFY(right.red() < 16 && qAbs(right.green() - 128) < 16 && right.blue() < 16);
+        }
+    }
+
     void unloadablePictureChangesNothing_data()
     {
         QTest::addColumn<QString>("name");
@@ -250,6 +288,27 @@ private slots:
             painter.drawText(QPointF(265, 170 + QFontMetricsF(font, &expected).ascent()), u"Hg"_s);
         }
         QCOMPARE(inkBounds(surface.image(), kWhite), inkBounds(expected, kWhite));
+    }
+
+    // The credit line, at its place and size, ends well inside the card in either weight: more
+    // than 3 % of the width from the right edge, and clear of the bottom edge.
+    void creditLineEndsWellInsideTheCard_data()
+    {
+        QTest::addColumn<bool>("bold");
+        QTest::newRow("regular") << false;
+        QTest::newRow("bold") << true;
+    }
+
+    void creditLineEndsWellInsideTheCard()
+    {
+        QFETCH(bool, bold);
+        ImageSurface surface;
+        surface.setBold(bold);
+        printAt(surface, kCreditH, kCreditV, kCreditSize, kCreditLine);
+        const QRect ink = inkBounds(surface.image(), kWhite);
+        QVERIFY(!ink.isEmpty());
+        QVERIFY2(ink.right() < 530 - 16, qPrintable(QString::number(ink.right())));
+        QVERIFY2(ink.bottom() < 340 - 3, qPrintable(QString::number(ink.bottom())));
     }
 
     void boldIsHeavier()

@@ -303,8 +303,9 @@ private slots:
         QDir(env_->outputFolder()).mkdir(kF4Card);
         exportCards(kThreeQsos.mid(0, 2));
         QCOMPARE(env_->dialogs.messages(),
-                 (QStringList{u"1 QSL n'a pas pu être enregistrée :\r\n"_s + kF4Card + u" : un dossier porte ce nom"_s,
-                              kSavedMessage}));
+                 (QStringList{u"1 QSL n'a pas pu être enregistrée :\r\n"_s + kF4Card + u" : un dossier porte ce nom"_s +
+                                  kPicksKept,
+                              u"1 QSL sur 2 a été enregistrée dans le dossier 'E_QSL' du répertoire ZELVANE_E_QSL"_s}));
         QCOMPARE(entriesIn(env_->outputFolder()), (QStringList{kF4Card, kG4Card, kSample}));
         QVERIFY(QFileInfo(env_->outputFolder() + u'/' + kF4Card).isDir());
     }
@@ -318,8 +319,9 @@ private slots:
         exportCards({numberedQso(1, callsign, u"14 Mhz"_s, u"SSB"_s), kThreeQsos.at(1)});
         QCOMPARE(env_->dialogs.messages(),
                  (QStringList{u"1 QSL n'a pas pu être enregistrée :\r\nQSL_%1_14 Mhz_SSB.bmp "
-                              ": le nom du fichier contient un caractère interdit"_s.arg(callsign),
-                              kSavedMessage}));
+                              ": le nom du fichier contient un caractère interdit"_s.arg(callsign) +
+                                  kPicksKept,
+                              u"1 QSL sur 2 a été enregistrée dans le dossier 'E_QSL' du répertoire ZELVANE_E_QSL"_s}));
         QCOMPARE(entriesIn(env_->outputFolder()), (QStringList{kG4Card, kSample}));
     }
 

@@ -30,6 +30,8 @@ programdir="$(full "$libdir")/ZELVANE_E_QSL"
 launcher="$(full "$bindir")/zelvane-e-qsl"
 entry="$(full "$datadir")/applications/zelvane-e-qsl.desktop"
 icon="$(full "$datadir")/icons/hicolor/scalable/apps/zelvane-e-qsl.svg"
+metainfo=$(ls "$(full "$datadir")"/metainfo/*.metainfo.xml 2>/dev/null | head -1)
+sample_log="$programdir/E_QSL/Exemple_log.adi"
 
 [ -x "$programdir/ZELVANE_E_QSL" ] || fail "no executable in $programdir"
 head -c 3 "$programdir/E_QSL/QSL_TRELUNE.jpg" | od -An -tx1 | grep -q "ff d8 ff" ||
@@ -50,10 +52,19 @@ if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$entry"
 fi
 
+[ -n "$metainfo" ] || fail "no AppStream metadata"
+grep -q '<launchable type="desktop-id">zelvane-e-qsl.desktop</launchable>' "$metainfo" ||
+  fail "the AppStream metadata does not name the desktop entry"
+if command -v appstreamcli >/dev/null; then
+  appstreamcli validate --no-net "$metainfo" >/dev/null || fail "appstreamcli validate: $metainfo"
+fi
+# The sample log keeps its CR LF line ends.
+[ "$(grep -c $'\r$' "$sample_log")" -eq "$(wc -l <"$sample_log")" ] || fail "the sample log lost its CR LF"
+
 [ -f "$icon" ] || fail "no icon"
 grep -q '<svg' "$icon" || fail "the icon is not an SVG"
 
-for f in "$launcher" "$entry" "$icon" "$programdir/ZELVANE_E_QSL"; do
+for f in "$launcher" "$entry" "$icon" "$metainfo" "$sample_log" "$programdir/ZELVANE_E_QSL"; do
   grep -qxF "$f" "$manifest" || fail "$f missing from the install manifest"
 done
 

@@ -229,7 +229,7 @@ private slots:
     }
 
     // 31 characters are refused before anything is drawn or stored; 30 pass, an accented letter
-    // counting as one character.
+    // or an emoji (two UTF-16 units) counting as one character.
     void commentLimitedToThirtyCharacters()
     {
         start(*env);
@@ -250,11 +250,11 @@ private slots:
         QVERIFY(editor->isVisible());
         expectShown(editor, {tooLong});
 
-        fill(editor, {u"CommentX=Merci pour ce beau QSO, 73 àé!"_s});
+        box(editor, u"CommentX"_s)->setText(u"Merci pour ce beau QSO, 73 àé😀"_s); // pasted
         env->dialogs.clear();
         click(editor, "Tester");
         QVERIFY(!env->dialogs.messages().contains(kCommentTooLong));
-        expectStored(env->store, {u"Commentaire=Merci pour ce beau QSO, 73 àé!"_s});
+        expectStored(env->store, {u"Commentaire=Merci pour ce beau QSO, 73 àé😀"_s});
         QTRY_VERIFY(!env->program().existingEditor());
     }
 
@@ -366,6 +366,19 @@ private slots:
         editor = openEditor(*env);
         expectShown(editor, {"PH1=33", "PV22=-4", "CommentX= 73 "});
         QCOMPARE(switches(editor), u"1110001"_s);
+    }
+
+    // Values the settings file cannot take are told once, and the run goes on with them.
+    void testerThatCannotSaveTellsOnce()
+    {
+        MoveQsoWindow* editor = open(*env);
+        const QString notSaved = env->blockSettingsFile();
+        env->dialogs.clear();
+        fill(editor, {"PH1=33", "CommentX=73"});
+        click(editor, "Tester");
+        QCOMPARE(env->dialogs.messages(), QStringList{notSaved});
+        expectStored(env->store, {"Pose H1=33", "Commentaire=73"});
+        QTRY_VERIFY(!env->program().existingEditor());
     }
 
     void backgroundThatCannotBeLoaded_data()

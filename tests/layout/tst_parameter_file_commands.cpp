@@ -211,6 +211,18 @@ private slots:
         expectStored(env->store, {"QSL de fond=b.jpg", "Commentaire=B"});
     }
 
+    // However many records, a file the settings cannot take is told once; the layout still holds.
+    void loadThatCannotBeSavedTellsOnce()
+    {
+        start(*env);
+        const QString notSaved = env->blockSettingsFile();
+        chargez(*env,
+                env->writeScratchFile(u"ab.inf"_s, crlfFile(record("a.jpg", 11, "A") + record("b.jpg", 22, "B"))));
+        QCOMPARE(env->dialogs.messages(), QStringList{notSaved});
+        QCOMPARE(env->program().cardLayout().h(1), qint16(22));
+        expectStored(env->store, {"QSL de fond=b.jpg", "Pose H1=22", "Commentaire=B"});
+    }
+
     void saveThenLoadGivesTheLayoutBack()
     {
         useFrenchNumberFormat();
@@ -315,15 +327,25 @@ private slots:
         expectStored(env->store, {"QSL de fond=carte.jpg", "Pose H1=33"});
     }
 
+    void loadFileThatCannotBeOpened_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << u"absent.inf"_s << u"le fichier n'existe pas"_s;
+        QTest::newRow("FIFO") << u"fifo.inf"_s << u"ce n'est pas un fichier ordinaire"_s;
+    }
+
     void loadFileThatCannotBeOpened()
     {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
         start(*env);
         const CardLayout before = env->program().cardLayout();
-        const QString missing = env->scratchFolder() + u"/absent.inf"_s;
-        chargez(*env, missing);
-        QCOMPARE(env->dialogs.messages(),
-                 QStringList{u"Le fichier de paramètres ne peut pas être ouvert :\r\n"_s +
-                             QDir::toNativeSeparators(missing) + u" (le fichier n'existe pas)"_s});
+        makeFifo(env->scratchFolder() + u"/fifo.inf"_s);
+        const QString path = env->scratchFolder() + u"/"_s + name;
+        chargez(*env, path);
+        QCOMPARE(env->dialogs.messages(), QStringList{u"Le fichier de paramètres ne peut pas être ouvert :\r\n"_s +
+                                                      QDir::toNativeSeparators(path) + u" ("_s + reason + u")"_s});
         QCOMPARE(env->program().cardLayout(), before);
         expectStored(env->store, {"QSL de fond"});
     }

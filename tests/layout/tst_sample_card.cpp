@@ -65,7 +65,7 @@ private slots:
                                          {"  F5QSL", 16, 91.5, 13, true, black},
                                          {"Merci pour le QSO", 40, 91, 13, false, black},
                                          {"Pse QSL  73", 69, 91, 13, false, black},
-                                         {"ZELVANE_E_QSL", 89, 96, 6, false, black}};
+                                         {"ZELVANE", 89, 96, 6, false, black}};
         const RecordingSurface surface = draw(defaults());
         QCOMPARE(surface.printed(), expected);
         QVERIFY(surface.lines().isEmpty());
@@ -75,7 +75,7 @@ private slots:
     {
         const QStringList expected = {" To ", "Date",    "Time ",           "Band ",       "Mode",         "RST",
                                       "Via",  "  F6XYZ", "18/11/19",        "08:32",       "  14 MHz",     "CW",
-                                      "599",  "  F5QSL", "Tks for the QSO", "Pse QSL  73", "ZELVANE_E_QSL"};
+                                      "599",  "  F5QSL", "Tks for the QSO", "Pse QSL  73", "ZELVANE"};
         QCOMPARE(draw(defaults(), false).printedTexts(), expected);
     }
 
@@ -134,7 +134,7 @@ private slots:
         QCOMPARE(surface.lines().size(), 1);
         QCOMPARE(surface.lines().at(0).y1, 10.0); // line no. 1, not no. 2
         QCOMPARE(surface.printedTexts(),
-                 (QStringList{"  F6XYZ", "18/11/19", "08:32", "  14 MHz", "CW", "599", "  F5QSL", "ZELVANE_E_QSL"}));
+                 (QStringList{"  F6XYZ", "18/11/19", "08:32", "  14 MHz", "CW", "599", "  F5QSL", "ZELVANE"}));
     }
 
     // The surface starts bold, as the export window leaves it; the credit line has no weight of its own.
@@ -159,7 +159,7 @@ private slots:
         LayoutTexts texts = defaults();
         setSwitches(texts, switches);
         const Printed credit = draw(texts).printed().constLast();
-        QCOMPARE(credit, (Printed{"ZELVANE_E_QSL", 89, 96, 6, bold, QColor(0, 0, 0)}));
+        QCOMPARE(credit, (Printed{"ZELVANE", 89, 96, 6, bold, QColor(0, 0, 0)}));
     }
 
     // Sizes: T Entete 21, T QSO 22, T Call 23, T Via 24, T Comment 25, T QSL 26.
@@ -207,6 +207,9 @@ private slots:
         const auto width = [](const QString& box, const QString& text) {
             return u"Case %1 : l'épaisseur « %2 » doit être un nombre entier de 1 à 32767."_s.arg(box, text);
         };
+        const auto range = [](const QString& box, const QString& text) {
+            return u"Case %1 : « %2 » doit être un nombre de -32768 à 32767."_s.arg(box, text);
+        };
         const auto colour = [](const QString& box, const QString& text) {
             return u"Case %1 : « %2 » n'est pas un code de couleur de 0 à 15."_s.arg(box, text);
         };
@@ -214,6 +217,11 @@ private slots:
         row("decimal point under a French format", "Pose V15", "91.5",
             notANumber("PV15 (Via, ligne QSO, position V)", "91.5"));
         row("empty position", "Pose V22", "", notANumber("PV22 (X pour case à cocher, position V)", ""));
+        // Cards carry 16-bit values: what would not fit is refused where it is typed.
+        row("position beyond 16 bits", "Pose H1", "40000", range("PH1 (Call, ligne QSO, position H)", "40000"));
+        row("position rounding beyond 16 bits", "Pose V2", "-32768,6",
+            range("PV2 (Date, ligne QSO, position V)", "-32768,6"));
+        row("size beyond 16 bits", "T QSO", "1e30", range("PT2 (taille de la ligne QSO)", "1e30"));
         row("size not a number", "T Call", "grand", notANumber("PT3 (taille du Call)", "grand"));
         row("size 0", "T Call", "0", size("PT3 (taille du Call)", "0"));
         row("size below 1", "T Comment", "0,9", size("PT5 (taille du commentaire)", "0,9"));
@@ -251,6 +259,8 @@ private slots:
         row("line width 1", "T Li1", "1");
         row("line width rounding to 1", "T Li1", "0,6");
         row("negative position", "Pose H3", "-20");
+        row("position rounding to -32768", "Pose H3", "-32768,5");
+        row("size rounding to 32767", "T QSO", "32767,4");
         row("position beyond the card", "Pose V3", "250,75");
         row("blanks around", "Pose V3", " 7 ");
     }

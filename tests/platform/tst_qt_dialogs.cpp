@@ -2,15 +2,19 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
 namespace
 {
@@ -30,6 +34,9 @@ class TestQtDialogs : public QObject
 {
     Q_OBJECT
 private slots:
+    // As the program does at start-up: Qt's own texts in French.
+    void initTestCase() { QVERIFY(installQtFrenchTranslations()); }
+
     void messageBoxHasTheTitleAndOneOkButton_data()
     {
         QTest::addColumn<QString>("text");
@@ -74,6 +81,31 @@ private slots:
         QVERIFY(found_);
         QCOMPARE(filters, QStringList{QStringLiteral(".adi (*.adi)")});
         QCOMPARE(mode, QFileDialog::ExistingFile);
+    }
+
+    // Qt's own texts of the file dialog, and of a text box's context menu, are French.
+    void qtTextsAreFrench()
+    {
+        QStringList texts;
+        whenOpen<QFileDialog>([&](QFileDialog& dialog) {
+            texts << dialog.windowTitle();
+            for (const char* name : {"lookInLabel", "fileNameLabel", "fileTypeLabel"})
+                texts << dialog.findChild<QLabel*>(QString::fromLatin1(name))->text().remove(QLatin1Char('&'));
+            const auto* buttons = dialog.findChild<QDialogButtonBox*>();
+            for (auto which : {QDialogButtonBox::Open, QDialogButtonBox::Cancel})
+                texts << buttons->button(which)->text().remove(QLatin1Char('&'));
+            dialog.reject();
+        });
+        QtDialogs().openFile(QStringLiteral(".adi "), QStringLiteral("*.adi"));
+        QVERIFY(found_);
+        QLineEdit box;
+        const std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+        for (const QAction* action : menu->actions())
+            if (!action->isSeparator())
+                texts << action->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
+        QCOMPARE(texts,
+                 (QStringList{"Ouvrir", "Voir dans :", "Nom de fichier :", "Fichiers de type :", "Ouvrir", "Annuler",
+                              "Annuler", "Rétablir", "Couper", "Copier", "Coller", "Supprimer", "Tout sélectionner"}));
     }
 
     void openFileDialogGivesTheChosenPath()

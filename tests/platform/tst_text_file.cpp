@@ -1,4 +1,6 @@
 #include "platform/text_file.h"
+#include "support/data_rows.h"
+#include "support/test_environment.h"
 
 #include <QDir>
 #include <QFile>
@@ -76,11 +78,29 @@ private slots:
         QVERIFY(upper.endsWith(QStringLiteral("<CALL:5>F1ABC")));
     }
 
+    void reportsAFileThatCannotBeRead_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("reason");
+        addRow("missing", dir_.filePath(QStringLiteral("missing.adi")), QStringLiteral("le fichier n'existe pas"));
+        addRow("folder", dir_.path(), QStringLiteral("un dossier porte ce nom"));
+        // Opening these would wait for ever, or read what is no file.
+        addRow("FIFO", makeFifo(dir_.filePath(QStringLiteral("fifo.adi"))),
+               QStringLiteral("ce n'est pas un fichier ordinaire"));
+        addRow("device", QStringLiteral("/dev/null"), QStringLiteral("ce n'est pas un fichier ordinaire"));
+    }
+
     void reportsAFileThatCannotBeRead()
     {
-        const TextFileResult result = readTextLines(dir_.filePath(QStringLiteral("missing.adi")));
-        QVERIFY(!result.error.isEmpty());
+        QFETCH(QString, path);
+        QFETCH(QString, reason);
+        const TextFileResult result = readTextLines(path);
+        QCOMPARE(result.error, reason);
         QVERIFY(result.lines.isEmpty());
+    }
+
+    void reportsAFileThatCannotBeWritten()
+    {
         QVERIFY(
             !writeTextLines(dir_.filePath(QStringLiteral("no/such/folder/p.inf")), {QStringLiteral("x")}).isEmpty());
     }

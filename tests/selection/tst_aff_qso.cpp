@@ -7,6 +7,7 @@
 #include "window_driver.h"
 
 #include <QDir>
+#include <QImage>
 
 namespace
 {
@@ -19,6 +20,17 @@ const QByteArray kLog = "Log\r\n<EOH>\r\n"
 void chooseLog(TestEnvironment& env, const QByteArray& bytes)
 {
     env.dialogs.answerNextFile(env.writeScratchFile(QStringLiteral("log.adi"), bytes));
+}
+
+// Whether anything is drawn inside the list's area (otherwise all of one colour).
+bool drawnInside(QListView& list)
+{
+    const QImage area = list.viewport()->grab().toImage();
+    for (int y = 0; y < area.height(); ++y)
+        for (int x = 0; x < area.width(); ++x)
+            if (area.pixel(x, y) != area.pixel(0, 0))
+                return true;
+    return false;
 }
 
 } // namespace
@@ -35,12 +47,17 @@ private slots:
         QTest::addColumn<QStringList>("messages");
         // What Liste_QSO holds while each message box is open (-1: no picking window yet).
         QTest::addColumn<QList<int>>("linesAtMessage");
+        // Whether the empty Liste_QSO shows why no QSO was found.
+        QTest::addColumn<bool>("hint");
 
         addRow("two QSOs", kLog,
                QStringList{"    1  F4ABC         15/03/24  14:05  14 Mhz    SSB      XX        Non    ",
                            "    2  DL1X          16/03/24  09:30  7.0 Mhz   FT8      XX        Non    "},
-               QStringList{}, QList<int>{});
-        addRow("no end of header", QByteArray("<CALL:5>F4ABC <EOR>\r\n"), QStringList{}, QStringList{}, QList<int>{});
+               QStringList{}, QList<int>{}, false);
+        addRow("no end of header", QByteArray("<CALL:5>F4ABC <EOR>\r\n"), QStringList{}, QStringList{}, QList<int>{},
+               true);
+        addRow("lines ended by LF alone", QByteArray(kLog).replace("\r\n", "\n"), QStringList{}, QStringList{},
+               QList<int>{}, true);
         addRow("messages come with the lines before them",
                QByteArray("<EOH>\r\n"
                           "<QSO_DATE:8>20240315 <TIME_ON:4>1405 <BAND:3>20M <EOR>\r\n"
@@ -51,7 +68,7 @@ private slots:
                            "    3  F4AC          15/03/24  14:05  7.0 Mhz   XXX      XX        Non    "},
                QStringList{"Indicatif absent, remplacé par FXXXX", "Date absente, remplacée par 01/01/2000",
                            "Bande absente, remplacée par 1.8 Mhz"},
-               QList<int>{-1, 1, 1});
+               QList<int>{-1, 1, 1}, false);
     }
 
     void readsIntoThePickingWindow()
@@ -60,6 +77,7 @@ private slots:
         QFETCH(QStringList, lines);
         QFETCH(QStringList, messages);
         QFETCH(QList<int>, linesAtMessage);
+        QFETCH(bool, hint);
         TestEnvironment env;
         chooseLog(env, log);
         QList<int> linesShown;
@@ -78,6 +96,27 @@ private slots:
         QCOMPARE(listLines(unpickedList(*window)), lines);
         QCOMPARE(env.dialogs.messages(), messages);
         QCOMPARE(linesShown, linesAtMessage);
+        QCOMPARE(window->showsNoQsoFound(), hint);
+        if (lines.isEmpty())
+            QCOMPARE(drawnInside(unpickedList(*window)), hint);
+    }
+
+    // The hint goes with the first lines a later reading appends, and does not come back when
+    // they are all picked.
+    void noQsoHintGoesWithTheFirstLines()
+    {
+        TestEnvironment env;
+        chooseLog(env, "<EOH>\n<CALL:5>F4ABC <EOR>\n");
+        Aff_QSO(env.program());
+        SelectQsoWindow* window = env.program().existingSelectQso();
+        QVERIFY(window->showsNoQsoFound());
+        chooseLog(env, kLog);
+        Aff_QSO(env.program());
+        QCOMPARE(window->unpickedCount(), 2);
+        QVERIFY(!window->showsNoQsoFound());
+        click(*window, "Select_All");
+        QCOMPARE(window->unpickedCount(), 0);
+        QVERIFY(!drawnInside(unpickedList(*window)));
     }
 
     void cancelled()
@@ -91,23 +130,30 @@ private slots:
     void unreadableFile_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::newRow("missing file") << "missing.adi";
-        QTest::newRow("a folder") << "folder.adi";
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing file") << "missing.adi"
+                                      << "le fichier n'existe pas";
+        QTest::newRow("a folder") << "folder.adi"
+                                  << "un dossier porte ce nom";
+        QTest::newRow("a FIFO") << "fifo.adi"
+                                << "ce n'est pas un fichier ordinaire";
     }
 
     void unreadableFile()
     {
         QFETCH(QString, name);
+        QFETCH(QString, reason);
         TestEnvironment env;
         QDir(env.scratchFolder()).mkpath(QStringLiteral("folder.adi"));
+        makeFifo(env.scratchFolder() + QStringLiteral("/fifo.adi"));
         // An open window keeps what it had.
         SelectQsoWindow& window = env.program().selectQso();
         window.appendQsoLines({Numeroter(1, QStringLiteral("F4ABC"))});
         const QString path = env.scratchFolder() + QLatin1Char('/') + name;
         env.dialogs.answerNextFile(path);
         Aff_QSO(env.program());
-        QCOMPARE(env.dialogs.messages(),
-                 QStringList{QStringLiteral("Le fichier ne peut pas être lu :\r\n") + QDir::toNativeSeparators(path)});
+        QCOMPARE(env.dialogs.messages(), QStringList{QStringLiteral("Le fichier ne peut pas être lu :\r\n") +
+                                                     QDir::toNativeSeparators(path) + QStringLiteral(" : ") + reason});
         QCOMPARE(window.unpickedLines(), QStringList{Numeroter(1, QStringLiteral("F4ABC"))});
         QVERIFY(!window.isVisible());
     }

@@ -2,7 +2,9 @@
 #include "settings/settings_keys.h"
 #include "support/test_environment.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTest>
 
@@ -47,6 +49,63 @@ private slots:
         QVERIFY2(text.startsWith(QStringLiteral("[Setup%20]\n")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("\nQSL%20de%20fond=fond été.jpg\n")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("\nCommentaire=\n")), qPrintable(text));
+    }
+
+    // A handler's writes reach the file together when its batch ends; a failure is told once,
+    // naming the file and the reason, and the run goes on with the values written. Once the cause
+    // is gone, the next batch saves them all.
+    void batchSavesOnceAndTellsAFailureOnce_data()
+    {
+        QTest::addColumn<QString>("inTheWay");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("saved") << QString() << QString();
+        QTest::newRow("a folder in place of the file") << "E_QSL/E_QSL.ini"
+                                                       << "un dossier porte ce nom";
+        QTest::newRow("a file in place of its folder") << "E_QSL"
+                                                       << "son dossier ne peut pas être créé";
+    }
+
+    void batchSavesOnceAndTellsAFailureOnce()
+    {
+        QFETCH(QString, inTheWay);
+        QFETCH(QString, reason);
+        TestEnvironment env;
+        const QString path = env.settingsFolder() + QStringLiteral("/E_QSL/E_QSL.ini");
+        const QString blocker = env.settingsFolder() + QLatin1Char('/') + inTheWay;
+        if (inTheWay.endsWith(QStringLiteral(".ini")))
+            QDir().mkpath(blocker);
+        else if (!inTheWay.isEmpty())
+            env.writeScratchFile(QStringLiteral("../settings/") + inTheWay, "a file");
+        {
+            SettingsBatch batch(env.store, env.dialogs);
+            env.store.write(Key::QslDeFond, QStringLiteral("choisi.jpg"));
+            {
+                SettingsBatch inner(env.store, env.dialogs);
+                env.store.write(Key::Commentaire, QStringLiteral("73"));
+            }
+            QVERIFY(!QFileInfo(path).isFile()); // nothing written before the outermost batch ends
+        }
+        const QStringList told =
+            reason.isEmpty()
+                ? QStringList()
+                : QStringList{
+                      QStringLiteral("Les réglages ne peuvent pas être enregistrés :\r\n") + path +
+                      QStringLiteral(" : ") + reason +
+                      QStringLiteral("\r\nLes choix faits restent en vigueur jusqu'à la fermeture du programme.")};
+        QCOMPARE(env.dialogs.messages(), told);
+        QCOMPARE(env.store.read(Key::QslDeFond, QString()), QStringLiteral("choisi.jpg"));
+        QCOMPARE(QFileInfo(path).isFile(), reason.isEmpty());
+
+        if (!inTheWay.isEmpty())
+            QVERIFY(QFile::remove(blocker) || QDir(blocker).removeRecursively());
+        {
+            SettingsBatch batch(env.store, env.dialogs);
+            env.store.write(Key::Language, QStringLiteral("Gb"));
+        }
+        QCOMPARE(env.dialogs.messages(), told);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("[Setup%20]\nCommentaire=73\nLanguage=Gb\nQSL%20de%20fond=choisi.jpg\n"));
     }
 
     void keepsTextsExactly_data()

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSettings>
+#include <sys/stat.h>
 
 TestEnvironment::TestEnvironment() : previousFolder_(QDir::currentPath()), previousLocale_(QLocale())
 {
@@ -43,6 +44,16 @@ QString TestEnvironment::scratchFolder() const
     return temp_.filePath(QStringLiteral("scratch"));
 }
 
+QString TestEnvironment::blockSettingsFile() const
+{
+    const QString path = settingsFolder() + QStringLiteral("/E_QSL/E_QSL.ini");
+    QFile::remove(path);
+    QDir().mkpath(path);
+    return QStringLiteral("Les réglages ne peuvent pas être enregistrés :\r\n") + path +
+           QStringLiteral(" : un dossier porte ce nom\r\nLes choix faits restent en vigueur jusqu'à la fermeture du "
+                          "programme.");
+}
+
 RunningProgram& TestEnvironment::program()
 {
     if (!program_)
@@ -67,4 +78,12 @@ QString TestEnvironment::writeScratchFile(const QString& name, const QByteArray&
 void useFrenchNumberFormat()
 {
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+}
+
+QString makeFifo(const QString& path)
+{
+    const int made = ::mkfifo(QFile::encodeName(path).constData(), 0600);
+    Q_ASSERT(made == 0);
+    Q_UNUSED(made);
+    return path;
 }

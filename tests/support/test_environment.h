@@ -12,7 +12,8 @@
 // A whole program for one test: settings in a temporary folder, a temporary program folder,
 // scripted dialogs, and the windows created on demand. Restores the current folder and the
 // default locale when it goes.
-class TestEnvironment {
+class TestEnvironment
+{
 public:
     TestEnvironment();
     ~TestEnvironment();
@@ -23,6 +24,10 @@ public:
     QString outputFolder() const;
     // A folder for the test's own files.
     QString scratchFolder() const;
+
+    // Puts a folder in place of the settings file, so that no write reaches it, and returns the
+    // message that tells the user so.
+    QString blockSettingsFile() const;
 
     SettingsStore store;
     ScriptedDialogs dialogs;
@@ -40,6 +45,9 @@ private:
     QLocale previousLocale_;
     std::unique_ptr<RunningProgram> program_;
 };
+
+// Makes a FIFO at the path and returns the path: a file that hangs whoever opens it for reading.
+QString makeFifo(const QString& path);
 
 // Makes the default locale French (decimal comma) until the environment goes.
 void useFrenchNumberFormat();
