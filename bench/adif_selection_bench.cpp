@@ -75,8 +75,8 @@ struct Fixture {
     const QStringList& lines()
     {
         if (lines_.isEmpty())
-            readAdif(readTextLines(logPath).lines, kMaxListLines, [this](const QString& line) { lines_.append(line); },
-                     {});
+            readAdif(lineViews(readTextFile(logPath).text), kMaxListLines,
+                     [this](const QString& line) { lines_.append(line); }, {});
         return lines_;
     }
 
@@ -112,8 +112,8 @@ void readLogIntoLines(benchmark::State& state)
 {
     for (auto _ : state) {
         QStringList lines;
-        const TextFileResult file = readTextLines(fixture->logPath);
-        readAdif(file.lines, kMaxListLines, [&](const QString& line) { lines.append(line); }, {});
+        const TextFileContent file = readTextFile(fixture->logPath);
+        readAdif(lineViews(file.text), kMaxListLines, [&](const QString& line) { lines.append(line); }, {});
         if (lines.size() != kRecords)
             state.SkipWithError("wrong line count");
         benchmark::DoNotOptimize(lines);

@@ -6,7 +6,7 @@
 // program folder are temporary; nothing of the user's own is read or written. Each window is
 // grabbed without its frame. Meant to run on the xcb platform under Xvfb (scripts/screenshots.sh).
 //
-// Usage: eqsl_screenshots <sample background .jpg> <output folder>
+// Usage: eqsl_screenshots <sample background .jpg, the sample log beside it> <output folder>
 
 #include "app/main_window.h"
 #include "app/running_program.h"
@@ -14,6 +14,7 @@
 #include "help/aide_window.h"
 #include "layout/move_qso_window.h"
 #include "platform/fonts.h"
+#include "platform/qt_dialogs.h"
 #include "platform/scripted_dialogs.h"
 #include "selection/select_log_window.h"
 #include "selection/select_qso_window.h"
@@ -24,6 +25,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
 #include <QListView>
@@ -31,6 +34,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 #include <cstdio>
 
 namespace
@@ -139,6 +143,8 @@ int main(int argc, char* argv[])
     const QString background = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     const QString outFolder = QDir(QString::fromLocal8Bit(argv[2])).absolutePath();
     installFontSubstitutions();
+    if (!installQtFrenchTranslations())
+        fail(QStringLiteral("Qt's French texts are not installed (qt6-translations-l10n)"));
     // The windows speak French: numbers as a French user sees them (decimal comma).
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
 
@@ -148,7 +154,9 @@ int main(int argc, char* argv[])
     const QString outputFolder = programFolder + QStringLiteral("/E_QSL");
     const QString sample = outputFolder + QStringLiteral("/QSL_TRELUNE.jpg");
     if (!temp.isValid() || !QDir().mkpath(settingsFolder) || !QDir().mkpath(outputFolder) ||
-        !QDir().mkpath(outFolder) || !QFile::copy(background, sample)) {
+        !QDir().mkpath(outFolder) || !QFile::copy(background, sample) ||
+        !QFile::copy(QFileInfo(background).dir().filePath(QStringLiteral("Exemple_log.adi")),
+                     outputFolder + QStringLiteral("/Exemple_log.adi"))) {
         std::fprintf(stderr, "screenshots: cannot prepare the folders or copy %s\n", argv[1]);
         return 1;
     }
@@ -163,6 +171,17 @@ int main(int argc, char* argv[])
         MainWindow& main = program.start();
         main.show();
         grab(&main, outFolder, "Main");
+
+        // Qt's own open-file dialog, in French, as "Sélectionnez" opens it in the output folder.
+        {
+            QFileDialog dialog(&main, QString(), outputFolder, QStringLiteral(".adi (*.adi)"));
+            dialog.setFileMode(QFileDialog::ExistingFile);
+            dialog.setSidebarUrls({QUrl::fromLocalFile(outputFolder)});
+            dialog.selectFile(QStringLiteral("Exemple_log.adi"));
+            dialog.resize(640, 400);
+            dialog.show();
+            grab(&dialog, outFolder, "Dialogue_fichier");
+        }
 
         // "Sélectionnez": the log, then a few QSOs picked by clicking them.
         QFile log(temp.filePath(QStringLiteral("journal.adi")));

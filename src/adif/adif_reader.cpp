@@ -29,19 +29,27 @@ constexpr qsizetype kModeLength = QsoColumn::Mode;
 constexpr qsizetype kRstLength = QsoColumn::RstSent;
 constexpr qsizetype kQslReceivedLength = QsoColumn::QslReceived;
 
-// Upper-cases character by character so the text keeps its length; plain ASCII takes the short way.
-void appendUpper(QString& target, const QString& line)
+// Upper-cases character by character so the text keeps its length. ASCII letters are done in a
+// first pass without branches, which the compiler turns into vector code; the rare line that holds
+// other characters has them upper-cased in a second pass.
+void appendUpper(QString& target, QStringView line)
 {
     const qsizetype start = target.size();
     target.resize(start + line.size());
-    QChar* out = target.data() + start;
-    for (const QChar c : line) {
-        const char16_t u = c.unicode();
-        if (u < 0x80)
-            *out++ = QChar(u >= u'a' && u <= u'z' ? char16_t(u - (u'a' - u'A')) : u);
-        else
-            *out++ = c.toUpper();
+    char16_t* out = reinterpret_cast<char16_t*>(target.data()) + start;
+    const char16_t* in = line.utf16();
+    const qsizetype n = line.size();
+    char16_t seen = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t u = in[i];
+        seen |= u;
+        out[i] = char16_t(u - (char16_t(u - u'a') < 26 ? u'a' - u'A' : 0));
     }
+    if (seen < 0x80)
+        return;
+    for (qsizetype i = 0; i < n; ++i)
+        if (in[i] >= 0x80)
+            out[i] = QChar(in[i]).toUpper().unicode();
 }
 
 // Characters `from` to `from + length` that the text has; nothing when it is shorter.
@@ -56,38 +64,42 @@ void tellIfSet(const MessageSink& tell, const QString& text)
         tell(text);
 }
 
-// The value cut to `length` characters, or the placeholder when there is none.
-QString valueOr(QStringView value, const QString& placeholder, qsizetype length)
+// The field's text made `text`. The field keeps its room, and is never shared with another string,
+// so that the same fields serve record after record without allocating.
+void setText(QString& field, QStringView text)
 {
-    return value.isEmpty() ? placeholder : value.left(length).toString();
+    field.resize(0);
+    field.append(text);
+}
+
+// The value cut to `length` characters, or the placeholder when there is none.
+void setValueOr(QString& field, QStringView value, const QString& placeholder, qsizetype length)
+{
+    setText(field, value.isEmpty() ? QStringView(placeholder) : value.left(length));
 }
 
 // YYYYMMDD written day first: the last 2 characters, characters 5-6, characters 3-4.
-QString dayFirstDate(QStringView date)
+void setDayFirstDate(QString& field, QStringView date)
 {
-    QString text;
-    text.reserve(8);
-    text.append(date.right(2)).append(QLatin1Char('/')).append(midOrEmpty(date, 4, 2));
-    text.append(QLatin1Char('/')).append(midOrEmpty(date, 2, 2));
-    return text;
+    setText(field, date.right(2));
+    field.append(QLatin1Char('/')).append(midOrEmpty(date, 4, 2));
+    field.append(QLatin1Char('/')).append(midOrEmpty(date, 2, 2));
 }
 
 // HHMM or HHMMSS as HH:MM.
-QString hoursMinutes(QStringView time)
+void setHoursMinutes(QString& field, QStringView time)
 {
-    QString text;
-    text.reserve(5);
-    text.append(time.left(2)).append(QLatin1Char(':')).append(midOrEmpty(time, 2, 2));
-    return text;
+    setText(field, time.left(2));
+    field.append(QLatin1Char(':')).append(midOrEmpty(time, 2, 2));
 }
 
-QString qslReceivedText(QStringView value)
+QStringView qslReceivedText(QStringView value)
 {
     if (value.isEmpty() || value == QLatin1String("N"))
         return AdifText::QslNo;
     if (value == QLatin1String("Y"))
         return AdifText::QslYes;
-    return value.left(kQslReceivedLength).toString();
+    return value.left(kQslReceivedLength);
 }
 
 QString listFullMessage(int listed)
@@ -98,43 +110,43 @@ QString listFullMessage(int listed)
 
 } // namespace
 
-QsoFields readRecordFields(QStringView record, const MessageSink& tell)
+void readRecordFields(QStringView recordText, const MessageSink& tell, QsoFields& fields)
 {
-    QsoFields fields;
+    const RecordText record(recordText);
 
     const QStringView date = Lire_Champ(record, Tag::Date);
     if (date.isEmpty()) {
         tellIfSet(tell, AdifText::DateMissing);
-        fields.date = AdifText::DatePlaceholder;
+        setText(fields.date, AdifText::DatePlaceholder);
     } else {
-        fields.date = dayFirstDate(date);
+        setDayFirstDate(fields.date, date);
     }
 
     const QStringView time = Lire_Champ(record, Tag::Time);
     if (time.isEmpty()) {
         tellIfSet(tell, AdifText::TimeMissing);
-        fields.time = AdifText::TimePlaceholder;
+        setText(fields.time, AdifText::TimePlaceholder);
     } else {
-        fields.time = hoursMinutes(time);
+        setHoursMinutes(fields.time, time);
     }
 
     const QStringView call = Lire_Champ(record, Tag::Call);
     if (call.isEmpty()) {
         tellIfSet(tell, AdifText::CallMissing);
-        fields.callsign = AdifText::CallPlaceholder;
+        setText(fields.callsign, AdifText::CallPlaceholder);
     } else {
-        fields.callsign = call.left(kCallLength).toString();
+        setText(fields.callsign, call.left(kCallLength));
     }
 
-    fields.qslVia = Lire_Champ(record, Tag::Via).left(kCallLength).toString();
-    fields.mode = valueOr(Lire_Champ(record, Tag::Mode), AdifText::ModePlaceholder, kModeLength);
-    fields.rstSent = valueOr(Lire_Champ(record, Tag::Rst), AdifText::RstPlaceholder, kRstLength);
-    fields.band = Nom_Bande(record, tell);
-    fields.qslReceived = qslReceivedText(Lire_Champ(record, Tag::QslReceived));
-    return fields;
+    setText(fields.qslVia, Lire_Champ(record, Tag::Via).left(kCallLength));
+    setValueOr(fields.mode, Lire_Champ(record, Tag::Mode), AdifText::ModePlaceholder, kModeLength);
+    setValueOr(fields.rstSent, Lire_Champ(record, Tag::Rst), AdifText::RstPlaceholder, kRstLength);
+    setText(fields.band, Nom_Bande(record, tell));
+    setText(fields.qslReceived, qslReceivedText(Lire_Champ(record, Tag::QslReceived)));
 }
 
-AdifReadSummary readAdif(const QStringList& fileLines, int room, const LineSink& emitLine, const MessageSink& tell)
+AdifReadSummary readAdif(const QList<QStringView>& fileLines, int room, const LineSink& emitLine,
+                         const MessageSink& tell)
 {
     AdifReadSummary summary;
     const qsizetype lineCount = fileLines.size();
@@ -143,7 +155,7 @@ AdifReadSummary readAdif(const QStringList& fileLines, int room, const LineSink&
     // The header: up to and including the first line holding "<EOH>".
     QString upper;
     while (next < lineCount) {
-        upper.clear();
+        upper.resize(0);
         appendUpper(upper, fileLines.at(next++));
         if (findTag(upper, kEndOfHeader) >= 0)
             break;
@@ -152,8 +164,9 @@ AdifReadSummary readAdif(const QStringList& fileLines, int room, const LineSink&
     const int limit = qMin(room, kMaxQsoNumber);
     int counter = 1;
     QString record;
+    QsoFields fields;
     while (next < lineCount) {
-        record.clear();
+        record.resize(0); // keeps its room for the next record
         bool ended = false;
         while (!ended && next < lineCount) {
             // Only the text that could hold a new "<EOR>" is searched, so a record spread over
@@ -169,7 +182,7 @@ AdifReadSummary readAdif(const QStringList& fileLines, int room, const LineSink&
             tellIfSet(tell, listFullMessage(summary.listed));
             break;
         }
-        const QsoFields fields = readRecordFields(record, tell);
+        readRecordFields(record, tell, fields);
         if (emitLine)
             emitLine(Ligne_QSO(counter, fields));
         ++counter;

@@ -3,8 +3,8 @@
 #include "adif/adif_messages.h"
 #include "adif/qso_line.h"
 
+#include <QList>
 #include <QString>
-#include <QStringList>
 #include <QStringView>
 #include <functional>
 
@@ -31,8 +31,10 @@ struct AdifReadSummary {
 // Reads the lines of one log (line ends already removed; a lone line feed stays part of its line).
 // At most `room` lines are produced: with more records left, reading stops and says once how many
 // QSOs of this file were listed and that the rest was not.
-AdifReadSummary readAdif(const QStringList& fileLines, int room, const LineSink& emitLine, const MessageSink& tell);
+AdifReadSummary readAdif(const QList<QStringView>& fileLines, int room, const LineSink& emitLine,
+                         const MessageSink& tell);
 
-// The values of one upper-cased record, each cut to its column, with the placeholders of missing
-// fields; the missing date, time, callsign and band are told in that order.
-QsoFields readRecordFields(QStringView record, const MessageSink& tell);
+// Reads the values of one upper-cased record into `fields`, each cut to its column, with the
+// placeholders of missing fields; the missing date, time, callsign and band are told in that order.
+// Every field is written over, keeping its room, so that one QsoFields serves a whole log.
+void readRecordFields(QStringView record, const MessageSink& tell, QsoFields& fields);

@@ -31,7 +31,8 @@ std::optional<QString> bandLabelOf(QStringView key)
                     byKey.insert(QString::fromLatin1(rowKey), QString::fromLatin1(row.label));
         return byKey;
     }();
-    const auto found = labels.constFind(key.toString());
+    // Looked up without copying the key: a log asks for one label per QSO.
+    const auto found = labels.constFind(QString::fromRawData(key.data(), key.size()));
     if (found == labels.constEnd())
         return std::nullopt;
     return *found;
@@ -48,10 +49,15 @@ QStringView frequencyKey(QStringView frequency)
 
 QString Nom_Bande(QStringView record, const MessageSink& tell)
 {
+    return Nom_Bande(RecordText(record), tell);
+}
+
+QString Nom_Bande(const RecordText& record, const MessageSink& tell)
+{
     QStringView key;
-    if (findTag(record, kBandTag) >= 0)
+    if (record.find(kBandTag) >= 0)
         key = Lire_Champ(record, kBandTag);
-    else if (findTag(record, kFreqTag) >= 0)
+    else if (record.find(kFreqTag) >= 0)
         key = frequencyKey(Lire_Champ(record, kFreqTag));
     else
         return fallback(tell);

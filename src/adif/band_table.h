@@ -7,6 +7,8 @@
 #include <array>
 #include <optional>
 
+class RecordText;
+
 // The band label printed on a card, from a record's BAND field or, without one, its FREQ field.
 struct BandRow {
     const char* label;
@@ -47,3 +49,4 @@ QStringView frequencyKey(QStringView frequency);
 // the record has neither BAND nor FREQ, or when its key is in no row (an empty one included).
 // A record holding "<BAND" is labelled by it alone, even when its value is unknown.
 QString Nom_Bande(QStringView record, const MessageSink& tell);
+QString Nom_Bande(const RecordText& record, const MessageSink& tell);

@@ -2,6 +2,25 @@
 
 #include <QString>
 #include <QStringView>
+#include <QVarLengthArray>
+
+// An upper-cased record text with the places of its "<" found once: the dozen fields read from a
+// record are each searched from its start, and looking only at those places spares going through
+// the whole text again for every field.
+class RecordText
+{
+public:
+    explicit RecordText(QStringView text);
+
+    QStringView text() const { return text_; }
+
+    // The first occurrence of the tag in the text, or -1: the same as findTag from the start.
+    qsizetype find(QStringView tag) const;
+
+private:
+    QStringView text_;
+    QVarLengthArray<qsizetype, 32> opens_; // where each "<" stands, in order
+};
 
 // The value of one ADIF field found by plain text search in an upper-cased record text: from the
 // first occurrence of the tag (such as "<CALL"), past the next ">", up to the next "<", with the
@@ -13,6 +32,7 @@
 // "<EOR>"): such a field is taken as absent like any other, so the record still gets its
 // placeholder.
 QStringView Lire_Champ(QStringView record, QStringView tag);
+QStringView Lire_Champ(const RecordText& record, QStringView tag);
 
 // The position of the first occurrence of a text in a record from `from` on, or -1: a plain
 // substring search, made quick for ADIF tags by looking only where a "<" stands.

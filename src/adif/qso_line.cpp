@@ -10,13 +10,6 @@ namespace
 
 constexpr int kNumberDigits = 5;
 
-void appendPadded(QString& line, const QString& value, int width)
-{
-    line += value;
-    if (value.size() < width)
-        line.resize(line.size() + width - value.size(), QLatin1Char(' '));
-}
-
 void appendNumber(QString& line, int number)
 {
     const QString digits = QString::number(number);
@@ -24,6 +17,23 @@ void appendNumber(QString& line, int number)
         line.resize(line.size() + kNumberDigits - digits.size(), QLatin1Char(' '));
     line += digits;
     line += QLatin1String("  ");
+}
+
+// The number column of a number: digits right-aligned in 5 columns, then 2 blanks. False when the
+// number does not fit.
+bool numberColumn(int number, char16_t (&column)[QsoColumn::Number])
+{
+    std::fill(std::begin(column), std::end(column), u' ');
+    if (number < 0)
+        return false;
+    int at = kNumberDigits - 1;
+    do {
+        if (at < 0)
+            return false;
+        column[at--] = char16_t(u'0' + number % 10);
+        number /= 10;
+    } while (number > 0);
+    return true;
 }
 
 // The header words and the run of blanks before each, over the numbered and the picked list
@@ -74,14 +84,25 @@ QString Ligne_QSO(int number, const QsoFields& fields)
         {&fields.qslReceived, QsoColumn::QslReceived},
         {&fields.qslVia, 0},
     }};
-    QString line;
-    qsizetype length = QsoColumn::Number;
+    // The number column; a number that does not fit in 5 digits widens it.
+    char16_t column[QsoColumn::Number];
+    QString wide;
+    if (!numberColumn(number, column))
+        appendNumber(wide, number);
+    const QStringView numberText = wide.isNull() ? QStringView(column, QsoColumn::Number) : QStringView(wide);
+
+    // Written straight into a line of its final length: a log gives tens of thousands of lines.
+    qsizetype length = numberText.size();
     for (const auto& [value, width] : columns)
         length += qMax<qsizetype>(width, value->size());
-    line.reserve(length);
-    appendNumber(line, number);
-    for (const auto& [value, width] : columns)
-        appendPadded(line, *value, width);
+    QString line(length, Qt::Uninitialized);
+    char16_t* out =
+        std::copy(numberText.utf16(), numberText.utf16() + numberText.size(), reinterpret_cast<char16_t*>(line.data()));
+    for (const auto& [value, width] : columns) {
+        out = std::copy_n(reinterpret_cast<const char16_t*>(value->constData()), value->size(), out);
+        if (value->size() < width)
+            out = std::fill_n(out, width - value->size(), u' ');
+    }
     return line;
 }
 
@@ -98,28 +119,6 @@ QString Numeroter(int number, const QString& pickedLine)
     line += pickedLine;
     return line;
 }
-
-namespace
-{
-
-// The number column of a number: digits right-aligned in 5 columns, then 2 blanks. False when the
-// number does not fit.
-bool numberColumn(int number, char16_t (&column)[QsoColumn::Number])
-{
-    std::fill(std::begin(column), std::end(column), u' ');
-    if (number < 0)
-        return false;
-    int at = kNumberDigits - 1;
-    do {
-        if (at < 0)
-            return false;
-        column[at--] = char16_t(u'0' + number % 10);
-        number /= 10;
-    } while (number > 0);
-    return true;
-}
-
-} // namespace
 
 bool hasNumber(QStringView numberedLine, int number)
 {

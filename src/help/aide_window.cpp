@@ -45,7 +45,7 @@ AideWindow::AideWindow(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("Aide"));
     setWindowTitle(QStringLiteral("Mode d'emploi"));
 
-    auto* outer = new QVBoxLayout(addWindowContent(*this));
+    QVBoxLayout* outer = addWindowContent(*this);
     auto* titleBand = new QFrame(this);
     titleBand->setObjectName(QStringLiteral("Frame1"));
     titleBand->setFrameShape(QFrame::Box);

@@ -161,7 +161,7 @@ MoveQsoWindow::MoveQsoWindow(Program& program, QWidget* parent) : QWidget(parent
 
 void MoveQsoWindow::buildControls()
 {
-    auto* outer = new QVBoxLayout(addWindowContent(*this));
+    QVBoxLayout* outer = addWindowContent(*this);
 
     auto* titleFrame = new QFrame(this);
     titleFrame->setObjectName(QStringLiteral("Cadre_Titre"));

@@ -61,21 +61,25 @@ QByteArray encodeText(const QString& text)
     return bytes;
 }
 
+QList<QStringView> lineViews(QStringView text)
+{
+    QList<QStringView> lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = text.indexOf(u'\r'); i >= 0; i = text.indexOf(u'\r', start)) {
+        lines.append(text.sliced(start, i - start));
+        start = i + 1 < n && text[i + 1] == u'\n' ? i + 2 : i + 1;
+    }
+    if (start < n)
+        lines.append(text.sliced(start));
+    return lines;
+}
+
 QStringList splitLines(const QString& text)
 {
     QStringList lines;
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        if (text.at(i) != QLatin1Char('\r'))
-            continue;
-        lines.append(text.mid(start, i - start));
-        if (i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
-            ++i;
-        start = i + 1;
-    }
-    if (start < n)
-        lines.append(text.mid(start));
+    for (const QStringView line : lineViews(text))
+        lines.append(line.toString());
     return lines;
 }
 
@@ -87,7 +91,7 @@ QString upperKeepLength(const QString& text)
     return upper;
 }
 
-TextFileResult readTextLines(const QString& path)
+TextFileContent readTextFile(const QString& path)
 {
     if (QString reason = whyNotARegularFile(path); !reason.isEmpty())
         return {{}, reason};
@@ -97,7 +101,13 @@ TextFileResult readTextLines(const QString& path)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return {{}, FileReason::CannotRead};
-    return {splitLines(decodeText(bytes)), {}};
+    return {decodeText(bytes), {}};
+}
+
+TextFileResult readTextLines(const QString& path)
+{
+    TextFileContent file = readTextFile(path);
+    return {splitLines(file.text), std::move(file.error)};
 }
 
 QString writeTextLines(const QString& path, const QStringList& lines)

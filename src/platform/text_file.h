@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <optional>
 
 // 8-bit text files, read and written whole.
@@ -18,6 +20,8 @@ QByteArray encodeText(const QString& text);
 // lone carriage return; a lone line feed is an ordinary character of the line. The last line
 // needs no line end, and a line end at the very end of the text adds no empty line.
 QStringList splitLines(const QString& text);
+// The same lines as views into the text, which must outlive them.
+QList<QStringView> lineViews(QStringView text);
 
 // Upper-cases character by character, so the result always has the length of the text.
 QString upperKeepLength(const QString& text);
@@ -26,6 +30,14 @@ struct TextFileResult {
     QStringList lines;
     QString error; // empty on success; otherwise the reason, in French (FileReason)
 };
+
+struct TextFileContent {
+    QString text;
+    QString error; // empty on success; otherwise the reason, in French (FileReason)
+};
+
+// Reads and decodes a whole file with the rules above.
+TextFileContent readTextFile(const QString& path);
 
 // Reads a whole file into lines with the rules above.
 TextFileResult readTextLines(const QString& path);

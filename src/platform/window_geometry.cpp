@@ -117,12 +117,16 @@ void placeOnScreen(QWidget& window)
     window.move(place.geometry.topLeft());
 }
 
-QWidget* addWindowContent(QWidget& window)
+QVBoxLayout* addWindowContent(QWidget& window)
 {
-    auto* layout = new QVBoxLayout(&window);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto* windowLayout = new QVBoxLayout(&window);
+    // The margins a layout has on the window itself, kept by the content's layout.
+    const QMargins margins = windowLayout->contentsMargins();
+    windowLayout->setContentsMargins(0, 0, 0, 0);
     auto* content = new QWidget(&window);
     content->setObjectName(QStringLiteral("content"));
-    layout->addWidget(content);
-    return content;
+    windowLayout->addWidget(content);
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(margins);
+    return layout;
 }

@@ -3,6 +3,7 @@
 #include <QMargins>
 #include <QRect>
 
+class QVBoxLayout;
 class QWidget;
 
 // Window places are designed in twips; on screen 15 twips make one pixel.
@@ -44,5 +45,6 @@ WindowPlacement placeWindow(QSize size, QSize knownFrameSize, QMargins frame, QR
 void placeOnScreen(QWidget& window);
 
 // Makes the widget that holds a laid-out window's controls, alone in the window, so that
-// placeOnScreen can put it in a scroll area. Lay the controls out on it.
-QWidget* addWindowContent(QWidget& window);
+// placeOnScreen can put it in a scroll area, and returns its layout, with the margins of a
+// window's own layout: lay the controls out in it.
+QVBoxLayout* addWindowContent(QWidget& window);

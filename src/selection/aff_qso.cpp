@@ -17,7 +17,7 @@ void Aff_QSO(Program& program)
         dialogs.message(kNothingChosen);
         return;
     }
-    const TextFileResult file = readTextLines(path);
+    const TextFileContent file = readTextFile(path);
     if (!file.error.isEmpty()) {
         dialogs.message(ReadLogText::Unreadable + kMessageBreak + QDir::toNativeSeparators(path) +
                         QStringLiteral(" : ") + file.error);
@@ -36,7 +36,7 @@ void Aff_QSO(Program& program)
         waiting.clear();
     };
     const AdifReadSummary summary = readAdif(
-        file.lines, room, [&](const QString& line) { waiting.append(line); },
+        lineViews(file.text), room, [&](const QString& line) { waiting.append(line); },
         [&](const QString& text) {
             handOver();
             dialogs.message(text);

@@ -3,6 +3,7 @@
 #include "selection/qso_list_model.h"
 #include "selection/window_controls.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -100,8 +101,11 @@ void QsoListView::paintEvent(QPaintEvent* event)
     if (emptyHint_.isEmpty() || (model() && model()->rowCount(rootIndex()) > 0))
         return;
     QPainter painter(viewport());
-    painter.setFont(QFont()); // the desktop's usual face, not the lists' fixed-pitch one
-    painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
+    // The desktop's usual face, not the lists' fixed-pitch one.
+    QFont font = QApplication::font();
+    font.setResolveMask(QFont::AllPropertiesResolved);
+    painter.setFont(font);
+    painter.setPen(palette().color(QPalette::PlaceholderText));
     const int margin = fontMetrics().height() / 2;
     painter.drawText(viewport()->rect().adjusted(margin, margin, -margin, -margin),
                      Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWordWrap, emptyHint_);

@@ -18,6 +18,8 @@ private slots:
                QStringLiteral("    7  F4AB          15/03/24  14:05  14 Mhz    SSB      59        Non    "));
         addRow("five-digit number fills its column", 12345, f4ab,
                QStringLiteral("12345  F4AB          15/03/24  14:05  14 Mhz    SSB      59        Non    "));
+        addRow("six-digit number widens its column", 123456, f4ab,
+               QStringLiteral("123456  F4AB          15/03/24  14:05  14 Mhz    SSB      59        Non    "));
         addRow("date placeholder fills its column", 1,
                QsoFields{"F4AB", "01/01/2000", "00:00", "1.8 Mhz", "XXX", "XX", "Non", ""},
                QStringLiteral("    1  F4AB          01/01/200000:00  1.8 Mhz   XXX      XX        Non    "));
