@@ -1,4 +1,4 @@
-#include "card/card_sequence.h"
+#include "layout/card_sequence.h"
 #include "layout/layout_texts.h"
 #include "layout/sample_card.h"
 #include "settings/settings_store.h"
@@ -73,8 +73,8 @@ private slots:
 
     void defaultSampleInEnglish()
     {
-        const QStringList expected = {" To ", "Date",    "Time ",           "Band ",       "Mode",         "RST",
-                                      "Via",  "  F6XYZ", "18/11/19",        "08:32",       "  14 MHz",     "CW",
+        const QStringList expected = {" To ", "Date",    "Time ",           "Band ",       "Mode",     "RST",
+                                      "Via",  "  F6XYZ", "18/11/19",        "08:32",       "  14 MHz", "CW",
                                       "599",  "  F5QSL", "Tks for the QSO", "Pse QSL  73", "ZELVANE"};
         QCOMPARE(draw(defaults(), false).printedTexts(), expected);
     }
