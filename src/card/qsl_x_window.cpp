@@ -108,6 +108,8 @@ void QslXWindow::Aff_LaQSL(const QStringList& pickedLines)
         unsavedLines_.append(pickedLines[i]);
     if (!report.failures.isEmpty())
         program_.dialogs().message(cardBatchFailureMessage(report));
+    if (!report.notSynced.isEmpty())
+        program_.dialogs().message(cardBatchSyncMessage(report));
     if (const QString saved = cardBatchSavedMessage(report); program_.msgQslEnregistrees() == 1 && !saved.isEmpty())
         program_.dialogs().message(saved);
 }
