@@ -1,20 +1,17 @@
 #include "app/main_window.h"
 
-#include "app/program.h"
+#include "app/running_program.h"
+#include "app/start_up.h"
 #include "card/background_choice.h"
+#include "editor/parameter_file_commands.h"
 #include "help/aide_window.h"
-#include "layout/move_qso_window.h"
-#include "layout/parameter_file_commands.h"
 #include "platform/dialogs.h"
-#include "platform/program_folder.h"
 #include "platform/window_geometry.h"
 #include "selection/aff_qso.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_store.h"
 
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
@@ -22,9 +19,6 @@
 
 namespace
 {
-
-const QString kFirstUseMessage =
-    QStringLiteral("            Premiere Utilisation, voir les informations sur 'Aide'") + kMessageBreak;
 
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& place, qreal points,
                  Qt::Alignment alignment)
@@ -62,7 +56,7 @@ QPushButton* addButton(QWidget* parent, const char* name, const QString& caption
 
 } // namespace
 
-MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent), program_(program)
+MainWindow::MainWindow(RunningProgram& program, QWidget* parent) : QMainWindow(parent), program_(program)
 {
     setObjectName(QStringLiteral("Main"));
     buildControls();
@@ -95,7 +89,7 @@ void MainWindow::buildControls()
     addLabel(frame3, "Label1", QStringLiteral("TRELUNE"), twipsRect(2820, 720, 1995, 375), 13.5, Qt::AlignRight);
     chargez_ = addButton(client, "Chargez", QStringLiteral("Chargez"), twipsRect(1800, 3000, 1575, 375));
 
-    connect(selection_, &QPushButton::clicked, this, [this] { Aff_QSO(program_); });
+    connect(selection_, &QPushButton::clicked, this, [this] { Aff_QSO(program_.dialogs(), program_); });
     connect(chargez_, &QPushButton::clicked, this, [this] { loadParameterFile(program_); });
 }
 
@@ -118,9 +112,7 @@ void MainWindow::buildMenus()
     QAction* edition = addEntry(bar, "Mnu_Edition", QStringLiteral("Edition de la QSL"));
     connect(edition, &QAction::triggered, this, [this] {
         program_.setMsgQslEnregistrees(0);
-        MoveQsoWindow& editor = program_.editor();
-        editor.show();
-        editor.raise();
+        program_.showEditor();
     });
 
     QMenu* langue = bar->addMenu(QStringLiteral("Langue"));
@@ -153,55 +145,15 @@ void MainWindow::buildMenus()
 
 void MainWindow::startUp()
 {
-    SettingsStore& store = program_.store();
-
-    // 1. Centre on the screen.
+    // Centred on the screen first; the window shows what the start-up found.
     adjustSize();
     setFixedSize(sizeHint());
     placeOnScreen(*this);
-
-    // 2. The layout, with the start-up defaults.
-    program_.cardLayout().load(store, LayoutReader::StartUp);
-
-    // 3. The comment printed on the cards.
-    program_.setCommentaireQsl(store.read(Key::Commentaire, QString()));
-
-    // 4, 5. The output folder becomes the current folder.
-    enterOutputFolder();
-
-    // 6. The card language.
-    setLanguage(store.read(Key::Language, kLanguageFrench) == kLanguageFrench);
-
-    // 7. The background; without one, the first-use message.
-    program_.setFondQsl(store.read(Key::QslDeFond, QString()));
-    if (!program_.fondQsl().isEmpty())
-        selection_->setEnabled(true);
-    else
-        program_.dialogs().message(kFirstUseMessage);
-
-    // 8. The title, with two blanks before the revision's digits.
+    const StartUpState state = runStartUp(program_);
+    setLanguage(state.french);
+    selection_->setEnabled(state.backgroundKnown);
+    // The title, with two blanks before the revision's digits.
     setWindowTitle(QStringLiteral("ZELVANE_E-QSL Revision ") + Program::kRevision);
-
-    // 9. Where the program is, and which revision ran last.
-    SettingsBatch batch(store, program_.dialogs());
-    store.write(Key::CheminRepertoire, program_.programFolder());
-    store.write(Key::Revision, Program::kRevision);
-}
-
-void MainWindow::enterOutputFolder()
-{
-    const QString folder = program_.outputFolder();
-    if (QDir::setCurrent(folder))
-        return;
-    // The folder is created and entered on the next start; this run keeps its current folder.
-    if (QFileInfo::exists(folder)) {
-        program_.dialogs().message(QStringLiteral("Le dossier des QSL ne peut pas être ouvert :") + kMessageBreak +
-                                   QDir::toNativeSeparators(folder));
-        return;
-    }
-    if (!QDir().mkpath(folder))
-        program_.dialogs().message(QStringLiteral("Le dossier des QSL ne peut pas être créé :") + kMessageBreak +
-                                   QDir::toNativeSeparators(folder));
 }
 
 void MainWindow::setLanguage(bool french)

@@ -2,17 +2,18 @@
 
 #include <QMainWindow>
 
-class Program;
+class RunningProgram;
 class QAction;
 class QPushButton;
 
 // The main window (Main): start-up, the two main buttons and the menus.
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow
+{
     Q_OBJECT
 public:
     // Builds the window and runs the start-up steps, first-use message included, before the
     // window is first shown.
-    explicit MainWindow(Program& program, QWidget* parent = nullptr);
+    explicit MainWindow(RunningProgram& program, QWidget* parent = nullptr);
 
     bool frenchTicked() const;
     void enableSelection();
@@ -28,10 +29,9 @@ private:
     void buildControls();
     void buildMenus();
     void startUp();
-    void enterOutputFolder();
     void setLanguage(bool french);
 
-    Program& program_;
+    RunningProgram& program_;
     QPushButton* selection_ = nullptr;
     QPushButton* chargez_ = nullptr;
     QAction* francais_ = nullptr;

@@ -2,22 +2,21 @@
 
 #include "app/main_window.h"
 #include "card/qsl_x_window.h"
+#include "editor/move_qso_window.h"
 #include "help/aide_window.h"
-#include "layout/move_qso_window.h"
 #include "selection/select_qso_window.h"
 
-namespace {
+namespace
+{
 
 // Windows other than the main window are destroyed when closed, so the next use creates them.
-template <typename Window>
-Window* adopt(Window* window)
+template <typename Window> Window* adopt(Window* window)
 {
     window->setAttribute(Qt::WA_DeleteOnClose);
     return window;
 }
 
-template <typename Window>
-void destroy(QPointer<Window>& window)
+template <typename Window> void destroy(QPointer<Window>& window)
 {
     delete window.data();
     window = nullptr;
@@ -64,6 +63,41 @@ void RunningProgram::enableSelection()
 {
     if (main_)
         main_->enableSelection();
+}
+
+QStringList RunningProgram::pickedLines()
+{
+    return selectQso().pickedLines();
+}
+
+bool RunningProgram::hasPickedLines() const
+{
+    return selectQso_ && !selectQso_->pickedLines().isEmpty();
+}
+
+CardExport RunningProgram::exportPickedCards()
+{
+    CardExport result;
+    result.created = !exportWindow_;
+    QslXWindow& window = exportWindow();
+    window.show();
+    if (result.created) {
+        result.refused = window.batchRefused();
+        result.unsavedLines = window.unsavedLines();
+    }
+    return result;
+}
+
+DrawingSurface& RunningProgram::exportSurface()
+{
+    return exportWindow().surface();
+}
+
+void RunningProgram::showEditor()
+{
+    MoveQsoWindow& window = editor();
+    window.show();
+    window.raise();
 }
 
 SelectQsoWindow& RunningProgram::selectQso()

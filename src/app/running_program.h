@@ -1,18 +1,21 @@
 #pragma once
 
 #include "app/main_window.h"
-#include "app/program.h"
 #include "card/qsl_x_window.h"
+#include "editor/move_qso_window.h"
 #include "help/aide_window.h"
-#include "layout/move_qso_window.h"
+#include "program/program.h"
+#include "selection/aff_qso.h"
 #include "selection/select_qso_window.h"
 
 #include <QPointer>
 #include <functional>
 #include <memory>
 
-// The program as it runs: the main window, and every other window created on first use.
-class RunningProgram final : public Program {
+// The program as it runs: the main window, and every other window created on first use (running
+// its load step, not shown) and handed out afterwards.
+class RunningProgram final : public Program, public PickingWindows
+{
 public:
     RunningProgram(SettingsStore& store, Dialogs& dialogs, QString programFolder);
     ~RunningProgram() override;
@@ -25,13 +28,21 @@ public:
 
     bool cardLanguageFrench() const override;
     void enableSelection() override;
+    QStringList pickedLines() override;
+    bool hasPickedLines() const override;
+    CardExport exportPickedCards() override;
+    DrawingSurface& exportSurface() override;
+    void showEditor() override;
+
     SelectQsoWindow& selectQso() override;
     SelectQsoWindow* existingSelectQso() override { return selectQso_; }
-    QslXWindow& exportWindow() override;
-    QslXWindow* existingExportWindow() override { return exportWindow_; }
-    MoveQsoWindow& editor() override;
-    MoveQsoWindow* existingEditor() override { return editor_; }
-    AideWindow& help() override;
+    // Creating the export window runs its whole creation sequence, the batch over the picked
+    // lines included.
+    QslXWindow& exportWindow();
+    QslXWindow* existingExportWindow() { return exportWindow_; }
+    MoveQsoWindow& editor();
+    MoveQsoWindow* existingEditor() { return editor_; }
+    AideWindow& help();
 
     MainWindow* mainWindow() { return main_.get(); }
 

@@ -1,10 +1,9 @@
 #include "card/background_choice.h"
 
-#include "app/program.h"
-#include "card/qsl_x_window.h"
 #include "platform/dialogs.h"
 #include "platform/image_surface.h"
 #include "platform/program_folder.h"
+#include "program/program.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_store.h"
 
@@ -47,8 +46,7 @@ void MNU_New_QSL(Program& program)
     }
 
     // 4.1 On the export window, created first (its whole creation sequence) when needed.
-    QslXWindow& window = program.exportWindow();
-    if (const QString reason = window.surface().loadPicture(path); !reason.isEmpty()) {
+    if (const QString reason = program.exportSurface().loadPicture(path); !reason.isEmpty()) {
         tellUnreadable(program, path, reason);
         return;
     }

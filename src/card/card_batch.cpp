@@ -2,6 +2,7 @@
 
 #include "card/card_composer.h"
 #include "card/card_fields.h"
+#include "platform/batch_files.h"
 #include "platform/dialogs.h"
 #include "platform/drawing_surface.h"
 #include "platform/program_folder.h"
@@ -20,6 +21,7 @@ const QString kSomeSaved =
     QStringLiteral("%1 QSL sur %2 ont été enregistrées dans le dossier 'E_QSL' du répertoire ZELVANE_E_QSL");
 const QString kOneSaved =
     QStringLiteral("1 QSL sur %1 a été enregistrée dans le dossier 'E_QSL' du répertoire ZELVANE_E_QSL");
+const QString kNotSynced = QStringLiteral("Les QSL écrites n'ont peut-être pas toutes atteint le disque :");
 const QString kPicksKept =
     QStringLiteral("Les QSO de ces QSL sont gardés : corrigez la cause, fermez cet aperçu, puis cliquez à nouveau sur "
                    "\"Enregistrer les QSL\".");
@@ -47,10 +49,12 @@ CardBatchReport runCardBatch(DrawingSurface& surface, const QStringList& pickedL
             report.failures.append(name + QStringLiteral(" : ") + reason);
             report.unsaved.append(i);
         }
-        surface.clear();
         if (progress)
             progress(i + 1, total);
+        surface.clear();
     }
+    if (report.written > 0)
+        report.notSynced = syncFolder(outputFolder);
     return report;
 }
 
@@ -66,6 +70,11 @@ QString cardBatchFailureMessage(const CardBatchReport& report)
     if (failed > kFailuresNamed)
         text += kMessageBreak + QStringLiteral("...");
     return text + kMessageBreak + kPicksKept;
+}
+
+QString cardBatchSyncMessage(const CardBatchReport& report)
+{
+    return report.notSynced.isEmpty() ? QString() : kNotSynced + kMessageBreak + report.notSynced;
 }
 
 QString cardBatchSavedMessage(const CardBatchReport& report)

@@ -32,10 +32,11 @@ void CardBatchProgress::operator()(int done, int total)
 {
     if (done <= 0 || total <= 0)
         return;
+    const qint64 now = clock_();
     if (!dialog_) {
         if (done >= total)
             return;
-        const qint64 estimate = clock_() * total / done;
+        const qint64 estimate = now * total / done;
         if (estimate <= kShowBeyondMs)
             return;
         dialog_ = new QProgressDialog(kProgressLabel, QString(), 0, total, parent_);
@@ -47,7 +48,10 @@ void CardBatchProgress::operator()(int done, int total)
         dialog_->setAutoClose(false);
         dialog_->setAutoReset(false);
         dialog_->show();
+    } else if (done < total && now - refreshedAt_ < kRefreshEveryMs) {
+        return;
     }
+    refreshedAt_ = now;
     dialog_->setValue(done);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "card/card_fields.h"
-#include "card/card_sequence.h"
+#include "layout/card_sequence.h"
 
 class CardLayout;
 class DrawingSurface;

@@ -1,14 +1,12 @@
 #include "card/qsl_x_window.h"
 
-#include "app/program.h"
 #include "card/card_batch.h"
 #include "card/card_batch_progress.h"
 #include "card/card_composer.h"
 #include "card/card_picture.h"
-#include "layout/move_qso_window.h"
 #include "platform/dialogs.h"
 #include "platform/window_geometry.h"
-#include "selection/select_qso_window.h"
+#include "program/program.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_store.h"
 
@@ -55,11 +53,7 @@ void QslXWindow::buildControls()
     auto* edit = new QAction(kEditEntry, this);
     edit->setObjectName(QStringLiteral("Mnu_Edit_QSL"));
     menuBar()->addAction(edit);
-    connect(edit, &QAction::triggered, this, [this] {
-        MoveQsoWindow& editor = program_.editor();
-        editor.show();
-        editor.raise();
-    });
+    connect(edit, &QAction::triggered, this, [this] { program_.showEditor(); });
 }
 
 void QslXWindow::runCreationSequence()
@@ -89,8 +83,7 @@ void QslXWindow::runCreationSequence()
         // Cards drawn on no background would replace good ones of the same names: none is drawn,
         // and the picked QSOs are left where they are for another try.
         batchRefused_ = true;
-        const SelectQsoWindow* picking = program_.existingSelectQso();
-        const bool picked = picking && !picking->pickedLines().isEmpty();
+        const bool picked = program_.hasPickedLines();
         program_.dialogs().message(kBackgroundFailure + kMessageBreak + QDir::toNativeSeparators(program_.fondQsl()) +
                                    QStringLiteral(" : ") + reason + kMessageBreak + kNoCardsWithoutBackground +
                                    (picked ? kMessageBreak + kPicksKept : QString()));
@@ -98,7 +91,7 @@ void QslXWindow::runCreationSequence()
     }
 
     // 7. The batch.
-    Aff_LaQSL(program_.selectQso().pickedLines());
+    Aff_LaQSL(program_.pickedLines());
 }
 
 void QslXWindow::Aff_LaQSL(const QStringList& pickedLines)
@@ -115,6 +108,8 @@ void QslXWindow::Aff_LaQSL(const QStringList& pickedLines)
         unsavedLines_.append(pickedLines[i]);
     if (!report.failures.isEmpty())
         program_.dialogs().message(cardBatchFailureMessage(report));
+    if (!report.notSynced.isEmpty())
+        program_.dialogs().message(cardBatchSyncMessage(report));
     if (const QString saved = cardBatchSavedMessage(report); program_.msgQslEnregistrees() == 1 && !saved.isEmpty())
         program_.dialogs().message(saved);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "card/card_sequence.h"
+#include "layout/card_sequence.h"
 
 #include <QLocale>
 #include <QString>
@@ -8,7 +8,8 @@
 struct LayoutTexts;
 
 // The fixed QSO of the editor's sample card. The callsigns carry two leading blanks, like the band.
-namespace SampleQso {
+namespace SampleQso
+{
 inline const QString Callsign = QStringLiteral("  F6XYZ");
 inline const QString Date = QStringLiteral("18/11/19");
 inline const QString Time = QStringLiteral("08:32");

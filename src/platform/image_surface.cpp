@@ -1,16 +1,17 @@
 #include "platform/image_surface.h"
 
+#include "platform/batch_files.h"
 #include "platform/file_reasons.h"
 
 #include "platform/fonts.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace
@@ -201,19 +202,16 @@ QString ImageSurface::writeBmp(const QImage& image, const QString& path)
 {
     if (hasForbiddenCharacter(path))
         return FileReason::ForbiddenCharacter;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return whyCannotCreate(path);
+    // Made in memory and written in one go: the encoder hands the file one row of pixels at a time.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     // Qt writes an RGB32 image as a 24-bit BMP.
-    QImageWriter writer(&file, "bmp");
+    QImageWriter writer(&buffer, "bmp");
     const QImage rgb = image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
-    if (!writer.write(rgb)) {
-        file.cancelWriting();
+    if (!writer.write(rgb))
         return FileReason::CannotWrite;
-    }
-    if (!file.commit())
-        return file.error() == QFileDevice::WriteError ? FileReason::CannotWrite : FileReason::CannotReplace;
-    return {};
+    return writeFileReplacing(path, bytes);
 }
 
 void ImageSurface::changed()

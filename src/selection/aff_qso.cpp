@@ -1,7 +1,6 @@
 #include "selection/aff_qso.h"
 
 #include "adif/adif_reader.h"
-#include "app/program.h"
 #include "platform/dialogs.h"
 #include "platform/text_file.h"
 #include "selection/select_qso_window.h"
@@ -9,9 +8,8 @@
 
 #include <QDir>
 
-void Aff_QSO(Program& program)
+void Aff_QSO(Dialogs& dialogs, PickingWindows& windows)
 {
-    Dialogs& dialogs = program.dialogs();
     const QString path = dialogs.openFile(ReadLogText::FilterDescription, ReadLogText::FilterPattern);
     if (path.isEmpty()) {
         dialogs.message(kNothingChosen);
@@ -24,7 +22,7 @@ void Aff_QSO(Program& program)
         return;
     }
 
-    const SelectQsoWindow* existing = program.existingSelectQso();
+    const SelectQsoWindow* existing = windows.existingSelectQso();
     const int room = existing ? existing->room() : kMaxListLines;
 
     // Lines wait here and reach Liste_QSO before each message, so that while a message is shown
@@ -32,7 +30,7 @@ void Aff_QSO(Program& program)
     QStringList waiting;
     const auto handOver = [&] {
         if (!waiting.isEmpty())
-            program.selectQso().appendQsoLines(waiting);
+            windows.selectQso().appendQsoLines(waiting);
         waiting.clear();
     };
     const AdifReadSummary summary = readAdif(
@@ -43,7 +41,7 @@ void Aff_QSO(Program& program)
         });
     handOver();
 
-    SelectQsoWindow& window = program.selectQso();
+    SelectQsoWindow& window = windows.selectQso();
     // A log in which no QSO was found says why inside the empty list (a full list is told apart).
     if (summary.listed == 0 && !summary.full)
         window.showNoQsoFound(true);

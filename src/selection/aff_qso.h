@@ -1,7 +1,20 @@
 #pragma once
 
-class Program;
+class Dialogs;
+class SelectQsoWindow;
+
+// Where the log reading finds the picking window: the existing one, or one created (not shown)
+// on first use.
+class PickingWindows
+{
+public:
+    virtual SelectQsoWindow* existingSelectQso() = 0;
+    virtual SelectQsoWindow& selectQso() = 0;
+
+protected:
+    ~PickingWindows() = default;
+};
 
 // The main window's "Sélectionnez": asks for an ADIF log, reads it into numbered lines appended
 // to Liste_QSO of the picking window, and shows that window without blocking.
-void Aff_QSO(Program& program);
+void Aff_QSO(Dialogs& dialogs, PickingWindows& windows);

@@ -1,8 +1,8 @@
 #include "selection/select_log_window.h"
 
-#include "app/program.h"
 #include "platform/dialogs.h"
 #include "platform/window_geometry.h"
+#include "program/program.h"
 #include "selection/number_box.h"
 #include "selection/range_checks.h"
 #include "selection/select_qso_window.h"

@@ -2,16 +2,14 @@
 
 #include "adif/adif_reader.h"
 #include "adif/qso_line.h"
-#include "app/program.h"
-#include "card/qsl_x_window.h"
 #include "platform/dialogs.h"
 #include "platform/window_geometry.h"
+#include "program/program.h"
+#include "selection/picked_cards.h"
 #include "selection/qso_list_view.h"
 #include "selection/select_log_window.h"
 #include "selection/selection_texts.h"
 #include "selection/window_controls.h"
-#include "settings/settings_keys.h"
-#include "settings/settings_store.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -173,40 +171,7 @@ void SelectQsoWindow::sortByCall()
 
 void SelectQsoWindow::Impression()
 {
-    const QStringList& picked = selection_.picked().lines();
-    if (picked.isEmpty()) {
-        showCount();
-        return;
-    }
-    // Every picked line is stored in turn under "La QSL", so that the key ends holding the last
-    // one. Only the first turn can create the export window (which draws and saves every picked
-    // card while it is being created); the later turns find it open and only show it again. So
-    // the store sees the first line while the cards are made and the last line afterwards,
-    // without rewriting the settings file once for every line of a long list.
-    const bool creating = !program_.existingExportWindow();
-    SettingsBatch batch(program_.store(), program_.dialogs());
-    program_.store().write(Key::LaQsl, picked.first());
-    hide();
-    program_.setMsgQslEnregistrees(1);
-    QslXWindow& exportWindow = program_.exportWindow();
-    exportWindow.show();
-    if (creating && exportWindow.batchRefused()) {
-        // No card was drawn (the background could not be loaded): the picked QSOs stay, and so
-        // does this window, for another try.
-        show();
-        return;
-    }
-    if (picked.size() > 1)
-        program_.store().write(Key::LaQsl, picked.last());
-    if (creating && !exportWindow.unsavedLines().isEmpty()) {
-        // The QSOs of the cards that could not be saved stay picked, in their order, for another try.
-        selection_.picked().replaceAll(exportWindow.unsavedLines());
-        showCount();
-        show();
-        return;
-    }
-    selection_.clearPicked();
-    showCount();
+    savePickedCards(program_, selection_, {[this] { hide(); }, [this] { show(); }, [this] { showCount(); }});
 }
 
 void SelectQsoWindow::showCount()

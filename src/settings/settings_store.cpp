@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QTemporaryDir>
 
 namespace
 {
@@ -19,6 +20,22 @@ std::unique_ptr<QSettings> openStore()
 {
     return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                        QString::fromLatin1(kApplicationName), QString::fromLatin1(kApplicationName));
+}
+
+// The user's settings file, found as QSettings finds it but without opening it: a probe of another
+// application name, which has no file, gives its folder.
+QString userSettingsFile()
+{
+    const QSettings probe(QSettings::IniFormat, QSettings::UserScope, QString::fromLatin1(kApplicationName),
+                          QStringLiteral("E_QSL folder probe"));
+    return QFileInfo(probe.fileName()).absolutePath() + QLatin1Char('/') + QString::fromLatin1(kApplicationName) +
+           QStringLiteral(".ini");
+}
+
+bool isSpecialFile(const QString& path)
+{
+    const QFileInfo file(path);
+    return file.exists() && !file.isFile() && !file.isDir();
 }
 
 QString qualified(const QString& key)
@@ -80,16 +97,25 @@ QString whySettingsNotSaved(const QString& path)
 SettingsStore::SettingsStore() = default;
 SettingsStore::~SettingsStore() = default;
 
+std::unique_ptr<QSettings> SettingsStore::open() const
+{
+    if (!standIn_ && isSpecialFile(userSettingsFile()))
+        standIn_ = std::make_unique<QTemporaryDir>();
+    if (standIn_)
+        return std::make_unique<QSettings>(standIn_->filePath(QStringLiteral("E_QSL.ini")), QSettings::IniFormat);
+    return openStore();
+}
+
 QSettings& SettingsStore::settings() const
 {
     if (!settings_)
-        settings_ = openStore();
+        settings_ = open();
     return *settings_;
 }
 
 QString SettingsStore::fileName() const
 {
-    return settings().fileName();
+    return standIn_ ? userSettingsFile() : settings().fileName();
 }
 
 std::optional<QString> SettingsStore::value(const QString& key) const
@@ -121,10 +147,10 @@ QString SettingsStore::sync()
     // A QSettings keeps the first error it ever met. Opening a fresh one writes what is pending
     // (every QSettings of one file shares its values, the pending ones included) and tells about
     // this write alone; the one it replaces then has nothing left to write.
-    std::unique_ptr<QSettings> fresh = openStore();
+    std::unique_ptr<QSettings> fresh = open();
     const bool synced = fresh->status() == QSettings::NoError;
     settings_ = std::move(fresh);
-    const QString path = settings_->fileName();
+    const QString path = fileName();
     if (synced && fileHoldsKeys(path, unsaved_)) {
         unsaved_.clear();
         return {};

@@ -7,6 +7,7 @@
 
 class Dialogs;
 class QSettings;
+class QTemporaryDir;
 
 // The per-user store of texts: application "E_QSL", section "Setup " (with its blank).
 //
@@ -43,9 +44,13 @@ private:
     friend class SettingsBatch;
 
     QSettings& settings() const;
+    std::unique_ptr<QSettings> open() const;
 
     // Made on first use, so that it opens the settings folder of that moment.
     mutable std::unique_ptr<QSettings> settings_;
+    // Where the values of the run are kept when the settings file is no regular file (a FIFO
+    // would block whoever opens it): every synchronisation then tells that nothing is saved.
+    mutable std::unique_ptr<QTemporaryDir> standIn_;
     // The keys written since the file last held them all.
     QStringList unsaved_;
     int openBatches_ = 0;

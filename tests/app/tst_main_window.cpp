@@ -1,6 +1,7 @@
 #include "app/main_window.h"
+#include "app/start_up.h"
+#include "editor/move_qso_window.h"
 #include "help/aide_window.h"
-#include "layout/move_qso_window.h"
 #include "platform/program_folder.h"
 #include "platform/window_geometry.h"
 #include "selection/select_log_window.h"
@@ -85,7 +86,7 @@ private slots:
     {
         TestEnvironment env;
         QDir(env.programFolder()).mkdir(QStringLiteral("E_QSL"));
-        env.start();
+        runStartUp(env.program());
         QCOMPARE(QDir::current().canonicalPath(), QDir(env.outputFolder()).canonicalPath());
         // The first-use message depends on the background only, not on a first-run marker.
         QCOMPARE(env.dialogs.messages(), QStringList{kFirstUse});
@@ -180,7 +181,7 @@ private slots:
         env.store.write(QStringLiteral("Pose H1"), QStringLiteral(" 7 "));
         env.store.write(QStringLiteral("T Call"), QStringLiteral("pas un nombre"));
         env.store.write(Key::Commentaire, QStringLiteral("Merci à tous"));
-        env.start();
+        runStartUp(env.program());
         const CardLayout& layout = env.program().cardLayout();
         QCOMPARE(layout.v(15), qint16(92));
         QCOMPARE(layout.h(1), qint16(7));
@@ -245,13 +246,13 @@ private slots:
         blocker.close();
         const QString before = QDir::currentPath();
 
-        MainWindow& main = env.start();
+        const StartUpState state = runStartUp(env.program());
         QCOMPARE(env.dialogs.messages(),
                  QStringList{QStringLiteral("Le dossier des QSL ne peut pas être ouvert :\r\n") +
                              QDir::toNativeSeparators(env.outputFolder())});
         QCOMPARE(QDir::currentPath(), before);
         // Start-up went on to its end.
-        QVERIFY(button(main, "Selection")->isEnabled());
+        QVERIFY(state.backgroundKnown);
         QCOMPARE(stored(env, Key::Revision), QStringLiteral(" 1.0.4"));
     }
 
@@ -262,10 +263,10 @@ private slots:
         // A program folder under a plain file: its output folder can never be created.
         const QString folder = env.writeScratchFile(QStringLiteral("plain"), "x") + QStringLiteral("/ZELVANE_E_QSL");
         RunningProgram program(env.store, env.dialogs, folder);
-        MainWindow& main = program.start();
+        const StartUpState state = runStartUp(program);
         QCOMPARE(env.dialogs.messages(), QStringList{QStringLiteral("Le dossier des QSL ne peut pas être créé :\r\n") +
                                                      QDir::toNativeSeparators(folder + QStringLiteral("/E_QSL"))});
-        QVERIFY(button(main, "Selection")->isEnabled());
+        QVERIFY(state.backgroundKnown);
     }
 
     // A user who may not write in the executable's folder (a system-wide installation) gets a

@@ -3,9 +3,9 @@
 #include "adif/qso_line.h"
 #include "card/card_batch.h"
 #include "card/card_composer.h"
-#include "card/card_texts.h"
 #include "card_test_support.h"
 #include "layout/card_layout.h"
+#include "layout/card_texts.h"
 #include "platform/program_folder.h"
 #include "support/recording_surface.h"
 #include "support/test_environment.h"
@@ -66,6 +66,7 @@ private slots:
         QCOMPARE(report.cards, 3);
         QCOMPARE(report.written, 3);
         QVERIFY(report.failures.isEmpty());
+        QCOMPARE(cardBatchSyncMessage(report), QString());
         QStringList expectedPaths;
         for (const QString& name : kThreeNames)
             expectedPaths.append(joinPath(output(), name));
@@ -120,6 +121,18 @@ private slots:
                  u"1 QSL n'a pas pu être enregistrée :\r\nQSL_F_G4ABC_P_7.0 Mhz_CW.bmp : disque plein"_s + kPicksKept);
     }
 
+    // Cards written that cannot be made durable at the end (here, a file stands where the output
+    // folder should be) are told of.
+    void cardsNotMadeDurableAreTold()
+    {
+        QDir(output()).removeRecursively();
+        QFile file(output());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QCOMPARE(cardBatchSyncMessage(run(kThreeQsos)),
+                 u"Les QSL écrites n'ont peut-être pas toutes atteint le disque :\r\nl'écriture du fichier a échoué"_s);
+    }
+
     void failureMessageNamesTenAtMost()
     {
         CardBatchReport report;
@@ -169,6 +182,7 @@ private slots:
         QVERIFY(QDir(output()).exists());
     }
 
+    // Told once each card is saved, while it is still drawn, so that a refreshed window shows it.
     void progressAfterEachCard()
     {
         QList<QPair<int, int>> calls;
@@ -176,7 +190,7 @@ private slots:
             kThreeQsos, [] { return true; },
             [&](int done, int total) {
                 calls.append({done, total});
-                QCOMPARE(surface_.operations().last().kind, RecordingSurface::Kind::Clear);
+                QCOMPARE(surface_.operations().last().kind, RecordingSurface::Kind::Save);
             });
         QCOMPARE(calls, (QList<QPair<int, int>>{{1, 3}, {2, 3}, {3, 3}}));
     }

@@ -34,6 +34,20 @@ private slots:
         QCOMPARE(dialog->value(), 10);
     }
 
+    // Shown, then refreshed about 30 times a second however fast the cards go, and at the last card.
+    void refreshedAtMostThirtyTimesASecond()
+    {
+        QWidget parent;
+        qint64 now = 5000;
+        CardBatchProgress progress(&parent, [&now] { return now; });
+        QList<int> shown;
+        for (int done = 1; done <= 10; ++done, now += 10) {
+            progress(done, 10);
+            shown.append(progress.dialog()->value());
+        }
+        QCOMPARE(shown, (QList<int>{1, 1, 1, 1, 5, 5, 5, 5, 9, 10}));
+    }
+
     // Decided on the estimate of the whole batch, not on the first card alone: shown only when the
     // batch should last more than a second.
     void estimateOverTheWholeBatch_data()

@@ -1,9 +1,9 @@
 // The drawing of one card, checked operation by operation on a recording surface.
 
 #include "card/card_composer.h"
-#include "card/card_sequence.h"
-#include "card/card_texts.h"
 #include "layout/card_layout.h"
+#include "layout/card_sequence.h"
+#include "layout/card_texts.h"
 #include "support/recording_surface.h"
 #include "support/test_environment.h"
 

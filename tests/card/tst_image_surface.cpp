@@ -1,6 +1,6 @@
 // The real drawing surface, checked by its pixels and its files.
 
-#include "card/card_texts.h"
+#include "layout/card_texts.h"
 #include "platform/fonts.h"
 #include "platform/image_surface.h"
 #include "support/test_environment.h"

@@ -3,8 +3,8 @@
 #include "app/main_window.h"
 #include "card/qsl_x_window.h"
 #include "card_test_support.h"
+#include "editor/move_qso_window.h"
 #include "layout/card_layout.h"
-#include "layout/move_qso_window.h"
 #include "selection/select_qso_window.h"
 #include "settings/settings_keys.h"
 

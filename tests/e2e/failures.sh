@@ -114,7 +114,7 @@ window "$kMain" >/dev/null
 rm -r "$work/prog/E_QSL"
 echo "not a folder" >"$work/prog/E_QSL"
 click "$kMain" 172 143 # "Sélectionnez"
-dialog=$(window '^Open$')
+dialog=$(window '^(Open|Ouvrir)$')
 xdotool windowfocus --sync "$dialog" type --delay 5 "$work/journal.adi"
 xdotool key Return
 click '^Sélection des QSO$' 108 608 # "Tout "

@@ -1,4 +1,4 @@
-#include "card/card_sequence.h"
+#include "layout/card_sequence.h"
 #include "layout/layout_texts.h"
 #include "layout/sample_card.h"
 #include "settings/settings_store.h"

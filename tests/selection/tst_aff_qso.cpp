@@ -85,7 +85,7 @@ private slots:
             SelectQsoWindow* window = env.program().existingSelectQso();
             linesShown.append(window ? window->unpickedCount() : -1);
         });
-        Aff_QSO(env.program());
+        Aff_QSO(env.dialogs, env.program());
         QCOMPARE(env.dialogs.fileRequests().size(), 1);
         QCOMPARE(env.dialogs.fileRequests().at(0).description, QStringLiteral(".adi "));
         QCOMPARE(env.dialogs.fileRequests().at(0).pattern, QStringLiteral("*.adi"));
@@ -107,11 +107,11 @@ private slots:
     {
         TestEnvironment env;
         chooseLog(env, "<EOH>\n<CALL:5>F4ABC <EOR>\n");
-        Aff_QSO(env.program());
+        Aff_QSO(env.dialogs, env.program());
         SelectQsoWindow* window = env.program().existingSelectQso();
         QVERIFY(window->showsNoQsoFound());
         chooseLog(env, kLog);
-        Aff_QSO(env.program());
+        Aff_QSO(env.dialogs, env.program());
         QCOMPARE(window->unpickedCount(), 2);
         QVERIFY(!window->showsNoQsoFound());
         click(*window, "Select_All");
@@ -122,7 +122,7 @@ private slots:
     void cancelled()
     {
         TestEnvironment env;
-        Aff_QSO(env.program());
+        Aff_QSO(env.dialogs, env.program());
         QCOMPARE(env.dialogs.messages(), QStringList{QStringLiteral("selectionnez un fichier ou quitter")});
         QVERIFY(!env.program().existingSelectQso());
     }
@@ -151,7 +151,7 @@ private slots:
         window.appendQsoLines({Numeroter(1, QStringLiteral("F4ABC"))});
         const QString path = env.scratchFolder() + QLatin1Char('/') + name;
         env.dialogs.answerNextFile(path);
-        Aff_QSO(env.program());
+        Aff_QSO(env.dialogs, env.program());
         QCOMPARE(env.dialogs.messages(), QStringList{QStringLiteral("Le fichier ne peut pas être lu :\r\n") +
                                                      QDir::toNativeSeparators(path) + QStringLiteral(" : ") + reason});
         QCOMPARE(window.unpickedLines(), QStringList{Numeroter(1, QStringLiteral("F4ABC"))});
@@ -162,11 +162,11 @@ private slots:
     {
         TestEnvironment env;
         chooseLog(env, kLog);
-        Aff_QSO(env.program());
+        Aff_QSO(env.dialogs, env.program());
         SelectQsoWindow* window = env.program().existingSelectQso();
         clickRow(unpickedList(*window), 0);
         chooseLog(env, kLog);
-        Aff_QSO(env.program());
+        Aff_QSO(env.dialogs, env.program());
         QCOMPARE(env.program().existingSelectQso(), window);
         QCOMPARE(numbersOf(window->unpickedLines()), (QList<int>{2, 1, 2}));
         QCOMPARE(callsOf(window->unpickedLines(), true), (QStringList{"DL1X", "F4ABC", "DL1X"}));
@@ -186,7 +186,7 @@ private slots:
         QCOMPARE(window.room(), 1);
 
         chooseLog(env, kLog);
-        Aff_QSO(env.program());
+        Aff_QSO(env.dialogs, env.program());
         QCOMPARE(env.dialogs.messages(),
                  QStringList{QStringLiteral("La liste des QSO est pleine : 1 QSO de ce fichier a été listé.\r\n"
                                             "La suite du fichier n'a pas été lue.")});

@@ -1,10 +1,44 @@
+#include "program/program.h"
 #include "qso_test_lines.h"
 #include "selection/callsign_order.h"
+#include "selection/picked_cards.h"
 #include "selection/qso_selection.h"
 #include "selection/range_checks.h"
+#include "settings/settings_keys.h"
 #include "support/data_rows.h"
+#include "support/test_environment.h"
 
 #include <QTest>
+
+// A program whose export gives a set answer, and tells in `steps` what it held when asked.
+class AnsweringProgram final : public Program
+{
+public:
+    AnsweringProgram(TestEnvironment& env, const QsoSelection& selection, CardExport answer, QStringList& steps)
+        : Program(env.store, env.dialogs, QString()), selection_(selection), answer_(std::move(answer)), steps_(steps)
+    {
+    }
+
+    bool cardLanguageFrench() const override { return true; }
+    void enableSelection() override {}
+    QStringList pickedLines() override { return selection_.picked().lines(); }
+    bool hasPickedLines() const override { return !selection_.picked().lines().isEmpty(); }
+    CardExport exportPickedCards() override
+    {
+        steps_.append(QStringLiteral("export %1, La QSL %2, flag %3")
+                          .arg(callsOf(selection_.picked().lines(), false).join(u' '),
+                               callsOf({store().value(Key::LaQsl).value_or(QString())}, false).first())
+                          .arg(msgQslEnregistrees()));
+        return answer_;
+    }
+    DrawingSurface& exportSurface() override { qFatal("no export window here"); }
+    void showEditor() override { qFatal("no editor here"); }
+
+private:
+    const QsoSelection& selection_;
+    CardExport answer_;
+    QStringList& steps_;
+};
 
 // Picking, putting back and sorting through the window are checked in tst_select_qso_window; here
 // are the rules the window cannot reach or that read better on their own.
@@ -12,6 +46,58 @@ class TestQsoSelection : public QObject
 {
     Q_OBJECT
 private slots:
+    // "Enregistrer les QSL" with C2 and C4 picked (none in the first row), whatever the export answers.
+    void savePickedCards_data()
+    {
+        QTest::addColumn<bool>("picked");
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<QStringList>("unsaved");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("laQsl");
+        QTest::addColumn<QStringList>("pickedAfter");
+
+        const QString asked = QStringLiteral("export C2 C4, La QSL C2, flag 1");
+        addRow("nothing picked", false, false, QStringList{}, QStringList{"count 0"}, QString(), QStringList{});
+        addRow("all saved", true, false, QStringList{}, QStringList{"hide", asked, "count 0"}, QStringLiteral("C4"),
+               QStringList{});
+        addRow("no background", true, true, QStringList{}, QStringList{"hide", asked, "show"}, QStringLiteral("C2"),
+               QStringList{"C2", "C4"});
+        addRow("one card unsaved", true, false, QStringList{"C4"}, QStringList{"hide", asked, "count 1", "show"},
+               QStringLiteral("C4"), QStringList{"C4"});
+    }
+
+    void savePickedCards()
+    {
+        QFETCH(bool, picked);
+        QFETCH(bool, refused);
+        QFETCH(QStringList, unsaved);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, laQsl);
+        QFETCH(QStringList, pickedAfter);
+        TestEnvironment env;
+        QsoSelection selection;
+        selection.unpicked().append(numberedLines(calls(4)));
+        if (picked) {
+            selection.pick(1);
+            selection.pick(2);
+        }
+        CardExport answer{true, refused, {}};
+        for (const QString& line : selection.picked().lines())
+            if (unsaved.contains(callsOf({line}, false).first()))
+                answer.unsavedLines.append(line);
+        QStringList done;
+        AnsweringProgram program(env, selection, answer, done);
+
+        ::savePickedCards(program, selection,
+                          {[&] { done.append(QStringLiteral("hide")); }, [&] { done.append(QStringLiteral("show")); },
+                           [&] { done.append(QStringLiteral("count %1").arg(selection.picked().count())); }});
+
+        QCOMPARE(done, steps);
+        const std::optional<QString> stored = env.store.value(Key::LaQsl);
+        QCOMPARE(stored ? callsOf({*stored}, false).first() : QString(), laQsl);
+        QCOMPARE(callsOf(selection.picked().lines(), false), pickedAfter);
+    }
+
     void pickRangeKeepsNumbers_data()
     {
         QTest::addColumn<int>("first");

@@ -1,6 +1,4 @@
 #include "card/qsl_x_window.h"
-#include "help/aide_window.h"
-#include "layout/move_qso_window.h"
 #include "qso_test_lines.h"
 #include "selection/select_log_window.h"
 #include "selection/select_qso_window.h"
@@ -13,57 +11,11 @@
 #include <QPointer>
 #include <QScrollBar>
 
-// A program whose export window records what the picking window holds when it is asked for,
-// without producing cards.
-class RecordingProgram final : public Program
-{
-public:
-    RecordingProgram(SettingsStore& store, Dialogs& dialogs) : Program(store, dialogs, QString()) {}
-    ~RecordingProgram() override
-    {
-        delete exportWindow_.data();
-        delete selectQso_.data();
-    }
-
-    bool cardLanguageFrench() const override { return true; }
-    void enableSelection() override {}
-    SelectQsoWindow& selectQso() override
-    {
-        if (!selectQso_)
-            selectQso_ = new SelectQsoWindow(*this);
-        return *selectQso_;
-    }
-    SelectQsoWindow* existingSelectQso() override { return selectQso_; }
-    QslXWindow& exportWindow() override
-    {
-        ++exportRequests;
-        pickedWhenAsked.append(selectQso_->pickedLines());
-        hiddenWhenAsked = !selectQso_->isVisible();
-        flagWhenAsked = msgQslEnregistrees();
-        if (!exportWindow_)
-            exportWindow_ = new QslXWindow(*this);
-        return *exportWindow_;
-    }
-    QslXWindow* existingExportWindow() override { return exportWindow_; }
-    MoveQsoWindow& editor() override { qFatal("no editor here"); }
-    MoveQsoWindow* existingEditor() override { return nullptr; }
-    AideWindow& help() override { qFatal("no help here"); }
-
-    int exportRequests = 0;
-    QList<QStringList> pickedWhenAsked;
-    bool hiddenWhenAsked = false;
-    qint16 flagWhenAsked = 0;
-
-private:
-    QPointer<SelectQsoWindow> selectQso_;
-    QPointer<QslXWindow> exportWindow_;
-};
-
 namespace
 {
 
 // The picking window of `program` holding `lines`, shown and active.
-SelectQsoWindow& shownWith(Program& program, const QStringList& lines)
+SelectQsoWindow& shownWith(RunningProgram& program, const QStringList& lines)
 {
     SelectQsoWindow& window = program.selectQso();
     window.appendQsoLines(lines);
@@ -247,37 +199,6 @@ private slots:
         // A second click shows the same window again.
         click(window, "Select_Part");
         QCOMPARE(window.rangeWindow(), range.data());
-    }
-
-    void impressionFollowsItsSteps()
-    {
-        TestEnvironment env;
-        RecordingProgram program(env.store, env.dialogs);
-        SelectQsoWindow& window = shownWith(program, numberedLines(calls(4)));
-        // With nothing picked, only the count is shown.
-        click(window, "Impression");
-        QCOMPARE(program.exportRequests, 0);
-        QVERIFY(window.isVisible());
-        QCOMPARE(shownCount(window), QStringLiteral("0"));
-        QVERIFY(!env.store.contains(Key::LaQsl));
-
-        clickRow(unpickedList(window), 1);
-        clickRow(unpickedList(window), 2);
-        const QStringList picked = window.pickedLines();
-        QCOMPARE(picked.size(), 2);
-        click(window, "Impression");
-        // The export window is asked for while the picked list is still whole, after the window was
-        // hidden and the flag set; the later lines find it open and have nothing more to ask.
-        QCOMPARE(program.exportRequests, 1);
-        QCOMPARE(program.pickedWhenAsked, (QList<QStringList>{picked}));
-        QVERIFY(program.hiddenWhenAsked);
-        QCOMPARE(program.flagWhenAsked, qint16(1));
-        QVERIFY(program.existingExportWindow()->isVisible());
-        QCOMPARE(env.store.value(Key::LaQsl), std::optional<QString>(picked.at(1)));
-        QVERIFY(window.pickedLines().isEmpty());
-        QCOMPARE(shownCount(window), QStringLiteral("0"));
-        QVERIFY(!window.isVisible());
-        QCOMPARE(callsOf(window.unpickedLines(), true), (QStringList{"C1", "C3"}));
     }
 
     void impressionOpensTheExportWindow()

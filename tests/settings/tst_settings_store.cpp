@@ -108,6 +108,26 @@ private slots:
         QCOMPARE(file.readAll(), QByteArray("[Setup%20]\nCommentaire=73\nLanguage=Gb\nQSL%20de%20fond=choisi.jpg\n"));
     }
 
+    // A FIFO in place of the file would block whoever opens it: it is never opened, the values
+    // live for the run and every batch tells that they are not saved.
+    void fifoInPlaceOfTheFileIsNeverOpened()
+    {
+        TestEnvironment env;
+        const QString path = env.settingsFolder() + QStringLiteral("/E_QSL/E_QSL.ini");
+        QDir().mkpath(env.settingsFolder() + QStringLiteral("/E_QSL"));
+        makeFifo(path);
+        QVERIFY(!env.store.contains(Key::QslDeFond));
+        {
+            SettingsBatch batch(env.store, env.dialogs);
+            env.store.write(Key::QslDeFond, QStringLiteral("choisi.jpg"));
+        }
+        QCOMPARE(env.dialogs.messages(),
+                 QStringList{QStringLiteral("Les réglages ne peuvent pas être enregistrés :\r\n") + path +
+                             QStringLiteral(" : ce n'est pas un fichier ordinaire\r\nLes choix faits restent en "
+                                            "vigueur jusqu'à la fermeture du programme.")});
+        QCOMPARE(env.store.read(Key::QslDeFond, QString()), QStringLiteral("choisi.jpg"));
+    }
+
     void keepsTextsExactly_data()
     {
         QTest::addColumn<QString>("text");

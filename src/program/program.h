@@ -1,24 +1,35 @@
 #pragma once
 
 #include "layout/card_layout.h"
+#include "platform/program_folder.h"
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 class Dialogs;
+class DrawingSurface;
 class SettingsStore;
-class SelectQsoWindow;
-class QslXWindow;
-class MoveQsoWindow;
-class AideWindow;
 
-// The program-wide values and the windows, one instance for the whole run.
+// What showing the export window did with the picked cards.
+struct CardExport {
+    // The export window was created by this call, and so ran its batch over the picked lines.
+    bool created = false;
+    // The batch drew no card: no background could be loaded.
+    bool refused = false;
+    // The picked lines whose cards the batch could not save, in their order.
+    QStringList unsavedLines;
+};
+
+// The program-wide values, one instance for the whole run, and the few things one window asks of
+// another.
 //
-// Windows receive a Program& and ask it for each other. A window is created on first use
-// (running its load step) and the existing one is handed out afterwards; a closed window is
-// destroyed, so the next use creates it again. The window accessors are virtual so that the
-// window libraries need only this header.
-class Program {
+// Windows receive a Program& and never include each other's headers: what crosses from one window
+// to another goes through the virtual operations below, which the running program answers with
+// its windows. A window is created on first use (running its load step); a closed window is
+// destroyed, so the next use creates it again.
+class Program
+{
 public:
     static inline const QString kRevision = QStringLiteral(" 1.0.4");
 
@@ -57,21 +68,21 @@ public:
     // Enables the main window's "Sélectionnez" button (a background is known).
     virtual void enableSelection() = 0;
 
-    // The QSO picking window, created (not shown) when it does not exist yet.
-    virtual SelectQsoWindow& selectQso() = 0;
-    virtual SelectQsoWindow* existingSelectQso() = 0;
+    // The lines of Liste_Imprime, in order; the picking window is created (not shown) when it
+    // does not exist yet.
+    virtual QStringList pickedLines() = 0;
+    // Whether the picking window exists and holds picked lines; creates nothing.
+    virtual bool hasPickedLines() const = 0;
 
-    // The export window. When it does not exist yet, this runs its whole creation sequence,
-    // the batch over the picked list included, whoever asks.
-    virtual QslXWindow& exportWindow() = 0;
-    virtual QslXWindow* existingExportWindow() = 0;
+    // Shows the export window. When it does not exist yet, this runs its whole creation
+    // sequence first, the batch over the picked lines included.
+    virtual CardExport exportPickedCards() = 0;
+    // The surface of the export window, which is created (its whole creation sequence run, the
+    // batch included) when it does not exist yet: whatever is drawn there is shown.
+    virtual DrawingSurface& exportSurface() = 0;
 
-    // The layout editor, created (load step run, not shown) when it does not exist yet.
-    virtual MoveQsoWindow& editor() = 0;
-    virtual MoveQsoWindow* existingEditor() = 0;
-
-    // The help window, created (load step run, not shown) when it does not exist yet.
-    virtual AideWindow& help() = 0;
+    // Shows and raises the layout editor, created (load step run) when it does not exist yet.
+    virtual void showEditor() = 0;
 
 private:
     SettingsStore& store_;
@@ -82,8 +93,6 @@ private:
     QString fondQsl_;
     qint16 msgQslEnregistrees_ = 0;
 };
-
-#include "platform/program_folder.h"
 
 inline QString Program::outputFolder() const
 {

@@ -1,15 +1,14 @@
-#include "layout/move_qso_window.h"
+#include "editor/move_qso_window.h"
 
-#include "app/program.h"
-#include "card/card_sequence.h"
-#include "card/qsl_x_window.h"
+#include "editor/parameter_file_commands.h"
+#include "layout/card_sequence.h"
 #include "layout/editor_boxes.h"
 #include "layout/layout_messages.h"
-#include "layout/parameter_file_commands.h"
 #include "layout/sample_card.h"
 #include "platform/dialogs.h"
 #include "platform/drawing_surface.h"
 #include "platform/window_geometry.h"
+#include "program/program.h"
 #include "settings/settings_store.h"
 
 #include <QCheckBox>
@@ -343,7 +342,7 @@ void MoveQsoWindow::Tester_Click()
     }
 
     // Creating the export window runs its own creation sequence first.
-    DrawingSurface& surface = program_.exportWindow().surface();
+    DrawingSurface& surface = program_.exportSurface();
     const QString pictureError = surface.loadPicture(program_.fondQsl());
     if (!pictureError.isEmpty()) {
         // The layout is sound without its picture: it is drawn on a cleared surface and stored.

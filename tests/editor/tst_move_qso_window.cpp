@@ -1,6 +1,6 @@
-#include "card/card_sequence.h"
 #include "card/qsl_x_window.h"
 #include "editor_driver.h"
+#include "layout/card_sequence.h"
 #include "layout/layout_texts.h"
 #include "layout/sample_card.h"
 #include "platform/image_surface.h"

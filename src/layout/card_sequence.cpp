@@ -1,6 +1,6 @@
-#include "card/card_sequence.h"
+#include "layout/card_sequence.h"
 
-#include "card/card_texts.h"
+#include "layout/card_texts.h"
 #include "layout/palette.h"
 #include "platform/drawing_surface.h"
 

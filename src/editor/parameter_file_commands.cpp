@@ -1,11 +1,11 @@
-#include "layout/parameter_file_commands.h"
+#include "editor/parameter_file_commands.h"
 
-#include "app/program.h"
 #include "layout/layout_messages.h"
 #include "layout/layout_texts.h"
 #include "layout/parameter_file.h"
 #include "platform/dialogs.h"
 #include "platform/text_file.h"
+#include "program/program.h"
 #include "settings/settings_store.h"
 
 #include <QDir>

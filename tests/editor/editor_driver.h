@@ -4,7 +4,7 @@
 // they show and store.
 
 #include "app/main_window.h"
-#include "layout/move_qso_window.h"
+#include "editor/move_qso_window.h"
 #include "support/test_environment.h"
 
 #include <QAction>

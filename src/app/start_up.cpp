@@ -1,0 +1,63 @@
+#include "app/start_up.h"
+
+#include "platform/dialogs.h"
+#include "program/program.h"
+#include "settings/settings_keys.h"
+#include "settings/settings_store.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace
+{
+
+const QString kFirstUseMessage =
+    QStringLiteral("            Premiere Utilisation, voir les informations sur 'Aide'") + kMessageBreak;
+
+void enterOutputFolder(Program& program)
+{
+    const QString folder = program.outputFolder();
+    if (QDir::setCurrent(folder))
+        return;
+    // The folder is created and entered on the next start; this run keeps its current folder.
+    if (QFileInfo::exists(folder)) {
+        program.dialogs().message(QStringLiteral("Le dossier des QSL ne peut pas être ouvert :") + kMessageBreak +
+                                  QDir::toNativeSeparators(folder));
+        return;
+    }
+    if (!QDir().mkpath(folder))
+        program.dialogs().message(QStringLiteral("Le dossier des QSL ne peut pas être créé :") + kMessageBreak +
+                                  QDir::toNativeSeparators(folder));
+}
+
+} // namespace
+
+StartUpState runStartUp(Program& program)
+{
+    SettingsStore& store = program.store();
+    StartUpState state;
+
+    // The layout, with the start-up defaults.
+    program.cardLayout().load(store, LayoutReader::StartUp);
+
+    // The comment printed on the cards.
+    program.setCommentaireQsl(store.read(Key::Commentaire, QString()));
+
+    // The output folder becomes the current folder.
+    enterOutputFolder(program);
+
+    // The card language.
+    state.french = store.read(Key::Language, kLanguageFrench) == kLanguageFrench;
+
+    // The background; without one, the first-use message.
+    program.setFondQsl(store.read(Key::QslDeFond, QString()));
+    state.backgroundKnown = !program.fondQsl().isEmpty();
+    if (!state.backgroundKnown)
+        program.dialogs().message(kFirstUseMessage);
+
+    // Where the program is, and which revision ran last.
+    SettingsBatch batch(store, program.dialogs());
+    store.write(Key::CheminRepertoire, program.programFolder());
+    store.write(Key::Revision, Program::kRevision);
+    return state;
+}
