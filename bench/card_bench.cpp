@@ -67,11 +67,11 @@ QString writeBackground(const QString& folder)
 // Every card line on, with distinct colours, as the export window reads the layout from the store.
 void storeEveryLineOn(SettingsStore& store)
 {
-    for (const LayoutKeyDefaults& key : kLayoutKeys)
+    for (const LayoutValue& key : kLayoutValues)
         store.write(QString::fromLatin1(key.key), QString::number(key.exportWindow));
     for (int line = 1; line <= 7; ++line) {
-        store.write(kSwitchKeys[static_cast<size_t>(line - 1)], QStringLiteral("1"));
-        store.write(kColourKeys[static_cast<size_t>(line - 1)], QString::number(line + 1));
+        store.write(layoutKey(LayoutKind::Switch, line), QStringLiteral("1"));
+        store.write(layoutKey(LayoutKind::Colour, line), QString::number(line + 1));
     }
     store.write(QStringLiteral("T Li1"), QStringLiteral("2"));
     store.write(QStringLiteral("T Li2"), QStringLiteral("3"));

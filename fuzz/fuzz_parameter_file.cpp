@@ -10,7 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
+namespace
+{
 
 void check(bool condition, int where = __builtin_LINE())
 {
@@ -23,7 +24,7 @@ void check(bool condition, int where = __builtin_LINE())
 LayoutTexts textsOf(const ParameterRecord& record)
 {
     LayoutTexts texts;
-    for (int i = 0; i < kLayoutKeyCount; ++i)
+    for (int i = 0; i < kLayoutValueCount; ++i)
         texts.values[i] = QString::number(record.layout.at(i));
     texts.comment = record.comment;
     return texts;
@@ -43,15 +44,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         check(contents.records.size() * kParameterRecordLines == lines.size());
 
     for (const ParameterRecord& record : contents.records) {
+        // A record is taken only when the cards can be drawn with each of its values.
+        for (int i = 0; i < kLayoutValueCount; ++i)
+            check(kLayoutValues[i].range.contains(record.layout.at(i)));
         const QStringList written = parameterFileLines(record.background, textsOf(record));
         check(written.size() == kParameterRecordLines);
         // Only four characters of a field are read back, and a switch is written between two
         // blanks: longer values do not come back whole; the others must.
         bool short_enough = true;
-        for (int i = 0; i < kLayoutKeyCount; ++i)
-            short_enough = short_enough && QString::number(record.layout.at(i)).size() <= (isSwitchIndex(i) ? 3 : 4);
+        for (int i = 0; i < kLayoutValueCount; ++i)
+            short_enough = short_enough &&
+                           QString::number(record.layout.at(i)).size() <= (layoutKind(i) == LayoutKind::Switch ? 3 : 4);
         // A background or comment holding a line end would split into more lines.
-        const bool oneLine = !record.background.contains(QLatin1Char('\r')) && !record.comment.contains(QLatin1Char('\r'));
+        const bool oneLine =
+            !record.background.contains(QLatin1Char('\r')) && !record.comment.contains(QLatin1Char('\r'));
         if (!short_enough || !oneLine)
             continue;
         const ParameterFileContents again = parseParameterFile(written, french);
@@ -61,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         check(again.records.first().background == record.background);
         check(again.records.first().comment == record.comment);
         // And the store gets the background first, 66 values, then the comment.
-        check(parameterRecordStoreEntries(record).size() == kLayoutKeyCount + 2);
+        check(parameterRecordStoreEntries(record).size() == kLayoutValueCount + 2);
     }
     return 0;
 }

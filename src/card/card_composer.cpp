@@ -4,15 +4,15 @@
 
 CardComposer::CardComposer(const CardLayout& layout, const QString& comment)
 {
-    for (int n = 1; n <= 22; ++n) {
+    for (int n = 1; n <= kPositionItemCount; ++n) {
         layout_.h[static_cast<size_t>(n - 1)] = layout.h(n);
         layout_.v[static_cast<size_t>(n - 1)] = layout.v(n);
     }
-    for (size_t i = 0; i < layout_.textSize.size(); ++i)
-        layout_.textSize[i] = layout.size(static_cast<int>(i));
-    for (size_t i = 0; i < layout_.lineWidth.size(); ++i)
-        layout_.lineWidth[i] = layout.size(static_cast<int>(layout_.textSize.size() + i));
-    for (int line = 1; line <= 7; ++line) {
+    for (int n = 1; n <= kTextSizeCount; ++n)
+        layout_.textSize[static_cast<size_t>(n - 1)] = layout.textSize(n);
+    for (int n = 1; n <= kLineWidthCount; ++n)
+        layout_.lineWidth[static_cast<size_t>(n - 1)] = layout.lineWidth(n);
+    for (int line = 1; line <= kSwitchCount; ++line) {
         layout_.colour[static_cast<size_t>(line - 1)] = layout.colourOf(line);
         layout_.lineOn[static_cast<size_t>(line - 1)] = layout.lineOn(line);
     }

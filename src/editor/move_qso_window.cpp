@@ -32,30 +32,30 @@ struct GridColumn {
 // One row of the editor's grid, top to bottom.
 struct GridRow {
     const char* caption;
-    int switchLine;                       // SL1 ... SL7; 0 where the row shares the check box of the row above
-    bool switchSpansNextRow;              // the shared check box stands between this row and the next
-    std::array<GridColumn, 7> columns;    // item 0 ends the row
-    int colourBox;                        // C1 ... C7, 0 for none
-    int sizeBox;                          // PT1 ... PT8, 0 for none
-    std::array<int, 2> sizesUnderColumns; // sizes in a "Taille" row under the first columns, 0 for none
-    bool commentBox;                      // "Commentaire (30 caractères maxi)" over CommentX
-    bool colourLegend;                    // the colour codes stand beside this row and the next
+    const char* switchBox;                        // its check box; "" where the row shares the one above
+    bool switchSpansNextRow;                      // the shared check box stands between this row and the next
+    std::array<GridColumn, 7> columns;            // item 0 ends the row
+    const char* colourBox;                        // "" for none
+    const char* sizeBox;                          // "" for none
+    std::array<const char*, 2> sizesUnderColumns; // sizes in a "Taille" row under the first columns
+    bool commentBox;                              // "Commentaire (30 caractères maxi)" over CommentX
+    bool colourLegend;                            // the colour codes stand beside this row and the next
 };
 
 // clang-format off
 constexpr std::array<GridRow, 8> kGridRows = {{
-    {"Position des champs ligne entête", 1, false,
+    {"Position des champs ligne entête", "SL1", false,
      {{{"Pour", 8}, {"QSL via", 14}, {"Date", 9}, {"Heure", 10}, {"Bande", 11}, {"Mode", 12}, {"RST", 13}}},
-     1, 1, {0, 0}, false, false},
-    {"Position des champs  ligne QSO", 2, false,
+     "C1", "PT1", {"", ""}, false, false},
+    {"Position des champs  ligne QSO", "SL2", false,
      {{{"Call", 1}, {"Via", 15}, {"Date", 2}, {"Heure", 3}, {"Bande", 4}, {"Mode", 5}, {"RST", 6}}},
-     2, 2, {3, 4}, false, false},
-    {"Position ligne Merci pour le QSO", 3, true, {{{"", 7}}}, 3, 6, {0, 0}, false, true},
-    {"Position ligne Pse QSL    73", 0, false, {{{"", 17}}}, 0, 0, {0, 0}, false, false},
-    {"Position de la ligne commentaire", 4, false, {{{"", 16}}}, 4, 5, {0, 0}, true, false},
-    {"Position d'une ligne (N°1)", 5, false, {{{"Debut", 18}, {"Fin", 19}}}, 5, 7, {0, 0}, false, false},
-    {"Position d'une ligne (N°2)", 6, false, {{{"Debut", 20}, {"Fin", 21}}}, 6, 8, {0, 0}, false, false},
-    {"Position du X pour case à cocher", 7, false, {{{"", 22}}}, 7, 0, {0, 0}, false, false},
+     "C2", "PT2", {"PT3", "PT4"}, false, false},
+    {"Position ligne Merci pour le QSO", "SL3", true, {{{"", 7}}}, "C3", "PT6", {"", ""}, false, true},
+    {"Position ligne Pse QSL    73", "", false, {{{"", 17}}}, "", "", {"", ""}, false, false},
+    {"Position de la ligne commentaire", "SL4", false, {{{"", 16}}}, "C4", "PT5", {"", ""}, true, false},
+    {"Position d'une ligne (N°1)", "SL5", false, {{{"Debut", 18}, {"Fin", 19}}}, "C5", "PT7", {"", ""}, false, false},
+    {"Position d'une ligne (N°2)", "SL6", false, {{{"Debut", 20}, {"Fin", 21}}}, "C6", "PT8", {"", ""}, false, false},
+    {"Position du X pour case à cocher", "SL7", false, {{{"", 22}}}, "C7", "", {"", ""}, false, false},
 }};
 // clang-format on
 
@@ -119,9 +119,9 @@ QString fromUtf8(const char* text)
     return QString::fromUtf8(text);
 }
 
-int positionIndex(char axis, int item)
+bool present(const char* box)
 {
-    return 2 * (item - 1) + (axis == 'H' ? 0 : 1);
+    return *box != '\0';
 }
 
 // The check box states the editor stores: 0 clear, 1 ticked, 2 greyed.
@@ -215,7 +215,7 @@ QGridLayout* MoveQsoWindow::buildGrid()
         const QString rowName = QStringLiteral("Ligne%1").arg(r + 1);
 
         // The captions above the boxes, where the row has any.
-        bool hasCaptions = row.colourBox != 0 || row.sizeBox != 0 || row.commentBox;
+        bool hasCaptions = present(row.colourBox) || present(row.sizeBox) || row.commentBox;
         for (const GridColumn& column : row.columns)
             hasCaptions = hasCaptions || (column.item != 0 && *column.caption != '\0');
         if (hasCaptions) {
@@ -227,10 +227,10 @@ QGridLayout* MoveQsoWindow::buildGrid()
             if (row.commentBox)
                 grid->addWidget(addLabel(parent, QStringLiteral("%1_Commentaire").arg(rowName), kCommentCaption),
                                 gridRow, kFirstBoxColumn + 2, 1, 5);
-            if (row.colourBox != 0)
+            if (present(row.colourBox))
                 grid->addWidget(addLabel(parent, QStringLiteral("%1_Couleur").arg(rowName), kColourCaption), gridRow,
                                 kColourColumn);
-            if (row.sizeBox != 0)
+            if (present(row.sizeBox))
                 grid->addWidget(addLabel(parent, QStringLiteral("%1_Taille").arg(rowName), kSizeCaption), gridRow,
                                 kSizeColumn);
             ++gridRow;
@@ -244,7 +244,7 @@ QGridLayout* MoveQsoWindow::buildGrid()
         for (std::size_t c = 0; c < row.columns.size() && row.columns[c].item != 0; ++c) {
             const int item = row.columns[c].item;
             for (const char axis : {'H', 'V'}) {
-                const int index = positionIndex(axis, item);
+                const int index = layoutIndex(LayoutKind::Position, item, axis);
                 boxes_[index] = addBox(parent, editorBoxName(index));
                 grid->addWidget(boxes_[index], axis == 'H' ? hRow : vRow, kFirstBoxColumn + static_cast<int>(c));
             }
@@ -255,13 +255,13 @@ QGridLayout* MoveQsoWindow::buildGrid()
             comment_->setAccessibleName(kCommentBoxName);
             grid->addWidget(comment_, hRow, kFirstBoxColumn + 2, 1, 5);
         }
-        if (row.colourBox != 0) {
-            const int index = kFirstColourIndex + row.colourBox - 1;
+        if (present(row.colourBox)) {
+            const int index = layoutIndexOfBox(row.colourBox);
             boxes_[index] = addBox(parent, editorBoxName(index));
             grid->addWidget(boxes_[index], hRow, kColourColumn);
         }
-        if (row.sizeBox != 0) {
-            const int index = kFirstSizeIndex + row.sizeBox - 1;
+        if (present(row.sizeBox)) {
+            const int index = layoutIndexOfBox(row.sizeBox);
             boxes_[index] = addBox(parent, editorBoxName(index));
             grid->addWidget(boxes_[index], hRow, kSizeColumn);
         }
@@ -269,28 +269,28 @@ QGridLayout* MoveQsoWindow::buildGrid()
             for (std::size_t l = 0; l < kColourLegend.size(); ++l)
                 grid->addWidget(addLabel(parent, QStringLiteral("Legende%1").arg(l + 1), kColourLegend[l]),
                                 hRow + static_cast<int>(l), kFirstBoxColumn + 2, 1, 5);
-        if (row.switchLine != 0) {
-            const int line = row.switchLine;
+        if (present(row.switchBox)) {
+            const int index = layoutIndexOfBox(row.switchBox);
             auto* box = new QCheckBox(parent);
-            box->setObjectName(editorBoxName(kFirstSwitchIndex + line - 1));
+            box->setObjectName(editorBoxName(index));
             box->setAccessibleName(box->objectName());
             // A greyed box (a stored 2) becomes an ordinary one once the user changes it.
             connect(box, &QCheckBox::stateChanged, box, [box](int state) {
                 if (state != Qt::PartiallyChecked)
                     box->setTristate(false);
             });
-            switches_[line - 1] = box;
+            switches_[index] = box;
             // A shared check box stands between its two rows.
             const int span = row.switchSpansNextRow ? 4 : 2;
             grid->addWidget(box, hRow, kSwitchColumn, span, 1, Qt::AlignCenter);
         }
         gridRow += 2;
 
-        if (row.sizesUnderColumns[0] != 0) {
+        if (present(row.sizesUnderColumns[0])) {
             grid->addWidget(addLabel(parent, rowName + QStringLiteral("_Taille_Call_Via"), kSizeCaption), gridRow,
                             kAxisColumn);
             for (std::size_t c = 0; c < row.sizesUnderColumns.size(); ++c) {
-                const int index = kFirstSizeIndex + row.sizesUnderColumns[c] - 1;
+                const int index = layoutIndexOfBox(row.sizesUnderColumns[c]);
                 boxes_[index] = addBox(parent, editorBoxName(index));
                 grid->addWidget(boxes_[index], gridRow, kFirstBoxColumn + static_cast<int>(c));
             }
@@ -305,9 +305,9 @@ QGridLayout* MoveQsoWindow::buildGrid()
 
 void MoveQsoWindow::showTexts(const LayoutTexts& texts)
 {
-    for (int i = 0; i < kLayoutKeyCount; ++i) {
-        if (isSwitchIndex(i))
-            switches_[i - kFirstSwitchIndex]->setCheckState(checkStateOf(texts.values[i]));
+    for (int i = 0; i < kLayoutValueCount; ++i) {
+        if (switches_[i] != nullptr)
+            switches_[i]->setCheckState(checkStateOf(texts.values[i]));
         else
             boxes_[i]->setText(texts.values[i]);
     }
@@ -317,8 +317,8 @@ void MoveQsoWindow::showTexts(const LayoutTexts& texts)
 LayoutTexts MoveQsoWindow::texts() const
 {
     LayoutTexts texts;
-    for (int i = 0; i < kLayoutKeyCount; ++i)
-        texts.values[i] = isSwitchIndex(i) ? textOf(switches_[i - kFirstSwitchIndex]->checkState()) : boxes_[i]->text();
+    for (int i = 0; i < kLayoutValueCount; ++i)
+        texts.values[i] = switches_[i] != nullptr ? textOf(switches_[i]->checkState()) : boxes_[i]->text();
     texts.comment = comment_->text();
     return texts;
 }

@@ -33,7 +33,8 @@ private:
     void showTexts(const LayoutTexts& texts);
 
     Program& program_;
-    std::array<QLineEdit*, kLayoutKeyCount> boxes_{}; // none at the switches
-    std::array<QCheckBox*, kSwitchCount> switches_{};
+    // Each layout value's box: a text box, or a check box at a switch.
+    std::array<QLineEdit*, kLayoutValueCount> boxes_{};
+    std::array<QCheckBox*, kLayoutValueCount> switches_{};
     QLineEdit* comment_ = nullptr;
 };

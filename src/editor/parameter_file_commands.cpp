@@ -13,9 +13,6 @@
 namespace
 {
 
-// "T Li1", the first line width after the six text sizes.
-constexpr int kFirstLineWidthIndex = kFirstSizeIndex + 6;
-
 void apply(Program& program, const ParameterRecord& record)
 {
     program.setFondQsl(record.background);
@@ -38,10 +35,10 @@ QString problemMessage(const ParameterFileProblem& problem, const QString& path)
                                                         QString::number(problem.recordStart)) +
                kMessageBreak + file;
     case ParameterFileProblem::Kind::OutOfRange: {
-        const QString& format = problem.keyIndex >= kFirstColourIndex ? LayoutMessage::ParameterFileColourOutOfRange
-                                : problem.keyIndex >= kFirstLineWidthIndex
-                                    ? LayoutMessage::ParameterFileLineWidthTooSmall
-                                    : LayoutMessage::ParameterFileSizeTooSmall;
+        const LayoutKind kind = layoutKind(problem.keyIndex);
+        const QString& format = kind == LayoutKind::Colour  ? LayoutMessage::ParameterFileColourOutOfRange
+                                : kind == LayoutKind::Width ? LayoutMessage::ParameterFileLineWidthTooSmall
+                                                            : LayoutMessage::ParameterFileSizeTooSmall;
         return format.arg(QString::number(problem.line), problem.key, problem.field.trimmed(),
                           QString::number(problem.recordStart)) +
                kMessageBreak + file;

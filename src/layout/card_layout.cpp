@@ -21,8 +21,8 @@ void CardLayout::setValue(const QString& key, qint16 value)
 
 void CardLayout::load(const SettingsStore& store, LayoutReader reader)
 {
-    for (int i = 0; i < kLayoutKeyCount; ++i) {
-        const LayoutKeyDefaults& entry = kLayoutKeys[i];
+    for (int i = 0; i < kLayoutValueCount; ++i) {
+        const LayoutValue& entry = kLayoutValues[i];
         const auto fallback = static_cast<qint16>(roundHalfEven(entry.fallback(reader)));
         const std::optional<QString> stored = store.value(QLatin1String(entry.key));
         values_[i] = stored ? readInt16(*stored).value_or(fallback) : fallback;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/layout_schema.h"
+
 #include <QString>
 #include <array>
 
@@ -10,16 +12,16 @@ class DrawingSurface;
 // this one drawing sequence; the sample's few differences are the switches at the end.
 struct CardSequence {
     // Positions of items 1 to 22 (index 0 is item 1), in percent of the card, fractions kept.
-    std::array<double, 22> h{};
-    std::array<double, 22> v{};
+    std::array<double, kPositionItemCount> h{};
+    std::array<double, kPositionItemCount> v{};
     // Text sizes in points: 0 "T Entete", 1 "T QSO", 2 "T Call", 3 "T Via", 4 "T Comment", 5 "T QSL".
-    std::array<double, 6> textSize{};
+    std::array<double, kTextSizeCount> textSize{};
     // Line widths in pixels: 0 "T Li1", 1 "T Li2".
-    std::array<int, 2> lineWidth{};
+    std::array<int, kLineWidthCount> lineWidth{};
     // Palette codes of card lines 1 to 7 (index 0 is card line 1).
-    std::array<int, 7> colour{};
+    std::array<int, kColourCount> colour{};
     // Card lines 1 to 7 drawn.
-    std::array<bool, 7> lineOn{};
+    std::array<bool, kSwitchCount> lineOn{};
 
     // The texts printed for the QSO.
     QString callsign, date, time, band, mode, rst, qslReceived, via, comment;

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-// The editor's box of each layout key (index into kLayoutKeys): its object name ("PH8", "PV8",
+// The editor's box of each layout key (index into kLayoutValues): its object name ("PH8", "PV8",
 // "PT1", "SL1", "C1") and a few French words that tell the user which box it is in messages.
 QString editorBoxName(int keyIndex);
 QString editorBoxDescription(int keyIndex);

@@ -28,12 +28,12 @@ int checkStateFromText(const QString& text, int fallback, const QLocale& locale)
 LayoutTexts readEditorTexts(const SettingsStore& store, const QLocale& locale)
 {
     LayoutTexts texts;
-    for (int i = 0; i < kLayoutKeyCount; ++i) {
-        const LayoutKeyDefaults& entry = kLayoutKeys[i];
+    for (int i = 0; i < kLayoutValueCount; ++i) {
+        const LayoutValue& entry = kLayoutValues[i];
         const QString key = QLatin1String(entry.key);
         const QString fallback = writeNumber(entry.editor, locale);
         const QString stored = store.read(key, fallback);
-        if (isSwitchIndex(i)) {
+        if (layoutKind(i) == LayoutKind::Switch) {
             const int state = checkStateFromText(stored, static_cast<int>(entry.editor), locale);
             texts.values[i] = QString::number(state);
         } else {
@@ -47,7 +47,7 @@ LayoutTexts readEditorTexts(const SettingsStore& store, const QLocale& locale)
 QList<std::pair<QString, QString>> editorStoreEntries(const LayoutTexts& texts)
 {
     QList<std::pair<QString, QString>> entries;
-    entries.reserve(kLayoutKeyCount + 1);
+    entries.reserve(kLayoutValueCount + 1);
     for (const QString& key : layoutWriteOrder())
         entries.append({key, texts.text(key)});
     entries.append({Key::Commentaire, texts.comment});

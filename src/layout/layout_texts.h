@@ -11,10 +11,10 @@
 class SettingsStore;
 
 // The layout as the editor holds it: texts exactly as typed, one per layout key (in the order of
-// kLayoutKeys), and the comment. A switch holds the text of its check box state: "0" clear,
+// kLayoutValues), and the comment. A switch holds the text of its check box state: "0" clear,
 // "1" ticked, "2" greyed (which counts as off).
 struct LayoutTexts {
-    std::array<QString, kLayoutKeyCount> values;
+    std::array<QString, kLayoutValueCount> values;
     QString comment;
 
     const QString& text(const QString& key) const;
@@ -30,17 +30,6 @@ inline constexpr int kCommentMaxLength = 30;
 inline bool commentTooLong(const QString& comment)
 {
     return comment.toUcs4().size() > kCommentMaxLength;
-}
-
-// Where each kind of value starts in kLayoutKeys: 44 positions ("Pose H1", "Pose V1", ...),
-// 8 sizes, 7 switches ("Aff L1" is card line 1), 7 colours.
-inline constexpr int kFirstSizeIndex = 44;
-inline constexpr int kFirstSwitchIndex = 52;
-inline constexpr int kFirstColourIndex = 59;
-inline constexpr int kSwitchCount = 7;
-inline bool isSwitchIndex(int index)
-{
-    return index >= kFirstSwitchIndex && index < kFirstSwitchIndex + kSwitchCount;
 }
 
 // The check box state (0, 1 or 2) a stored switch text gives: the text as a 16-bit number.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/layout_schema.h"
+
 #include <QColor>
 #include <array>
 
@@ -22,6 +24,9 @@ inline constexpr std::array<QRgb, 16> kPalette = {{
     qRgb(255, 255, 0),   // 14 light yellow
     qRgb(255, 255, 255), // 15 bright white
 }};
+
+// Every colour code a layout value can hold names a colour of the palette.
+static_assert(kColourCodes.min == 0 && kColourCodes.max + 1 == static_cast<int>(kPalette.size()));
 
 // The colour of a palette code. A code outside 0..15 (the layout does not guarantee the range)
 // gives black, the colour of every default, so that a card is still readable.

@@ -4,24 +4,50 @@
 #include "platform/number_format.h"
 #include "platform/program_folder.h"
 
-namespace {
+namespace
+{
 
 constexpr int kFieldWidth = 4;
-constexpr int kFirstPositionLine = 2;
-constexpr int kLastPositionLine = 23;
+constexpr int kBackgroundLine = 1;
+constexpr int kCommentLine = kParameterRecordLines;
 
-// Lines 24 to 45 hold, one per line, the values of kLayoutKeys from the first size on.
-constexpr int kFirstValueLine = 24;
-
-// Whether the cards can be drawn with the value: colours 0 to 15, text sizes and line widths of
-// at least 1; positions and switches take any value.
-bool drawable(int keyIndex, qint16 value)
+constexpr bool everyLineBetweenHoldsValues()
 {
-    if (keyIndex >= kFirstColourIndex)
-        return value >= 0 && value <= 15;
-    if (keyIndex >= kFirstSizeIndex && keyIndex < kFirstSwitchIndex)
-        return value >= 1;
+    for (int n = kBackgroundLine + 1; n < kCommentLine; ++n) {
+        bool held = false;
+        for (const LayoutValue& value : kLayoutValues)
+            held = held || value.fileLine == n;
+        if (!held)
+            return false;
+    }
+    for (const LayoutValue& value : kLayoutValues)
+        if (value.fileLine <= kBackgroundLine || value.fileLine >= kCommentLine)
+            return false;
     return true;
+}
+static_assert(everyLineBetweenHoldsValues());
+
+// The values of each line of a record, in the order they stand on it.
+const std::array<QList<int>, kParameterRecordLines + 1>& valuesByLine()
+{
+    static const auto byLine = [] {
+        std::array<QList<int>, kParameterRecordLines + 1> lines;
+        for (int i = 0; i < kLayoutValueCount; ++i) {
+            QList<int>& line = lines[static_cast<size_t>(kLayoutValues[i].fileLine)];
+            if (kLayoutValues[i].fileField == FileField::Left)
+                line.prepend(i);
+            else
+                line.append(i);
+        }
+        return lines;
+    }();
+    return byLine;
+}
+
+// The text of one value on its line: a switch between two blanks (" 1 "), any other as typed.
+QString fieldText(int keyIndex, const QString& text)
+{
+    return layoutKind(keyIndex) == LayoutKind::Switch ? QStringLiteral(" %1 ").arg(text) : text;
 }
 
 } // namespace
@@ -50,12 +76,18 @@ QStringList parameterFileLines(const QString& background, const LayoutTexts& tex
 {
     QStringList lines;
     lines.reserve(kParameterRecordLines);
-    lines.append(background);
-    for (int item = 1; item <= 22; ++item)
-        lines.append(printZones(texts.values[2 * (item - 1)], texts.values[2 * (item - 1) + 1]));
-    for (int i = kFirstSizeIndex; i < kLayoutKeyCount; ++i)
-        lines.append(isSwitchIndex(i) ? QStringLiteral(" %1 ").arg(texts.values[i]) : texts.values[i]);
-    lines.append(texts.comment);
+    for (int n = 1; n <= kParameterRecordLines; ++n) {
+        const QList<int>& values = valuesByLine()[static_cast<size_t>(n)];
+        if (n == kBackgroundLine)
+            lines.append(background);
+        else if (n == kCommentLine)
+            lines.append(texts.comment);
+        else if (values.size() == 2)
+            lines.append(printZones(fieldText(values[0], texts.values[values[0]]),
+                                    fieldText(values[1], texts.values[values[1]])));
+        else
+            lines.append(fieldText(values[0], texts.values[values[0]]));
+    }
     return lines;
 }
 
@@ -73,19 +105,21 @@ ParameterFileContents parseParameterFile(const QStringList& lines, const QLocale
         const auto lineAt = [&](int lineInRecord) { return lines.at(start + lineInRecord - 1); };
         const auto fileLine = [&](int lineInRecord) { return static_cast<int>(start) + lineInRecord; };
 
-        // Reads one field into the record; false when it is not a 16-bit number.
-        const auto take = [&](int lineInRecord, int keyIndex, bool lastFour) {
+        // Reads one field into the record; false when it is not a 16-bit number the cards can be
+        // drawn with.
+        const auto take = [&](int lineInRecord, int keyIndex) {
             const QString& line = lineAt(lineInRecord);
-            const QString field = lastFour ? line.right(kFieldWidth) : line.left(kFieldWidth);
+            const QString field = kLayoutValues[keyIndex].fileField == FileField::Right ? line.right(kFieldWidth)
+                                                                                        : line.left(kFieldWidth);
             const std::optional<qint16> value = readInt16(field, locale);
-            if (value && drawable(keyIndex, *value)) {
+            if (value && kLayoutValues[keyIndex].range.contains(*value)) {
                 record.layout.setAt(keyIndex, *value);
                 return true;
             }
             contents.problem = {value ? ParameterFileProblem::Kind::OutOfRange : ParameterFileProblem::Kind::BadField,
                                 fileLine(lineInRecord),
                                 static_cast<int>(start) + 1,
-                                QLatin1String(kLayoutKeys[keyIndex].key),
+                                QLatin1String(kLayoutValues[keyIndex].key),
                                 field,
                                 keyIndex};
             return false;
@@ -93,18 +127,13 @@ ParameterFileContents parseParameterFile(const QStringList& lines, const QLocale
 
         const qsizetype available = std::min<qsizetype>(kParameterRecordLines, lines.size() - start);
         for (int n = 1; n <= available; ++n) {
-            if (n == 1) {
+            if (n == kBackgroundLine)
                 record.background = lineAt(n);
-            } else if (n <= kLastPositionLine) {
-                const int item = n - kFirstPositionLine + 1;
-                if (!take(n, 2 * (item - 1), false) || !take(n, 2 * (item - 1) + 1, true))
-                    return contents;
-            } else if (n < kParameterRecordLines) {
-                if (!take(n, kFirstSizeIndex + n - kFirstValueLine, false))
-                    return contents;
-            } else {
+            else if (n == kCommentLine)
                 record.comment = lineAt(n);
-            }
+            for (const int keyIndex : valuesByLine()[static_cast<size_t>(n)])
+                if (!take(n, keyIndex))
+                    return contents;
         }
         if (available < kParameterRecordLines) {
             contents.problem = {ParameterFileProblem::Kind::Incomplete,
@@ -124,7 +153,7 @@ ParameterFileContents parseParameterFile(const QStringList& lines, const QLocale
 QList<std::pair<QString, QString>> parameterRecordStoreEntries(const ParameterRecord& record)
 {
     QList<std::pair<QString, QString>> entries;
-    entries.reserve(kLayoutKeyCount + 2);
+    entries.reserve(kLayoutValueCount + 2);
     entries.append({Key::QslDeFond, record.background});
     for (const QString& key : layoutWriteOrder())
         entries.append({key, QString::number(record.layout.value(key))});

@@ -11,10 +11,10 @@
 struct LayoutTexts;
 
 // The layout parameter file (".inf"): records of 46 lines, without header or key names.
-//   line 1        the background picture
-//   lines 2..23   item k's horizontal and vertical positions on line 1 + k, in print zones of 14
-//   lines 24..31  the sizes and line widths, lines 32..38 the switches, lines 39..45 the colours
-//   line 46       the comment
+//   the first line   the background picture
+//   then             the layout values, each on the line kLayoutValues gives it; an item's
+//                    horizontal and vertical positions share a line, in print zones of 14
+//   the last line    the comment
 // The writer writes one record from the editor's texts; the reader takes one or more records.
 
 inline constexpr int kParameterRecordLines = 46;
@@ -61,7 +61,7 @@ struct ParameterFileProblem {
     int recordStart = 0; // the first line of the record that was not taken
     QString key;         // the layout key of the bad field
     QString field;       // its four characters
-    int keyIndex = -1;   // the index of that key in kLayoutKeys
+    int keyIndex = -1;   // the index of that key in kLayoutValues
 };
 
 struct ParameterFileContents {

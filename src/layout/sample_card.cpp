@@ -12,9 +12,6 @@
 namespace
 {
 
-constexpr int kTextSizeCount = 6;
-constexpr int kLastColour = 15;
-
 QString boxMessage(const QString& format, int keyIndex, const QString& text)
 {
     return format.arg(editorBoxName(keyIndex), editorBoxDescription(keyIndex), text) + kMessageBreak +
@@ -37,11 +34,13 @@ SampleCard sampleCard(const LayoutTexts& texts, bool french, const QLocale& loca
     SampleCard sample;
     CardSequence& card = sample.card;
 
-    for (int i = 0; i < kLayoutKeyCount; ++i) {
+    for (int i = 0; i < kLayoutValueCount; ++i) {
+        const LayoutValue& value = kLayoutValues[i];
+        const auto place = static_cast<size_t>(value.number - 1);
         const QString& text = texts.values[i];
-        if (isSwitchIndex(i)) {
+        if (value.kind == LayoutKind::Switch) {
             // Only a ticked box is on; a greyed one (2) counts as off.
-            card.lineOn[i - kFirstSwitchIndex] = text == QLatin1String("1");
+            card.lineOn[place] = text == QLatin1String("1");
             continue;
         }
         const std::optional<double> single = readSingle(text, locale);
@@ -49,34 +48,41 @@ SampleCard sampleCard(const LayoutTexts& texts, bool french, const QLocale& loca
             sample.error = boxMessage(LayoutMessage::NotANumber, i, text);
             return sample;
         }
-        // Cards are drawn from the stored texts rounded into 16 bits: a position or a text size
-        // that does not fit would give a card unlike the sample.
-        if (i < kFirstSizeIndex + kTextSizeCount && !readInt16(text, locale)) {
-            sample.error = boxMessage(LayoutMessage::OutOfRange, i, text);
-            return sample;
-        }
-        if (i < kFirstSizeIndex) {
-            (i % 2 == 0 ? card.h : card.v)[i / 2] = *single;
-        } else if (i < kFirstSizeIndex + kTextSizeCount) {
-            if (*single < 1) {
+        // Cards are drawn from the stored texts rounded into 16 bits, so every value must fit
+        // them. A position or a text size is drawn with its fractions: a size is held to the low
+        // end of its range as typed. A line width or a colour is drawn rounded.
+        const std::optional<qint16> rounded = readInt16(text, locale);
+        switch (value.kind) {
+        case LayoutKind::Position:
+        case LayoutKind::Size:
+            if (!rounded) {
+                sample.error = boxMessage(LayoutMessage::OutOfRange, i, text);
+                return sample;
+            }
+            if (value.kind == LayoutKind::Size && *single < value.range.min) {
                 sample.error = boxMessage(LayoutMessage::SizeTooSmall, i, text);
                 return sample;
             }
-            card.textSize[i - kFirstSizeIndex] = *single;
-        } else if (i < kFirstSwitchIndex) {
-            const std::optional<qint16> width = readInt16(text, locale);
-            if (!width || *width < 1) {
+            if (value.kind == LayoutKind::Size)
+                card.textSize[place] = *single;
+            else
+                (value.axis == 'H' ? card.h : card.v)[place] = *single;
+            break;
+        case LayoutKind::Width:
+            if (!rounded || !value.range.contains(*rounded)) {
                 sample.error = boxMessage(LayoutMessage::LineWidthOutOfRange, i, text);
                 return sample;
             }
-            card.lineWidth[i - kFirstSizeIndex - kTextSizeCount] = *width;
-        } else {
-            const std::optional<qint16> colour = readInt16(text, locale);
-            if (!colour || *colour < 0 || *colour > kLastColour) {
+            card.lineWidth[place] = *rounded;
+            break;
+        case LayoutKind::Colour:
+            if (!rounded || !value.range.contains(*rounded)) {
                 sample.error = boxMessage(LayoutMessage::ColourOutOfRange, i, text);
                 return sample;
             }
-            card.colour[i - kFirstColourIndex] = *colour;
+            card.colour[place] = *rounded;
+            break;
+        case LayoutKind::Switch: break;
         }
     }
 

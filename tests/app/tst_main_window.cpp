@@ -77,7 +77,7 @@ private slots:
         QCOMPARE(main.windowTitle(), QStringLiteral("ZELVANE_E-QSL Revision  1.0.4"));
         QCOMPARE(stored(env, Key::CheminRepertoire), env.programFolder());
         QCOMPARE(stored(env, Key::Revision), QStringLiteral(" 1.0.4"));
-        for (const LayoutKeyDefaults& entry : kLayoutKeys)
+        for (const LayoutValue& entry : kLayoutValues)
             QVERIFY2(!env.store.contains(QLatin1String(entry.key)), entry.key);
         QVERIFY(!env.store.contains(Key::Commentaire));
     }

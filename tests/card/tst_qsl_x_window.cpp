@@ -108,12 +108,12 @@ private slots:
         startProgram();
         env_->store.write(Key::Commentaire, u"après"_s);
         const CardLayout& layout = program().cardLayout();
-        QCOMPARE((QList<qint16>{layout.v(20), layout.size(0)}), (QList<qint16>{20, 13})); // start-up fallbacks
+        QCOMPARE((QList<qint16>{layout.v(20), layout.textSize(1)}), (QList<qint16>{20, 13})); // start-up fallbacks
         loadWithoutTheWindow();
         CardLayout expected;
         expected.load(env_->store, LayoutReader::Export);
         QCOMPARE(program().cardLayout(), expected);
-        QCOMPARE((QList<qint16>{layout.v(20), layout.h(14), layout.v(15), layout.size(0), layout.size(2)}),
+        QCOMPARE((QList<qint16>{layout.v(20), layout.h(14), layout.v(15), layout.textSize(1), layout.textSize(3)}),
                  (QList<qint16>{10, 8, 92, 12, 13}));
         QCOMPARE(program().commentaireQsl(), u"avant"_s);
     }

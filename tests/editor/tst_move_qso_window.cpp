@@ -285,7 +285,7 @@ private slots:
 
         QCOMPARE(env->dialogs.messages(), QStringList{message});
         QVERIFY(!env->program().existingExportWindow()); // nothing drawn, not even the window created
-        for (const LayoutKeyDefaults& entry : kLayoutKeys)
+        for (const LayoutValue& entry : kLayoutValues)
             QVERIFY2(!env->store.contains(QLatin1String(entry.key)), entry.key);
         expectStored(env->store, {"Commentaire"});
         QCOMPARE(env->program().msgQslEnregistrees(), qint16(0));
@@ -353,8 +353,8 @@ private slots:
         QVERIFY(!env->dialogs.messages().contains(
             u"Les QSL ont été enregistrées dans le dossier 'E_QSL' du répertoire ZELVANE_E_QSL"_s));
 
-        for (int i = 0; i < kLayoutKeyCount; ++i)
-            QCOMPARE(env->store.value(QLatin1String(kLayoutKeys[i].key)), std::optional<QString>(shown.values[i]));
+        for (int i = 0; i < kLayoutValueCount; ++i)
+            QCOMPARE(env->store.value(QLatin1String(kLayoutValues[i].key)), std::optional<QString>(shown.values[i]));
         expectStored(env->store, {"Pose H1=33", "Aff L7=1", "Aff L4=0", "Commentaire= 73 "});
         QCOMPARE(env->program().msgQslEnregistrees(), qint16(1));
         QTRY_VERIFY(!env->program().existingEditor());

@@ -177,7 +177,8 @@ private slots:
 
         QCOMPARE(env->dialogs.messages(), QStringList());
         const CardLayout& layout = env->program().cardLayout();
-        QCOMPARE((QList<qint16>{layout.h(1), layout.v(1), layout.h(22), layout.v(22), layout.size(2), layout.size(7)}),
+        QCOMPARE((QList<qint16>{layout.h(1), layout.v(1), layout.h(22), layout.v(22), layout.textSize(3),
+                                layout.lineWidth(2)}),
                  (QList<qint16>{-3, 99, 22, 78, 13, 2}));
         QCOMPARE((QList<qint16>{layout.switchOf(3), layout.switchOf(7), layout.colourOf(6), layout.colourOf(7)}),
                  (QList<qint16>{0, 1, 5, 15}));
@@ -239,8 +240,8 @@ private slots:
         QCOMPARE(env->dialogs.messages(), QStringList());
         const CardLayout& layout = env->program().cardLayout();
         // 12,5 and 13,5 rounded halves to even, the editor's 91,5 and its defaults (not the start-up ones).
-        QCOMPARE((QList<qint16>{layout.h(3), layout.v(3), layout.v(15), layout.h(7), layout.size(0), layout.switchOf(4),
-                                layout.colourOf(4)}),
+        QCOMPARE((QList<qint16>{layout.h(3), layout.v(3), layout.v(15), layout.h(7), layout.textSize(1),
+                                layout.switchOf(4), layout.colourOf(4)}),
                  (QList<qint16>{12, 14, 92, 40, 12, 1, 9}));
         expectStored(env->store, {"Pose H3=12", "Commentaire=Meilleurs 73"});
         QCOMPARE(env->program().fondQsl(), u"/cartes/ma.carte.jpg"_s);
@@ -294,7 +295,7 @@ private slots:
 
         QCOMPARE(env->dialogs.messages(), QStringList{message + u"\r\n"_s + QDir::toNativeSeparators(file)});
         const CardLayout& layout = env->program().cardLayout();
-        QCOMPARE((QList<qint16>{layout.h(1), layout.colourOf(2), layout.size(2), layout.size(6)}),
+        QCOMPARE((QList<qint16>{layout.h(1), layout.colourOf(2), layout.textSize(3), layout.lineWidth(1)}),
                  (QList<qint16>{11, 1, 13, 1}));
         QCOMPARE(env->program().fondQsl(), u"a.jpg"_s);
         expectStored(env->store, {"QSL de fond=a.jpg", "Pose H1=11", "Commentaire=A"});

@@ -50,8 +50,8 @@ private slots:
     void storeEntriesFollowTheEditorsOrder()
     {
         LayoutTexts texts;
-        for (int i = 0; i < kLayoutKeyCount; ++i)
-            texts.values[i] = u"text of "_s + QLatin1String(kLayoutKeys[i].key);
+        for (int i = 0; i < kLayoutValueCount; ++i)
+            texts.values[i] = u"text of "_s + QLatin1String(kLayoutValues[i].key);
         texts.comment = u"mon commentaire"_s;
 
         const auto entries = editorStoreEntries(texts);
@@ -68,7 +68,7 @@ private slots:
                                 "Coul L4",  "Coul Li1", "Coul Li2", "Coul L7", "Commentaire"};
         QCOMPARE(keys, expected);
         // Each key carries its own text.
-        for (int i = 0; i < kLayoutKeyCount; ++i)
+        for (int i = 0; i < kLayoutValueCount; ++i)
             QCOMPARE(entries.at(i).second, u"text of "_s + entries.at(i).first);
         QCOMPARE(entries.at(66).second, u"mon commentaire"_s);
     }

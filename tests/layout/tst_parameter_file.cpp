@@ -131,7 +131,7 @@ private slots:
         const ParameterFileContents contents = parseParameterFile(lines);
         QCOMPARE(contents.records.size(), 1);
         const CardLayout& layout = contents.records.at(0).layout;
-        QCOMPARE((QList<qint16>{layout.h(1), layout.v(1), layout.size(1)}), (QList<qint16>{1234, 8765, 150}));
+        QCOMPARE((QList<qint16>{layout.h(1), layout.v(1), layout.textSize(2)}), (QList<qint16>{1234, 8765, 150}));
     }
 
     // What the store readers would make of the texts, decimal commas rounded halves to even.
@@ -159,7 +159,7 @@ private slots:
         expected.load(env.store, LayoutReader::Editor);
         QCOMPARE(record.layout, expected);
         const CardLayout& l = record.layout;
-        QCOMPARE((QList<qint16>{l.h(1), l.switchOf(1), l.colourOf(7), l.h(8), l.v(8), l.size(0), l.v(15)}),
+        QCOMPARE((QList<qint16>{l.h(1), l.switchOf(1), l.colourOf(7), l.h(8), l.v(8), l.textSize(1), l.v(15)}),
                  (QList<qint16>{-3, 2, 15, 12, 14, 12, 92}));
     }
 

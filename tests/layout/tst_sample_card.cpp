@@ -16,8 +16,8 @@ namespace
 // SL1 ... SL7 as the pattern says ("1100000": only SL1 and SL2).
 void setSwitches(LayoutTexts& texts, const QString& pattern)
 {
-    for (int line = 0; line < 7; ++line)
-        texts.values[kFirstSwitchIndex + line] = pattern.at(line);
+    for (int line = 1; line <= kSwitchCount; ++line)
+        texts.values[layoutIndex(LayoutKind::Switch, line)] = pattern.at(line - 1);
 }
 
 RecordingSurface draw(const LayoutTexts& texts, bool french = true)
@@ -179,8 +179,8 @@ private slots:
         QFETCH(QString, switches);
         QFETCH(double, size);
         LayoutTexts texts = defaults();
-        for (int i = 0; i < 6; ++i)
-            texts.values[kFirstSizeIndex + i] = QString::number(21 + i);
+        for (int n = 1; n <= kTextSizeCount; ++n)
+            texts.values[layoutIndex(LayoutKind::Size, n)] = QString::number(20 + n);
         setSwitches(texts, switches);
         texts.setText(u"Coul L7"_s, u"2"_s);
         const QList<Printed> printed = draw(texts).printed();

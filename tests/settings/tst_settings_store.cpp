@@ -172,9 +172,9 @@ private slots:
     void layoutKeysAreSixtySixDistinctKeys()
     {
         QSet<QString> keys;
-        for (const LayoutKeyDefaults& entry : kLayoutKeys)
+        for (const LayoutValue& entry : kLayoutValues)
             keys.insert(QLatin1String(entry.key));
-        QCOMPARE(keys.size(), kLayoutKeyCount);
+        QCOMPARE(keys.size(), kLayoutValueCount);
         for (const QString& key : layoutWriteOrder())
             QVERIFY2(keys.contains(key), qPrintable(key));
         const std::pair<const char*, int> places[] = {{"Pose H1", 0}, {"Pose V22", 43}, {"T Entete", 44},
