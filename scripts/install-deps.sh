@@ -5,6 +5,7 @@
 #   scripts/install-deps.sh --bench    also Google Benchmark
 #   scripts/install-deps.sh --fuzz     also clang 14 and its runtime (fuzzing, sanitizers)
 #   scripts/install-deps.sh --package  also what builds and checks the Debian package
+#   scripts/install-deps.sh --lint     also clang-format and clang-tidy
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev qt6-qpa-plugins libgl-dev qt6-translations-l10n
@@ -14,6 +15,7 @@ for arg in "$@"; do
     --bench) packages+=(libbenchmark-dev) ;;
     --fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
     --package) packages+=(dpkg-dev file lintian desktop-file-utils appstream) ;;
+    --lint) packages+=(clang-format clang-tidy) ;;
     *) echo "unknown option: $arg" >&2; exit 2 ;;
   esac
 done

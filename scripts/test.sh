@@ -3,5 +3,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-scripts/build.sh -DEQSL_BUILD_TESTS=ON
+scripts/build.sh -DEQSL_BUILD_TESTS=ON -DEQSL_WERROR=ON
 ctest --test-dir build --output-on-failure -j"$(nproc)"
