@@ -18,7 +18,7 @@
 #include "app/running_program.h"
 #include "platform/fonts.h"
 #include "platform/image_surface.h"
-#include "platform/scripted_dialogs.h"
+#include "doubles/scripted_dialogs.h"
 #include "selection/select_qso_window.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_store.h"
