@@ -36,8 +36,6 @@ public:
 
 private:
     void buildControls();
-    // Draws, saves and clears one card per picked line; then tells the user.
-    void Aff_LaQSL(const QStringList& pickedLines);
 
     Program& program_;
     ImageSurface surface_;

@@ -1,6 +1,8 @@
-// The export window QSL_X: its controls, its creation sequence and its batch Aff_LaQSL.
+// The export window QSL_X: its controls, its creation sequence (CardExportSequence) and its batch
+// Aff_LaQSL.
 
 #include "app/main_window.h"
+#include "card/card_export_sequence.h"
 #include "card/qsl_x_window.h"
 #include "card_test_support.h"
 #include "editor/move_qso_window.h"
@@ -48,6 +50,13 @@ class TestQslXWindow : public QObject
         SelectQsoWindow& select = program().selectQso();
         select.appendQsoLines(numberedLines);
         select.pickRange(1, select.unpickedCount());
+    }
+
+    // The creation sequence's layout and background, on a surface of the test's own.
+    void loadWithoutTheWindow()
+    {
+        ImageSurface surface;
+        CardExportSequence(program(), surface).load();
     }
 
     // Picks the QSOs and creates the export window with the saved-cards flag given.
@@ -100,7 +109,7 @@ private slots:
         env_->store.write(Key::Commentaire, u"après"_s);
         const CardLayout& layout = program().cardLayout();
         QCOMPARE((QList<qint16>{layout.v(20), layout.textSize(1)}), (QList<qint16>{20, 13})); // start-up fallbacks
-        program().exportWindow();
+        loadWithoutTheWindow();
         CardLayout expected;
         expected.load(env_->store, LayoutReader::Export);
         QCOMPARE(program().cardLayout(), expected);
@@ -134,7 +143,7 @@ private slots:
         useFrenchNumberFormat();
         env_->store.write(key, text);
         startProgram();
-        program().exportWindow();
+        loadWithoutTheWindow();
         QCOMPARE(program().cardLayout().value(key), value);
     }
 

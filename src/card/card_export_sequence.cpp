@@ -1,0 +1,68 @@
+#include "card/card_export_sequence.h"
+
+#include "card/card_batch.h"
+#include "card/card_batch_progress.h"
+#include "card/card_composer.h"
+#include "platform/dialogs.h"
+#include "platform/drawing_surface.h"
+#include "program/program.h"
+#include "settings/settings_keys.h"
+#include "settings/settings_store.h"
+
+#include <QDir>
+
+namespace
+{
+
+const QString kBackgroundFailure = QStringLiteral("Le fond de QSL ne peut pas être chargé :");
+const QString kNoCardsWithoutBackground =
+    QStringLiteral("Aucune QSL n'a été enregistrée : choisissez un fond avec \"Fond QSL\".");
+const QString kPicksKept = QStringLiteral(
+    "Les QSO sélectionnés sont gardés : fermez cet aperçu, puis cliquez à nouveau sur \"Enregistrer les QSL\".");
+
+} // namespace
+
+CardExportSequence::CardExportSequence(Program& program, DrawingSurface& surface) : program_(program), surface_(surface)
+{
+}
+
+void CardExportSequence::load()
+{
+    SettingsStore& store = program_.store();
+    program_.cardLayout().load(store, LayoutReader::Export);
+    program_.setFondQsl(store.read(Key::QslDeFond, kSampleBackground));
+    backgroundProblem_ = surface_.loadPicture(program_.fondQsl());
+}
+
+void CardExportSequence::run(QWidget* progressParent)
+{
+    if (!backgroundProblem_.isEmpty()) {
+        refused_ = true;
+        const bool picked = program_.hasPickedLines();
+        program_.dialogs().message(kBackgroundFailure + kMessageBreak + QDir::toNativeSeparators(program_.fondQsl()) +
+                                   QStringLiteral(" : ") + backgroundProblem_ + kMessageBreak +
+                                   kNoCardsWithoutBackground + (picked ? kMessageBreak + kPicksKept : QString()));
+        return;
+    }
+    Aff_LaQSL(program_.pickedLines(), progressParent);
+}
+
+void CardExportSequence::Aff_LaQSL(const QStringList& pickedLines, QWidget* progressParent)
+{
+    const CardComposer composer(program_.cardLayout(), program_.commentaireQsl());
+    CardBatchReport report;
+    {
+        CardBatchProgress progress(progressParent);
+        report = runCardBatch(
+            surface_, pickedLines, composer, [this] { return program_.cardLanguageFrench(); }, program_.outputFolder(),
+            [&progress](int done, int total) { progress(done, total); });
+    }
+    for (const int i : report.unsaved)
+        unsavedLines_.append(pickedLines[i]);
+    if (!report.failures.isEmpty())
+        program_.dialogs().message(cardBatchFailureMessage(report));
+    if (!report.notSynced.isEmpty())
+        program_.dialogs().message(cardBatchSyncMessage(report));
+    if (const QString saved = cardBatchSavedMessage(report); program_.msgQslEnregistrees() == 1 && !saved.isEmpty())
+        program_.dialogs().message(saved);
+}
