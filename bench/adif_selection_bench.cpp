@@ -7,7 +7,7 @@
 #include "adif/adif_reader.h"
 #include "app/main_window.h"
 #include "app/running_program.h"
-#include "platform/scripted_dialogs.h"
+#include "doubles/scripted_dialogs.h"
 #include "platform/text_file.h"
 #include "selection/select_log_window.h"
 #include "selection/select_qso_window.h"

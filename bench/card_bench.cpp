@@ -16,9 +16,9 @@
 #include "adif/qso_line.h"
 #include "app/main_window.h"
 #include "app/running_program.h"
+#include "doubles/scripted_dialogs.h"
 #include "platform/fonts.h"
 #include "platform/image_surface.h"
-#include "platform/scripted_dialogs.h"
 #include "selection/select_qso_window.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_store.h"
@@ -70,8 +70,8 @@ void storeEveryLineOn(SettingsStore& store)
     for (const LayoutValue& key : kLayoutValues)
         store.write(QString::fromLatin1(key.key), QString::number(key.exportWindow));
     for (int line = 1; line <= 7; ++line) {
-        store.write(layoutKey(LayoutKind::Switch, line), QStringLiteral("1"));
-        store.write(layoutKey(LayoutKind::Colour, line), QString::number(line + 1));
+        store.write(QLatin1String(kLayoutValues[layoutIndex(LayoutKind::Switch, line)].key), QStringLiteral("1"));
+        store.write(QLatin1String(kLayoutValues[layoutIndex(LayoutKind::Colour, line)].key), QString::number(line + 1));
     }
     store.write(QStringLiteral("T Li1"), QStringLiteral("2"));
     store.write(QStringLiteral("T Li2"), QStringLiteral("3"));

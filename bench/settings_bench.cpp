@@ -5,7 +5,7 @@
 
 #include "app/main_window.h"
 #include "app/running_program.h"
-#include "platform/scripted_dialogs.h"
+#include "doubles/scripted_dialogs.h"
 #include "platform/text_file.h"
 #include "settings/settings_store.h"
 

@@ -15,7 +15,7 @@
 #include "help/aide_window.h"
 #include "platform/fonts.h"
 #include "platform/qt_dialogs.h"
-#include "platform/scripted_dialogs.h"
+#include "doubles/scripted_dialogs.h"
 #include "selection/select_log_window.h"
 #include "selection/select_qso_window.h"
 #include "settings/settings_keys.h"

@@ -21,6 +21,7 @@ inline const QString ModePlaceholder = QStringLiteral("XXX");
 inline const QString RstPlaceholder = QStringLiteral("XX");
 inline const QString BandFallback = QStringLiteral("1.8 Mhz");
 
+// The picked line's QSL column: "Oui" selects the thanks for a received card.
 inline const QString QslYes = QStringLiteral("Oui");
 inline const QString QslNo = QStringLiteral("Non");
 

@@ -1,23 +1,7 @@
 #include "adif/lire_champ.h"
 
+#include "platform/blanks.h"
 #include <algorithm>
-
-namespace
-{
-
-// Only space characters are removed around a value, as the log programs pad with them.
-QStringView trimBlanks(QStringView text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.sliced(first, last - first);
-}
-
-} // namespace
 
 qsizetype findTag(QStringView record, QStringView tag, qsizetype from)
 {

@@ -6,6 +6,7 @@
 #include "editor/parameter_file_commands.h"
 #include "help/aide_window.h"
 #include "platform/dialogs.h"
+#include "platform/window_controls.h"
 #include "platform/window_geometry.h"
 #include "selection/aff_qso.h"
 #include "settings/settings_keys.h"
@@ -20,38 +21,17 @@
 namespace
 {
 
+// The main window's captions are bold, at a size of their own.
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& place, qreal points,
                  Qt::Alignment alignment)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setAccessibleName(text);
-    label->setGeometry(place);
+    QLabel* label = ::addLabel(parent, name, text, place);
     label->setAlignment(alignment | Qt::AlignVCenter);
     QFont font = label->font();
     font.setBold(true);
     font.setPointSizeF(points);
     label->setFont(font);
     return label;
-}
-
-QFrame* addFrame(QWidget* parent, const char* name, const QRect& place)
-{
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(QString::fromLatin1(name));
-    frame->setFrameShape(QFrame::Box);
-    frame->setFrameShadow(QFrame::Sunken);
-    frame->setGeometry(place);
-    return frame;
-}
-
-QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, const QRect& place)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAccessibleName(caption);
-    button->setGeometry(place);
-    return button;
 }
 
 } // namespace

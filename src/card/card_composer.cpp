@@ -1,5 +1,6 @@
 #include "card/card_composer.h"
 
+#include "adif/adif_messages.h"
 #include "layout/card_layout.h"
 
 CardComposer::CardComposer(const CardLayout& layout, const QString& comment)
@@ -28,7 +29,7 @@ CardSequence CardComposer::sequence(const CardFields& fields, bool french) const
     card.band = fields.band;
     card.mode = fields.mode;
     card.rst = fields.rst;
-    card.qslReceived = fields.qslReceived;
+    card.qslReceived = fields.qslReceived == AdifText::QslYes;
     card.via = fields.via;
     card.french = french;
     return card;

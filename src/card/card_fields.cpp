@@ -1,5 +1,6 @@
 #include "card/card_fields.h"
 
+#include "platform/blanks.h"
 #include "platform/number_format.h"
 
 namespace
@@ -27,7 +28,7 @@ QString cut(const QString& line, Column column)
 
 QString cutCentred(const QString& line, Column column)
 {
-    return centreText(trimBlanks(cut(line, column)), column.width);
+    return centreText(trimBlanks(cut(line, column)).toString(), column.width);
 }
 
 const QString kFilePrefix = QStringLiteral("QSL_");
@@ -35,17 +36,6 @@ const QString kFileSeparator = QStringLiteral("_");
 const QString kFileExtension = QStringLiteral(".bmp");
 
 } // namespace
-
-QString trimBlanks(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == QLatin1Char(' '))
-        ++first;
-    while (last > first && text[last - 1] == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
 
 QString centreText(const QString& text, int width)
 {
@@ -69,7 +59,7 @@ QString cardFileName(const CardFields& fields)
     // A "/" in any field (a mode such as SSB/CW, a band of a damaged line) would name a folder:
     // it is made "_" as in the callsign, so that the name stays one file inside the output folder.
     const auto part = [](const QString& field) {
-        return trimBlanks(field).replace(QLatin1Char('/'), QLatin1Char('_'));
+        return trimBlanks(field).toString().replace(QLatin1Char('/'), QLatin1Char('_'));
     };
     return kFilePrefix + part(fields.callsign) + kFileSeparator + part(fields.band) + kFileSeparator +
            part(fields.mode) + kFileExtension;

@@ -20,9 +20,6 @@ struct CardFields {
 // A column range past the end of the line gives the characters that exist, possibly none.
 CardFields cutPickedLine(const QString& line);
 
-// The text with the blanks at both of its ends removed.
-QString trimBlanks(const QString& text);
-
 // The text with k blanks in front and none behind, k = (width - length) / 2 rounded to the
 // nearest whole number, halves to the even neighbour.
 QString centreText(const QString& text, int width);

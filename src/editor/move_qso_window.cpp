@@ -7,6 +7,7 @@
 #include "layout/sample_card.h"
 #include "platform/dialogs.h"
 #include "platform/drawing_surface.h"
+#include "platform/window_controls.h"
 #include "platform/window_geometry.h"
 #include "program/program.h"
 #include "settings/settings_store.h"
@@ -95,14 +96,6 @@ constexpr int kSizeColumn = kColourColumn + 1;
 
 constexpr int kNumberBoxWidth = 52;
 constexpr int kGroupSpacing = 8;
-
-QLabel* addLabel(QWidget* parent, const QString& name, const QString& text)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setAccessibleName(text);
-    return label;
-}
 
 // A text box without a caption of its own: its object name is its accessible name.
 QLineEdit* addBox(QWidget* parent, const QString& name)

@@ -42,7 +42,7 @@ void drawCardSequence(DrawingSurface& surface, const CardSequence& card)
 {
     // 1. The thank-you texts.
     const CardTexts& texts = cardTexts(card.french);
-    const QString& secondThanks = card.qslReceived == kQslReceived ? texts.thanksReceived : texts.thanksPending;
+    const QString& secondThanks = card.qslReceived ? texts.thanksReceived : texts.thanksPending;
     const bool withVia = card.viaWhenLineOn || hasText(card.via);
 
     // 2. The headings' colour, set whether the headings are drawn or not.

@@ -24,7 +24,8 @@ struct CardSequence {
     std::array<bool, kSwitchCount> lineOn{};
 
     // The texts printed for the QSO.
-    QString callsign, date, time, band, mode, rst, qslReceived, via, comment;
+    QString callsign, date, time, band, mode, rst, via, comment;
+    bool qslReceived = false; // the partner's card has come: the second thanks say so
     bool french = true;
 
     // Sample differences.

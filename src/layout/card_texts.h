@@ -8,7 +8,7 @@ struct CardTexts {
     // Headings of items 8 to 14: addressee, date, time, band, mode, RST, via.
     std::array<QString, 7> headings;
     QString thanks;         // item 7
-    QString thanksReceived; // item 17, the partner's card received ("Oui")
+    QString thanksReceived; // item 17, the partner's card received
     QString thanksPending;  // item 17, otherwise
 };
 
@@ -32,9 +32,6 @@ inline const CardTexts& cardTexts(bool french)
 {
     return french ? kFrenchCardTexts : kEnglishCardTexts;
 }
-
-// The QSL-received text that selects the thanks for a received card (exact comparison).
-inline const QString kQslReceived = QStringLiteral("Oui");
 
 // The tick mark of item 22.
 inline const QString kTickMark = QStringLiteral("X");

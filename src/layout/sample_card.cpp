@@ -92,7 +92,7 @@ SampleCard sampleCard(const LayoutTexts& texts, bool french, const QLocale& loca
     card.band = SampleQso::Band;
     card.mode = SampleQso::Mode;
     card.rst = SampleQso::Rst;
-    card.qslReceived = QString(); // the sample's QSL has not been received: "Pse QSL  73"
+    card.qslReceived = false; // the sample's QSL has not been received: "Pse QSL  73"
     card.via = SampleQso::Via;
     card.comment = texts.comment;
     card.french = french;

@@ -83,14 +83,6 @@ QStringList splitLines(const QString& text)
     return lines;
 }
 
-QString upperKeepLength(const QString& text)
-{
-    QString upper = text;
-    for (QChar& c : upper)
-        c = c.toUpper();
-    return upper;
-}
-
 TextFileContent readTextFile(const QString& path)
 {
     if (QString reason = whyNotARegularFile(path); !reason.isEmpty())

@@ -23,9 +23,6 @@ QStringList splitLines(const QString& text);
 // The same lines as views into the text, which must outlive them.
 QList<QStringView> lineViews(QStringView text);
 
-// Upper-cases character by character, so the result always has the length of the text.
-QString upperKeepLength(const QString& text);
-
 struct TextFileResult {
     QStringList lines;
     QString error; // empty on success; otherwise the reason, in French (FileReason)

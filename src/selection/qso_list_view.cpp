@@ -1,7 +1,7 @@
 #include "selection/qso_list_view.h"
 
+#include "platform/window_controls.h"
 #include "selection/qso_list_model.h"
-#include "selection/window_controls.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -1,13 +1,13 @@
 #include "selection/select_log_window.h"
 
 #include "platform/dialogs.h"
+#include "platform/window_controls.h"
 #include "platform/window_geometry.h"
 #include "program/program.h"
 #include "selection/number_box.h"
 #include "selection/range_checks.h"
 #include "selection/select_qso_window.h"
 #include "selection/selection_texts.h"
-#include "selection/window_controls.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -60,7 +60,7 @@ void SelectLogWindow::buildControls()
     // "au numéro" runs under the box `Fin` likewise.
     fitCaption(*addLabel(this, "Label4", To, twipsRect(2040, 1320, 1095, 375)), fromTwips(3120 - 2040));
     fin_ = addNumberBox(this, "Fin", twipsRect(3120, 1320, 495, 285));
-    valider_ = addButton(this, "Valider", Confirm, twipsRect(1560, 1800, 975, 255));
+    valider_ = addEnterButton(this, "Valider", Confirm, twipsRect(1560, 1800, 975, 255));
 
     setTabOrder(deb_, fin_);
     setTabOrder(fin_, valider_);

@@ -3,13 +3,13 @@
 #include "adif/adif_reader.h"
 #include "adif/qso_line.h"
 #include "platform/dialogs.h"
+#include "platform/window_controls.h"
 #include "platform/window_geometry.h"
 #include "program/program.h"
 #include "selection/picked_cards.h"
 #include "selection/qso_list_view.h"
 #include "selection/select_log_window.h"
 #include "selection/selection_texts.h"
-#include "selection/window_controls.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -42,7 +42,7 @@ void SelectQsoWindow::buildControls()
     heading->setAlignment(Qt::AlignCenter);
 
     fitCaption(*addLabel(this, "Label3", ClickToPick, twipsRect(360, 1080, 3975, 255)));
-    QPushButton* sort = addButton(this, "Command2", SortByCall, twipsRect(6240, 960, 1215, 375));
+    QPushButton* sort = addEnterButton(this, "Command2", SortByCall, twipsRect(6240, 960, 1215, 375));
     fitCaption(*addLabel(this, "Label1", numberedHeader(), twipsRect(360, 1440, 8775, 255)));
 
     listeQso_ = new QsoListView(this);
@@ -67,12 +67,12 @@ void SelectQsoWindow::buildControls()
     // "Sélectionner" and "le log ou une" run under the buttons after them: their captions must
     // end before those buttons begin.
     fitCaption(*addLabel(this, "Label7", Select, twipsRect(120, 9000, 1335, 375)), fromTwips(1320 - 120));
-    QPushButton* all = addButton(this, "Select_All", All, twipsRect(1320, 8880, 615, 495));
+    QPushButton* all = addEnterButton(this, "Select_All", All, twipsRect(1320, 8880, 615, 495));
     fitCaption(*addLabel(this, "Label6", LogOrA, twipsRect(2040, 9000, 1215, 255)), fromTwips(3240 - 2040));
-    QPushButton* part = addButton(this, "Select_Part", Part, twipsRect(3240, 8880, 735, 495));
+    QPushButton* part = addEnterButton(this, "Select_Part", Part, twipsRect(3240, 8880, 735, 495));
     fitCaption(*addLabel(this, "Label8", OfTheLog, twipsRect(4080, 9000, 615, 255)));
-    QPushButton* save = addButton(this, "Impression", SaveCards, twipsRect(5040, 8880, 2295, 495));
-    QPushButton* quit = addButton(this, "Quitter", Quit, twipsRect(7680, 8880, 1095, 495));
+    QPushButton* save = addEnterButton(this, "Impression", SaveCards, twipsRect(5040, 8880, 2295, 495));
+    QPushButton* quit = addEnterButton(this, "Quitter", Quit, twipsRect(7680, 8880, 1095, 495));
     for (QPushButton* button : {sort, all, part, save, quit})
         paintLightYellow(*button);
 

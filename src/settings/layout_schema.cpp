@@ -44,13 +44,6 @@ int layoutKeyIndex(const QString& key)
     return -1;
 }
 
-QString layoutKey(LayoutKind kind, int number, char axis)
-{
-    const int index = layoutIndex(kind, number, axis);
-    Q_ASSERT(index >= 0);
-    return QLatin1String(kLayoutValues[index].key);
-}
-
 const std::array<QString, kLayoutValueCount>& layoutWriteOrder()
 {
     static const std::array<QString, kLayoutValueCount> order = [] {

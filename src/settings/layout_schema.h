@@ -191,9 +191,6 @@ inline constexpr LayoutKind layoutKind(int index)
 // Index of a layout key in kLayoutValues, or -1 when it is not a layout key.
 int layoutKeyIndex(const QString& key);
 
-// The settings key of a value by its kind and number ("Pose H7" is (Position, 7, 'H')).
-QString layoutKey(LayoutKind kind, int number, char axis = 0);
-
 // The order in which a whole layout is written to the store (by the editor's validation and by
 // the parameter file loader): the vertical positions, the horizontal positions, then the other
 // values in the order of the table. "Commentaire" follows it.

@@ -222,6 +222,21 @@ private slots:
         QVERIFY(widget->isVisible());
     }
 
+    void everyControlIsNamedOnceAndInsideItsParent()
+    {
+        TestEnvironment env;
+        MainWindow& main = env.start();
+        QSet<QString> names;
+        for (const QWidget* control : main.centralWidget()->findChildren<QWidget*>()) {
+            const QString name = control->objectName();
+            QVERIFY2(!name.isEmpty() && !control->accessibleName().isEmpty(), qPrintable(name));
+            QVERIFY2(!names.contains(name), qPrintable(name));
+            names.insert(name);
+            QVERIFY2(control->parentWidget()->rect().contains(control->geometry()), qPrintable(name));
+        }
+        QCOMPARE(names.size(), 10);
+    }
+
     void menusHaveTheirCaptionsInOrder()
     {
         TestEnvironment env;

@@ -65,7 +65,7 @@ CardFields qso(const QString& qslReceived = u"Non"_s, const QString& via = u"   
 void setSwitches(CardLayout& layout, const QString& switches)
 {
     for (int line = 1; line <= 7; ++line)
-        layout.setValue(layoutKey(LayoutKind::Switch, line), switches[line - 1] == u'1' ? 1 : 0);
+        layout.setAt(layoutIndex(LayoutKind::Switch, line), switches[line - 1] == u'1' ? 1 : 0);
 }
 
 // Distinct text sizes, so that each size tells where it came from.
@@ -133,7 +133,7 @@ private slots:
     {
         CardLayout layout = exportLayout(u"1111111"_s);
         for (int line = 1; line <= 7; ++line)
-            layout.setValue(layoutKey(LayoutKind::Colour, line), qint16(line + 8));
+            layout.setAt(layoutIndex(LayoutKind::Colour, line), qint16(line + 8));
         layout.setValue(u"T Li1"_s, 3);
         layout.setValue(u"T Li2"_s, 5);
         layout.setValue(u"Pose V21"_s, 30);
@@ -308,8 +308,8 @@ private slots:
     {
         CardLayout layout = exportLayout(u"1111001"_s);
         for (int n = 1; n <= 22; ++n) {
-            layout.setValue(layoutKey(LayoutKind::Position, n, 'H'), qint16(n));
-            layout.setValue(layoutKey(LayoutKind::Position, n, 'V'), qint16(100 - n));
+            layout.setAt(layoutIndex(LayoutKind::Position, n, 'H'), qint16(n));
+            layout.setAt(layoutIndex(LayoutKind::Position, n, 'V'), qint16(100 - n));
         }
         const RecordingSurface surface = draw(layout, u"comm"_s, qso(u"Oui"_s, kVia));
         const QList<std::pair<QString, int>> items = {{"   F4XYZ", 1},

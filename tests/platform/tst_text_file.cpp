@@ -70,14 +70,6 @@ private slots:
         QCOMPARE(readTextLines(path).lines, QStringList{QStringLiteral("été Ω")});
     }
 
-    void upperCasingKeepsTheLength()
-    {
-        const QString text = QStringLiteral("straße <call:5>f1abc");
-        const QString upper = upperKeepLength(text);
-        QCOMPARE(upper.size(), text.size());
-        QVERIFY(upper.endsWith(QStringLiteral("<CALL:5>F1ABC")));
-    }
-
     void reportsAFileThatCannotBeRead_data()
     {
         QTest::addColumn<QString>("path");

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/running_program.h"
-#include "platform/scripted_dialogs.h"
+#include "doubles/scripted_dialogs.h"
 #include "settings/settings_store.h"
 
 #include <QLocale>

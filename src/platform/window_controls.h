@@ -10,14 +10,18 @@ class QLabel;
 class QPushButton;
 class QWidget;
 
-// The controls of the selection windows, built the same way: object name, caption, accessible
-// name (the caption) and place in pixels.
+// The controls of every window, built the same way: object name, caption, accessible name (the
+// caption, or the object name of a control without one) and place in pixels.
 
 // The light yellow of the lists, the number boxes and the picking window's buttons.
 inline const QColor kLightYellow(255, 255, 192);
 
 QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, const QRect& place);
+// A label placed by a layout.
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption);
 QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, const QRect& place);
+// A button that Enter presses when it has the focus, as Space does.
+QPushButton* addEnterButton(QWidget* parent, const char* name, const QString& caption, const QRect& place);
 // A frame that only draws a border; it has no caption, so it is known by its object name.
 QFrame* addFrame(QWidget* parent, const char* name, const QRect& place);
 

@@ -9,7 +9,8 @@
 
 // Dialogs for tests: records every message in order and answers each open-file dialog
 // from a queue (an empty queue answers as a cancelled dialog).
-class ScriptedDialogs final : public Dialogs {
+class ScriptedDialogs final : public Dialogs
+{
 public:
     struct FileRequest {
         QString description;

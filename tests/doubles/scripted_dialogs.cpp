@@ -1,4 +1,4 @@
-#include "platform/scripted_dialogs.h"
+#include "doubles/scripted_dialogs.h"
 
 void ScriptedDialogs::message(const QString& text)
 {

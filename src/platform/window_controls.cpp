@@ -1,4 +1,4 @@
-#include "selection/window_controls.h"
+#include "platform/window_controls.h"
 
 #include "platform/fonts.h"
 
@@ -9,11 +9,17 @@
 #include <QPalette>
 #include <QPushButton>
 
-QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, const QRect& place)
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& caption)
 {
     auto* label = new QLabel(caption, parent);
-    label->setObjectName(QString::fromLatin1(name));
+    label->setObjectName(name);
     label->setAccessibleName(caption);
+    return label;
+}
+
+QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, const QRect& place)
+{
+    QLabel* label = addLabel(parent, QString::fromLatin1(name), caption);
     label->setGeometry(place);
     return label;
 }
@@ -24,7 +30,12 @@ QPushButton* addButton(QWidget* parent, const char* name, const QString& caption
     button->setObjectName(QString::fromLatin1(name));
     button->setAccessibleName(caption);
     button->setGeometry(place);
-    // Enter on a focused button presses it, as Space does.
+    return button;
+}
+
+QPushButton* addEnterButton(QWidget* parent, const char* name, const QString& caption, const QRect& place)
+{
+    QPushButton* button = addButton(parent, name, caption, place);
     button->setAutoDefault(true);
     return button;
 }
