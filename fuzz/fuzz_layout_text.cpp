@@ -9,7 +9,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-namespace {
+namespace
+{
 
 void check(bool condition)
 {

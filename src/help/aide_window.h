@@ -5,7 +5,8 @@
 
 // The help window "Mode d'emploi" (Aide): a fixed page in French, one section for each
 // command of the main window and for the layout editor. It holds no data and takes no input.
-class AideWindow : public QWidget {
+class AideWindow : public QWidget
+{
     Q_OBJECT
 public:
     explicit AideWindow(QWidget* parent = nullptr);

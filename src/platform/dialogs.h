@@ -7,7 +7,8 @@ inline constexpr auto kProgramTitle = "ZELVANE_E_QSL";
 
 // Every message box and open-file dialog of the program goes through this interface,
 // so that windows can be driven headless by tests with scripted answers.
-class Dialogs {
+class Dialogs
+{
 public:
     virtual ~Dialogs() = default;
 

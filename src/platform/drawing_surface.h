@@ -9,7 +9,8 @@
 // Coordinates are in user units: the surface is 100 units wide and 100 high, (0, 0) at the
 // top-left corner. The current style (colour, bold, text size, line width, position) is kept
 // until changed, across cards and clears.
-class DrawingSurface {
+class DrawingSurface
+{
 public:
     virtual ~DrawingSurface() = default;
 

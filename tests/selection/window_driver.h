@@ -105,11 +105,11 @@ inline bool captionFits(const QLabel& label, int room)
 
 // Checks one control of a window against its row of controlTable(): place, caption, that the
 // caption fits, and the accessible name (the caption, or the object name for a control without one).
-#define CHECK_DESIGNED_CONTROL(widget, name, caption, place, captionRoom)                                   \
-    do {                                                                                                     \
-        QCOMPARE((widget)->geometry(), (place));                                                             \
-        QCOMPARE(captionOf(*(widget)), (caption));                                                           \
-        if (auto* label_ = qobject_cast<QLabel*>(widget))                                                    \
-            QVERIFY(captionFits(*label_, (captionRoom)));                                                    \
-        QCOMPARE((widget)->accessibleName(), (caption).isEmpty() ? (name) : (caption));                      \
+#define CHECK_DESIGNED_CONTROL(widget, name, caption, place, captionRoom)                                              \
+    do {                                                                                                               \
+        QCOMPARE((widget)->geometry(), (place));                                                                       \
+        QCOMPARE(captionOf(*(widget)), (caption));                                                                     \
+        if (auto* label_ = qobject_cast<QLabel*>(widget))                                                              \
+            QVERIFY(captionFits(*label_, (captionRoom)));                                                              \
+        QCOMPARE((widget)->accessibleName(), (caption).isEmpty() ? (name) : (caption));                                \
     } while (false)
