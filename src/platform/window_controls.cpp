@@ -1,6 +1,7 @@
 #include "platform/window_controls.h"
 
 #include "platform/fonts.h"
+#include "platform/window_geometry.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -62,6 +63,42 @@ void fitCaption(QLabel& label, int usableWidth, const QString& widest)
         font.setPointSizeF(font.pointSizeF() - kStep);
     if (font != label.font())
         label.setFont(font);
+}
+
+void addControls(QWidget* window, std::initializer_list<ControlRow> rows)
+{
+    for (const ControlRow& row : rows) {
+        QWidget* parent = row.frame ? window->findChild<QFrame*>(QString::fromLatin1(row.frame)) : window;
+        const QRect place = twipsRect(row.left, row.top, row.width, row.height);
+        QWidget* control = nullptr;
+        switch (row.kind) {
+        case ControlKind::Frame: control = addFrame(parent, row.name, place); break;
+        case ControlKind::Button: control = addButton(parent, row.name, row.caption, place); break;
+        case ControlKind::EnterButton: control = addEnterButton(parent, row.name, row.caption, place); break;
+        case ControlKind::Label: {
+            QLabel* label = addLabel(parent, row.name, row.caption, place);
+            if (row.caption.isEmpty())
+                label->setAccessibleName(label->objectName());
+            QFont font = label->font();
+            if (row.look & Bold)
+                font.setBold(true);
+            if (row.points > 0)
+                font.setPointSizeF(row.points);
+            if (font != label->font())
+                label->setFont(font);
+            if (row.look & Fitted)
+                fitCaption(*label, row.captionWidth ? fromTwips(row.captionWidth) : -1);
+            if (row.look & Centered)
+                label->setAlignment(Qt::AlignCenter);
+            if (row.look & RightAligned)
+                label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            control = label;
+            break;
+        }
+        }
+        if (row.look & LightYellow)
+            paintLightYellow(*control);
+    }
 }
 
 void paintLightYellow(QWidget& control)

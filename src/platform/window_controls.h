@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QString>
 
+#include <initializer_list>
+
 class QFont;
 class QFrame;
 class QLabel;
@@ -30,6 +32,31 @@ QFrame* addFrame(QWidget* parent, const char* name, const QRect& place);
 // label's font is made just small enough. `widest` is the longest text the label will show, when
 // that is not its present caption.
 void fitCaption(QLabel& label, int usableWidth = -1, const QString& widest = QString());
+
+// One row of a window's table of controls: what it is, its object name, its caption, its place
+// in twips (in its frame when `frame` names one), and how it looks.
+enum class ControlKind { Label, Button, EnterButton, Frame };
+enum ControlLook : unsigned {
+    Plain = 0,
+    Bold = 1,         // bold caption
+    Centered = 2,     // caption centred
+    RightAligned = 4, // caption against the right edge
+    Fitted = 8,       // caption made to fit (see fitCaption)
+    LightYellow = 16, // see paintLightYellow
+};
+struct ControlRow {
+    ControlKind kind;
+    const char* name;
+    QString caption;
+    int left, top, width, height;
+    unsigned look = Plain;
+    qreal points = 0;            // caption size; 0: the window's
+    int captionWidth = 0;        // twips the caption may use, when a control covers the label's end
+    const char* frame = nullptr; // the frame of the table it lies in
+};
+
+// Builds a window's controls from its table, in the table's order (which is the tab order).
+void addControls(QWidget* window, std::initializer_list<ControlRow> rows);
 
 // Gives a control the light yellow background (the base of text boxes and lists, the face of
 // buttons).

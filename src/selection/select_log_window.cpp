@@ -43,24 +43,21 @@ SelectLogWindow::SelectLogWindow(Program& program, SelectQsoWindow& picking)
 void SelectLogWindow::buildControls()
 {
     using namespace SelectLogText;
-    addFrame(this, "Frame1", twipsRect(120, 0, 3855, 615));
-    addFrame(this, "Frame2", twipsRect(120, 720, 3855, 1575));
-
-    QLabel* heading = addLabel(this, "Label5", Heading, twipsRect(240, 240, 3615, 255));
-    QFont headingFont = heading->font();
-    headingFont.setBold(true);
-    heading->setFont(headingFont);
-    fitCaption(*heading);
-    heading->setAlignment(Qt::AlignCenter);
-
-    fitCaption(*addLabel(this, "Label2", SelectTheLog, twipsRect(1200, 960, 1935, 375)));
-    // "Du numéro" runs under the box `Deb`: its caption must end before the box begins.
-    fitCaption(*addLabel(this, "Label3", From, twipsRect(360, 1320, 1095, 375)), fromTwips(1440 - 360));
+    using enum ControlKind;
+    addControls(this, {
+                          {Frame, "Frame1", {}, 120, 0, 3855, 615},
+                          {Frame, "Frame2", {}, 120, 720, 3855, 1575},
+                          {Label, "Label5", Heading, 240, 240, 3615, 255, Bold | Fitted | Centered},
+                          {Label, "Label2", SelectTheLog, 1200, 960, 1935, 375, Fitted},
+                          // "Du numéro" and "au numéro" run under the box after them: their captions end before it.
+                          {Label, "Label3", From, 360, 1320, 1095, 375, Fitted, 0, 1440 - 360},
+                          {Label, "Label4", To, 2040, 1320, 1095, 375, Fitted, 0, 3120 - 2040},
+                          {EnterButton, "Valider", Confirm, 1560, 1800, 975, 255},
+                      });
+    // The boxes go over the ends of the labels before them.
     deb_ = addNumberBox(this, "Deb", twipsRect(1440, 1320, 495, 285));
-    // "au numéro" runs under the box `Fin` likewise.
-    fitCaption(*addLabel(this, "Label4", To, twipsRect(2040, 1320, 1095, 375)), fromTwips(3120 - 2040));
     fin_ = addNumberBox(this, "Fin", twipsRect(3120, 1320, 495, 285));
-    valider_ = addEnterButton(this, "Valider", Confirm, twipsRect(1560, 1800, 975, 255));
+    valider_ = findChild<QPushButton*>(QStringLiteral("Valider"));
 
     setTabOrder(deb_, fin_);
     setTabOrder(fin_, valider_);

@@ -14,6 +14,20 @@
 #include <QLabel>
 #include <QPushButton>
 
+namespace
+{
+
+QsoListView* addList(QWidget* parent, const char* name, const QRect& place)
+{
+    auto* list = new QsoListView(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setAccessibleName(list->objectName());
+    list->setGeometry(place);
+    return list;
+}
+
+} // namespace
+
 SelectQsoWindow::SelectQsoWindow(Program& program, QWidget* parent) : QWidget(parent, Qt::Window), program_(program)
 {
     setObjectName(QStringLiteral("Select_QSO"));
@@ -29,52 +43,46 @@ SelectQsoWindow::SelectQsoWindow(Program& program, QWidget* parent) : QWidget(pa
 void SelectQsoWindow::buildControls()
 {
     using namespace SelectQsoText;
+    using enum ControlKind;
     // The frames first, so that the controls over them stay on top.
-    addFrame(this, "Frame1", twipsRect(120, 0, 9255, 735));
-    addFrame(this, "Frame2", twipsRect(120, 720, 9255, 8055));
-
-    QLabel* heading = addLabel(this, "Label2", Heading, twipsRect(240, 240, 9015, 375));
-    QFont headingFont = heading->font();
-    headingFont.setBold(true);
-    headingFont.setPointSizeF(13.5);
-    heading->setFont(headingFont);
-    fitCaption(*heading);
-    heading->setAlignment(Qt::AlignCenter);
-
-    fitCaption(*addLabel(this, "Label3", ClickToPick, twipsRect(360, 1080, 3975, 255)));
-    QPushButton* sort = addEnterButton(this, "Command2", SortByCall, twipsRect(6240, 960, 1215, 375));
-    fitCaption(*addLabel(this, "Label1", numberedHeader(), twipsRect(360, 1440, 8775, 255)));
-
-    listeQso_ = new QsoListView(this);
-    listeQso_->setObjectName(QStringLiteral("Liste_QSO"));
-    listeQso_->setAccessibleName(listeQso_->objectName());
-    listeQso_->setGeometry(twipsRect(360, 1680, 8775, 2940));
-    listeQso_->setModel(&selection_.unpicked());
-
-    cont_ = addLabel(this, "Cont", QString(), twipsRect(360, 4920, 495, 255));
-    cont_->setAccessibleName(cont_->objectName());
-    cont_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    addControls(this, {
+                          {Frame, "Frame1", {}, 120, 0, 9255, 735},
+                          {Frame, "Frame2", {}, 120, 720, 9255, 8055},
+                          {Label, "Label2", Heading, 240, 240, 9015, 375, Bold | Fitted | Centered, 13.5},
+                          {Label, "Label3", ClickToPick, 360, 1080, 3975, 255, Fitted},
+                          {EnterButton, "Command2", SortByCall, 6240, 960, 1215, 375, LightYellow},
+                          {Label, "Label1", numberedHeader(), 360, 1440, 8775, 255, Fitted},
+                          {Label, "Cont", {}, 360, 4920, 495, 255, RightAligned},
+                          {Label, "Label4", PickedHint, 960, 4920, 5655, 255, Fitted},
+                          {Label, "Label5", pickedHeader(), 360, 5160, 8775, 255, Fitted},
+                          // "Sélectionner" and "le log ou une" run under the button after them: their captions end
+                          // before it.
+                          {Label, "Label7", Select, 120, 9000, 1335, 375, Fitted, 0, 1320 - 120},
+                          {EnterButton, "Select_All", All, 1320, 8880, 615, 495, LightYellow},
+                          {Label, "Label6", LogOrA, 2040, 9000, 1215, 255, Fitted, 0, 3240 - 2040},
+                          {EnterButton, "Select_Part", Part, 3240, 8880, 735, 495, LightYellow},
+                          {Label, "Label8", OfTheLog, 4080, 9000, 615, 255, Fitted},
+                          {EnterButton, "Impression", SaveCards, 5040, 8880, 2295, 495, LightYellow},
+                          {EnterButton, "Quitter", Quit, 7680, 8880, 1095, 495, LightYellow},
+                      });
+    cont_ = findChild<QLabel*>(QStringLiteral("Cont"));
     fitCaption(*cont_, -1, QString::number(kMaxListLines));
-    fitCaption(*addLabel(this, "Label4", PickedHint, twipsRect(960, 4920, 5655, 255)));
-    fitCaption(*addLabel(this, "Label5", pickedHeader(), twipsRect(360, 5160, 8775, 255)));
 
-    listeImprime_ = new QsoListView(this);
-    listeImprime_->setObjectName(QStringLiteral("Liste_Imprime"));
-    listeImprime_->setAccessibleName(listeImprime_->objectName());
-    listeImprime_->setGeometry(twipsRect(360, 5400, 8775, 2940));
+    listeQso_ = addList(this, "Liste_QSO", twipsRect(360, 1680, 8775, 2940));
+    listeQso_->setModel(&selection_.unpicked());
+    listeImprime_ = addList(this, "Liste_Imprime", twipsRect(360, 5400, 8775, 2940));
     listeImprime_->setModel(&selection_.picked());
 
-    // "Sélectionner" and "le log ou une" run under the buttons after them: their captions must
-    // end before those buttons begin.
-    fitCaption(*addLabel(this, "Label7", Select, twipsRect(120, 9000, 1335, 375)), fromTwips(1320 - 120));
-    QPushButton* all = addEnterButton(this, "Select_All", All, twipsRect(1320, 8880, 615, 495));
-    fitCaption(*addLabel(this, "Label6", LogOrA, twipsRect(2040, 9000, 1215, 255)), fromTwips(3240 - 2040));
-    QPushButton* part = addEnterButton(this, "Select_Part", Part, twipsRect(3240, 8880, 735, 495));
-    fitCaption(*addLabel(this, "Label8", OfTheLog, twipsRect(4080, 9000, 615, 255)));
-    QPushButton* save = addEnterButton(this, "Impression", SaveCards, twipsRect(5040, 8880, 2295, 495));
-    QPushButton* quit = addEnterButton(this, "Quitter", Quit, twipsRect(7680, 8880, 1095, 495));
-    for (QPushButton* button : {sort, all, part, save, quit})
-        paintLightYellow(*button);
+    const auto button = [this](const char* name) { return findChild<QPushButton*>(QString::fromLatin1(name)); };
+    QPushButton* sort = button("Command2");
+    QPushButton* all = button("Select_All");
+    QPushButton* part = button("Select_Part");
+    QPushButton* save = button("Impression");
+    QPushButton* quit = button("Quitter");
+    // The lists take their turn between the sort button and the picking buttons.
+    setTabOrder(sort, listeQso_);
+    setTabOrder(listeQso_, listeImprime_);
+    setTabOrder(listeImprime_, all);
 
     connect(listeQso_, &QsoListView::lineChosen, this, &SelectQsoWindow::pick);
     connect(listeImprime_, &QsoListView::lineChosen, this, &SelectQsoWindow::putBack);
