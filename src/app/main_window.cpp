@@ -18,24 +18,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-namespace
-{
-
-// The main window's captions are bold, at a size of their own.
-QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QRect& place, qreal points,
-                 Qt::Alignment alignment)
-{
-    QLabel* label = ::addLabel(parent, name, text, place);
-    label->setAlignment(alignment | Qt::AlignVCenter);
-    QFont font = label->font();
-    font.setBold(true);
-    font.setPointSizeF(points);
-    label->setFont(font);
-    return label;
-}
-
-} // namespace
-
 MainWindow::MainWindow(RunningProgram& program, QWidget* parent) : QMainWindow(parent), program_(program)
 {
     setObjectName(QStringLiteral("Main"));
@@ -51,23 +33,29 @@ void MainWindow::buildControls()
     client->setFixedSize(fromTwips(5415), fromTwips(3765));
     setCentralWidget(client);
 
-    QFrame* frame1 = addFrame(client, "Frame1", twipsRect(120, 0, 5175, 975));
-    addLabel(frame1, "Label3", QStringLiteral("Création d' E-QSL"), twipsRect(120, 240, 4935, 255), 9.75,
-             Qt::AlignHCenter);
-    addLabel(frame1, "Label4", QStringLiteral("à partir d'un fichier ADIF"), twipsRect(120, 480, 4935, 255), 9.75,
-             Qt::AlignHCenter);
-
-    QFrame* frame2 = addFrame(client, "Frame2", twipsRect(120, 960, 5175, 1335));
-    addLabel(frame2, "Label2", QStringLiteral("Sélection d'un fichier ADIF"), twipsRect(840, 360, 3375, 255), 9.75,
-             Qt::AlignHCenter);
-    selection_ = addButton(client, "Selection", QStringLiteral("Sélectionnez"), twipsRect(1800, 1680, 1575, 375));
+    // The captions are bold, each in the frame above it.
+    using enum ControlKind;
+    constexpr unsigned kCaption = Bold | Centered;
+    addControls(
+        client,
+        {
+            {Frame, "Frame1", {}, 120, 0, 5175, 975},
+            {Label, "Label3", QStringLiteral("Création d' E-QSL"), 120, 240, 4935, 255, kCaption, 9.75, 0, "Frame1"},
+            {Label, "Label4", QStringLiteral("à partir d'un fichier ADIF"), 120, 480, 4935, 255, kCaption, 9.75, 0,
+             "Frame1"},
+            {Frame, "Frame2", {}, 120, 960, 5175, 1335},
+            {Label, "Label2", QStringLiteral("Sélection d'un fichier ADIF"), 840, 360, 3375, 255, kCaption, 9.75, 0,
+             "Frame2"},
+            {Button, "Selection", QStringLiteral("Sélectionnez"), 1800, 1680, 1575, 375},
+            {Frame, "Frame3", {}, 120, 2280, 5175, 1335},
+            {Label, "Label5", QStringLiteral("Ouvrir une QSL déja editée"), 840, 240, 3375, 255, kCaption, 9.75, 0,
+             "Frame3"},
+            {Label, "Label1", QStringLiteral("TRELUNE"), 2820, 720, 1995, 375, Bold | RightAligned, 13.5, 0, "Frame3"},
+            {Button, "Chargez", QStringLiteral("Chargez"), 1800, 3000, 1575, 375},
+        });
+    selection_ = client->findChild<QPushButton*>(QStringLiteral("Selection"));
     selection_->setEnabled(false);
-
-    QFrame* frame3 = addFrame(client, "Frame3", twipsRect(120, 2280, 5175, 1335));
-    addLabel(frame3, "Label5", QStringLiteral("Ouvrir une QSL déja editée"), twipsRect(840, 240, 3375, 255), 9.75,
-             Qt::AlignHCenter);
-    addLabel(frame3, "Label1", QStringLiteral("TRELUNE"), twipsRect(2820, 720, 1995, 375), 13.5, Qt::AlignRight);
-    chargez_ = addButton(client, "Chargez", QStringLiteral("Chargez"), twipsRect(1800, 3000, 1575, 375));
+    chargez_ = client->findChild<QPushButton*>(QStringLiteral("Chargez"));
 
     connect(selection_, &QPushButton::clicked, this, [this] { Aff_QSO(program_.dialogs(), program_); });
     connect(chargez_, &QPushButton::clicked, this, [this] { loadParameterFile(program_); });
