@@ -8,6 +8,7 @@
 #include "settings/settings_keys.h"
 #include "support/data_rows.h"
 #include "support/test_environment.h"
+#include "support/window_checks.h"
 
 #include <QAction>
 #include <QApplication>
@@ -190,51 +191,19 @@ private slots:
         QCOMPARE(env.program().commentaireQsl(), QStringLiteral("Merci à tous"));
     }
 
-    void everyControlHasItsCaptionAndNames_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-
-        QTest::newRow("Label3") << "Label3" << QStringLiteral("Création d' E-QSL");
-        QTest::newRow("Label4") << "Label4" << QStringLiteral("à partir d'un fichier ADIF");
-        QTest::newRow("Label2") << "Label2" << QStringLiteral("Sélection d'un fichier ADIF");
-        QTest::newRow("Label5") << "Label5" << QStringLiteral("Ouvrir une QSL déja editée");
-        QTest::newRow("Label1") << "Label1" << QStringLiteral("TRELUNE");
-        QTest::newRow("Selection") << "Selection" << QStringLiteral("Sélectionnez");
-        QTest::newRow("Chargez") << "Chargez" << QStringLiteral("Chargez");
-    }
-
-    void everyControlHasItsCaptionAndNames()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, caption);
-        TestEnvironment env;
-        MainWindow& main = env.start();
-        main.show();
-        QWidget* widget = main.findChild<QWidget*>(name);
-        auto* label = qobject_cast<QLabel*>(widget);
-        auto* push = qobject_cast<QPushButton*>(widget);
-        QVERIFY(label || push);
-        QCOMPARE(label ? label->text() : push->text(), caption);
-        if (label)
-            QVERIFY2(label->fontMetrics().horizontalAdvance(caption) <= label->width(), "caption fits");
-        QCOMPARE(widget->accessibleName(), caption);
-        QVERIFY(widget->isVisible());
-    }
-
-    void everyControlIsNamedOnceAndInsideItsParent()
+    void controls()
     {
         TestEnvironment env;
         MainWindow& main = env.start();
-        QSet<QString> names;
-        for (const QWidget* control : main.centralWidget()->findChildren<QWidget*>()) {
-            const QString name = control->objectName();
-            QVERIFY2(!name.isEmpty() && !control->accessibleName().isEmpty(), qPrintable(name));
-            QVERIFY2(!names.contains(name), qPrintable(name));
-            names.insert(name);
-            QVERIFY2(control->parentWidget()->rect().contains(control->geometry()), qPrintable(name));
-        }
-        QCOMPARE(names.size(), 10);
+        QCOMPARE(controlFault(*main.centralWidget()), QString());
+        QCOMPARE(captionFault(*main.centralWidget(), {{"Label3", "Création d' E-QSL"},
+                                                      {"Label4", "à partir d'un fichier ADIF"},
+                                                      {"Label2", "Sélection d'un fichier ADIF"},
+                                                      {"Label5", "Ouvrir une QSL déja editée"},
+                                                      {"Label1", "TRELUNE"},
+                                                      {"Selection", "Sélectionnez"},
+                                                      {"Chargez", "Chargez"}}),
+                 QString());
     }
 
     void menusHaveTheirCaptionsInOrder()

@@ -1,8 +1,10 @@
+#include "platform/window_geometry.h"
 #include "qso_test_lines.h"
 #include "selection/select_log_window.h"
 #include "selection/select_qso_window.h"
 #include "support/data_rows.h"
 #include "support/test_environment.h"
+#include "support/window_checks.h"
 #include "window_driver.h"
 
 #include <QApplication>
@@ -50,32 +52,19 @@ class TestSelectLogWindow : public QObject
 {
     Q_OBJECT
 private slots:
-    void controls_data()
-    {
-        controlTable({
-            {"Label5", "Sélection du log", 240, 240, 3615, 255},
-            {"Label2", "Sélectionnez le log", 1200, 960, 1935, 375},
-            // Label3 and Label4 run under the box that follows them.
-            {"Label3", "Du numéro", 360, 1320, 1095, 375, 1440 - 360},
-            {"Deb", "", 1440, 1320, 495, 285},
-            {"Label4", "au numéro", 2040, 1320, 1095, 375, 3120 - 2040},
-            {"Fin", "", 3120, 1320, 495, 285},
-            {"Valider", "Valider", 1560, 1800, 975, 255},
-            {"Frame1", "", 120, 0, 3855, 615},
-            {"Frame2", "", 120, 720, 3855, 1575},
-        });
-    }
-
     void controls()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, caption);
-        QFETCH(QRect, place);
-        QFETCH(int, captionRoom);
         TestEnvironment env;
-        QWidget* widget = open(env, 3).widget(name);
-        CHECK_DESIGNED_CONTROL(widget, name, caption, place, captionRoom);
-        if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+        const Opened opened = open(env, 3);
+        QCOMPARE(controlFault(*opened.range), QString());
+        QCOMPARE(captionFault(*opened.range, {{"Label5", "Sélection du log"},
+                                              {"Label2", "Sélectionnez le log"},
+                                              {"Label3", "Du numéro"},
+                                              {"Label4", "au numéro"},
+                                              {"Valider", "Valider"}}),
+                 QString());
+        for (const char* name : {"Deb", "Fin"}) {
+            QLineEdit* box = opened.box(name);
             QVERIFY(box->text().isEmpty());
             QCOMPARE(box->palette().color(QPalette::Base), QColor(255, 255, 192));
             QCOMPARE(box->maxLength(), 32767); // no limit of its own
