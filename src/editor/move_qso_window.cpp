@@ -155,9 +155,7 @@ void MoveQsoWindow::buildControls()
 {
     QVBoxLayout* outer = addWindowContent(*this);
 
-    auto* titleFrame = new QFrame(this);
-    titleFrame->setObjectName(QStringLiteral("Cadre_Titre"));
-    titleFrame->setFrameShape(QFrame::Box);
+    QFrame* titleFrame = addFrame(this, "Cadre_Titre");
     auto* titleLayout = new QHBoxLayout(titleFrame);
     QLabel* title = addLabel(titleFrame, QStringLiteral("Titre"), kTitle);
     QFont bold = title->font();
@@ -167,9 +165,7 @@ void MoveQsoWindow::buildControls()
     titleLayout->addWidget(title);
     outer->addWidget(titleFrame);
 
-    auto* gridFrame = new QFrame(this);
-    gridFrame->setObjectName(QStringLiteral("Cadre_Grille"));
-    gridFrame->setFrameShape(QFrame::Box);
+    QFrame* gridFrame = addFrame(this, "Cadre_Grille");
     auto* frameLayout = new QVBoxLayout(gridFrame);
     frameLayout->addWidget(addLabel(gridFrame, QStringLiteral("Aide_Haut_Gauche"), kTopLeftHint));
     frameLayout->addWidget(addLabel(gridFrame, QStringLiteral("Aide_Bas_Droite"), kBottomRightHint));
@@ -183,10 +179,7 @@ void MoveQsoWindow::buildControls()
 
     auto* buttons = new QHBoxLayout;
     for (const ButtonRow& entry : kButtons) {
-        const QString caption = fromUtf8(entry.caption);
-        auto* button = new QPushButton(caption, this);
-        button->setObjectName(QString::fromLatin1(entry.name));
-        button->setAccessibleName(caption);
+        QPushButton* button = addButton(this, entry.name, fromUtf8(entry.caption));
         connect(button, &QPushButton::clicked, this, entry.click);
         buttons->addWidget(button);
     }

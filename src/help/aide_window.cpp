@@ -1,5 +1,6 @@
 #include "help/aide_window.h"
 
+#include "platform/window_controls.h"
 #include "platform/window_geometry.h"
 
 #include <QFrame>
@@ -46,13 +47,9 @@ AideWindow::AideWindow(QWidget* parent) : QWidget(parent)
     setWindowTitle(QStringLiteral("Mode d'emploi"));
 
     QVBoxLayout* outer = addWindowContent(*this);
-    auto* titleBand = new QFrame(this);
-    titleBand->setObjectName(QStringLiteral("Frame1"));
-    titleBand->setFrameShape(QFrame::Box);
+    QFrame* titleBand = addFrame(this, "Frame1");
     auto* titleLayout = new QVBoxLayout(titleBand);
-    auto* body = new QFrame(this);
-    body->setObjectName(QStringLiteral("Frame2"));
-    body->setFrameShape(QFrame::Box);
+    QFrame* body = addFrame(this, "Frame2");
     auto* bodyLayout = new QVBoxLayout(body);
     bodyLayout->setSpacing(0);
     outer->addWidget(titleBand);

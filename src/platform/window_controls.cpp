@@ -25,11 +25,17 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, cons
     return label;
 }
 
-QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, const QRect& place)
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption)
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setAccessibleName(caption);
+    return button;
+}
+
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, const QRect& place)
+{
+    QPushButton* button = addButton(parent, name, caption);
     button->setGeometry(place);
     return button;
 }
@@ -41,12 +47,18 @@ QPushButton* addEnterButton(QWidget* parent, const char* name, const QString& ca
     return button;
 }
 
-QFrame* addFrame(QWidget* parent, const char* name, const QRect& place)
+QFrame* addFrame(QWidget* parent, const char* name)
 {
     auto* frame = new QFrame(parent);
     frame->setObjectName(QString::fromLatin1(name));
     frame->setAccessibleName(frame->objectName());
     frame->setFrameShape(QFrame::Box);
+    return frame;
+}
+
+QFrame* addFrame(QWidget* parent, const char* name, const QRect& place)
+{
+    QFrame* frame = addFrame(parent, name);
     frame->setFrameShadow(QFrame::Sunken);
     frame->setGeometry(place);
     return frame;

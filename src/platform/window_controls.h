@@ -26,6 +26,9 @@ QPushButton* addButton(QWidget* parent, const char* name, const QString& caption
 QPushButton* addEnterButton(QWidget* parent, const char* name, const QString& caption, const QRect& place);
 // A frame that only draws a border; it has no caption, so it is known by its object name.
 QFrame* addFrame(QWidget* parent, const char* name, const QRect& place);
+// A button and a plain (not sunken) frame placed by a layout.
+QPushButton* addButton(QWidget* parent, const char* name, const QString& caption);
+QFrame* addFrame(QWidget* parent, const char* name);
 
 // Keeps a caption whole inside the width it can use (the label's own width unless a control
 // covers its end): where the face in use is wider than the one the windows were drawn for, the

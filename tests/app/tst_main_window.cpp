@@ -206,6 +206,22 @@ private slots:
                  QString());
     }
 
+    void otherWindowsControls()
+    {
+        TestEnvironment env;
+        env.start();
+        for (QWidget* window : std::initializer_list<QWidget*>{&env.program().exportWindow(), &env.program().editor(),
+                                                               &env.program().help()}) {
+            window->show();
+            // The controls lie in the window's client area.
+            const QWidget* client = window->findChild<QWidget*>(QStringLiteral("client"));
+            if (!client)
+                client = window->findChild<QWidget*>(QStringLiteral("content"));
+            QVERIFY(client);
+            QCOMPARE(controlFault(*client), QString());
+        }
+    }
+
     void menusHaveTheirCaptionsInOrder()
     {
         TestEnvironment env;
