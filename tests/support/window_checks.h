@@ -11,6 +11,16 @@
 
 // Checks that hold for the controls of every window.
 
+// The text a label or a button shows; other controls show none.
+inline QString captionOf(const QWidget& control)
+{
+    if (auto* label = qobject_cast<const QLabel*>(&control))
+        return label->text();
+    if (auto* button = qobject_cast<const QAbstractButton*>(&control))
+        return button->text();
+    return {};
+}
+
 // The controls of a window: its children, and those of its plain frames.
 inline QList<const QWidget*> controlsOf(const QWidget& window)
 {
@@ -55,27 +65,10 @@ inline QString controlFault(const QWidget& window)
             return name + QStringLiteral(": no accessible name");
         if (!control->parentWidget()->rect().contains(control->geometry()))
             return name + QStringLiteral(": outside its parent");
-        QString caption;
-        int room = control->width();
-        if (auto* label = qobject_cast<const QLabel*>(control)) {
-            caption = label->text();
-            room = captionRoom(*label);
-        } else if (auto* button = qobject_cast<const QAbstractButton*>(control)) {
-            caption = button->text();
-        }
-        if (control->fontMetrics().horizontalAdvance(caption) > room || control->font().pointSizeF() < 6.0)
+        const int room = qobject_cast<const QLabel*>(control) ? captionRoom(*control) : control->width();
+        if (control->fontMetrics().horizontalAdvance(captionOf(*control)) > room || control->font().pointSizeF() < 6.0)
             return name + QStringLiteral(": caption does not fit");
     }
-    return {};
-}
-
-// The text a label or a button shows; other controls show none.
-inline QString captionOf(const QWidget& control)
-{
-    if (auto* label = qobject_cast<const QLabel*>(&control))
-        return label->text();
-    if (auto* button = qobject_cast<const QAbstractButton*>(&control))
-        return button->text();
     return {};
 }
 
