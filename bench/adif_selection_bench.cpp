@@ -7,6 +7,7 @@
 #include "adif/adif_reader.h"
 #include "app/main_window.h"
 #include "app/running_program.h"
+#include "bench_main.h"
 #include "doubles/scripted_dialogs.h"
 #include "platform/text_file.h"
 #include "selection/select_log_window.h"
@@ -223,14 +224,5 @@ BENCHMARK(Selectionnez)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    Fixture shared;
-    fixture = &shared;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    fixture = nullptr;
-    return 0;
+    return runBenchmarks(argc, argv, fixture);
 }

@@ -5,6 +5,7 @@
 
 #include "app/main_window.h"
 #include "app/running_program.h"
+#include "bench_main.h"
 #include "doubles/scripted_dialogs.h"
 #include "platform/text_file.h"
 #include "settings/settings_store.h"
@@ -78,14 +79,5 @@ BENCHMARK(chargez)->Arg(1)->Arg(217)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    Fixture shared;
-    fixture = &shared;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    fixture = nullptr;
-    return 0;
+    return runBenchmarks(argc, argv, fixture);
 }

@@ -5,6 +5,7 @@
 #include "platform/file_reasons.h"
 #include "platform/program_folder.h"
 #include "platform/text_file.h"
+#include "property_check.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -14,14 +15,6 @@
 
 namespace
 {
-
-void check(bool condition, int where = __builtin_LINE())
-{
-    if (condition)
-        return;
-    std::fprintf(stderr, "property at line %d fails\n", where);
-    std::abort();
-}
 
 } // namespace
 

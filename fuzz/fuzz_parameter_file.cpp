@@ -4,6 +4,7 @@
 #include "layout/layout_texts.h"
 #include "layout/parameter_file.h"
 #include "platform/text_file.h"
+#include "property_check.h"
 
 #include <QLocale>
 #include <cstdint>
@@ -12,14 +13,6 @@
 
 namespace
 {
-
-void check(bool condition, int where = __builtin_LINE())
-{
-    if (condition)
-        return;
-    std::fprintf(stderr, "property at line %d fails\n", where);
-    std::abort();
-}
 
 LayoutTexts textsOf(const ParameterRecord& record)
 {
