@@ -25,9 +25,7 @@ trap cleanup EXIT
 
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get install -y -qq "$deb" >/dev/null
-entry=/usr/share/applications/zelvane-e-qsl.desktop
-[ -f "$entry" ] || fail "no desktop entry"
-command=$(sed -n 's/^Exec=//p' "$entry" | tr -d '"')
+command=$(sed -n 's/^Exec=//p' /usr/share/applications/zelvane-e-qsl.desktop | tr -d '"')
 [ -x "$command" ] || fail "the menu entry's command $command is not there"
 programdir=$(dirname "$(readlink -f "$command")")
 ls /usr/share/metainfo/*zelvane_e_qsl.metainfo.xml >/dev/null || fail "no AppStream metadata"
@@ -41,9 +39,9 @@ as_user() {
 
 # The installed program, as the menu starts it, with a background already known so that
 # start-up runs to its end without the first-use message.
-as_user mkdir -p "$home/.config/E_QSL"
-as_user sh -c "printf '[Setup%%20]\nQSL%%20de%%20fond=QSL_TRELUNE.jpg\n' >'$home/.config/E_QSL/E_QSL.ini'"
 settings="$home/.config/E_QSL/E_QSL.ini"
+as_user mkdir -p "$home/.config/E_QSL"
+as_user sh -c "printf '[Setup%%20]\nQSL%%20de%%20fond=QSL_TRELUNE.jpg\n' >'$settings'"
 setsid runuser -u "$user" -- env -i HOME="$home" PATH=/usr/bin:/bin LC_ALL=C.UTF-8 \
   xvfb-run -a -s "-screen 0 1024x768x24" "$command" >"$work/program.log" 2>&1 &
 pgid=$!
@@ -65,13 +63,11 @@ done
 echo "the installed program made $folder with the sample files"
 
 # Cards from the sample log, in the user's folder, through the program's windows.
-cp "$tester" "$work/tester"
-chmod 755 "$work/tester"
+install -m 755 "$tester" "$work/tester"
 as_user QT_QPA_PLATFORM=offscreen EQSL_INSTALLED_PROGRAM_DIR="$programdir" \
   "$work/tester" firstTrialWithTheSamples
 cards=$(ls "$folder/E_QSL"/*.bmp | wc -l)
 [ "$cards" -eq 12 ] || fail "$cards cards in the user's folder, not 12"
-echo "$user made $cards cards in $folder/E_QSL"
 
 $sudo apt-get remove --purge -y -qq zelvane-e-qsl >/dev/null
 [ ! -e "$command" ] || fail "$command is still there after removal"

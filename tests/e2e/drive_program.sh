@@ -1,0 +1,106 @@
+#!/usr/bin/env bash
+# Drives the real executable on a virtual display (xdotool) as a user does, where the world
+# fails in ways that hold for root too:
+#  1. a folder in place of the settings file: the first-use message, then the settings one, then
+#     the main window; the language menu tells it once more, and the program goes on;
+#  2. a background known: the main window with its title and the program folder recorded; "E_QSL"
+#     replaced by a file before "Enregistrer les QSL": one message tells of the cards not saved,
+#     no saved-cards message follows, and the picking window comes back.
+# Usage: drive_program.sh <path to ZELVANE_E_QSL>
+set -euo pipefail
+program="$1"
+if [ "${2:-}" != "--on-display" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$program" --on-display
+fi
+work=$(mktemp -d)
+pid=""
+cleanup() {
+  local status=$?
+  [ -n "$pid" ] && { kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; }
+  [ "$status" -ne 0 ] && [ -f "$work/program.log" ] && cat "$work/program.log" >&2
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+kMessage='^ZELVANE_E_QSL$'
+kMain='^ZELVANE_E-QSL Revision  [0-9.]+$'
+kPicking='^Sélection des QSO$'
+
+# The id of the visible window whose name matches, waiting up to 60 s (a busy machine starts
+# the program slowly).
+window() {
+  for _ in $(seq 1 300); do
+    local id
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
+    [ -n "$id" ] && echo "$id" && return 0
+    sleep 0.2
+  done
+  xdotool search --onlyvisible --name . getwindowname %@ >&2 || true
+  fail "no window \"$1\""
+}
+# Fails when a window whose name matches is still visible after 2 s.
+none() {
+  sleep 2
+  ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || fail "unexpected window \"$1\""
+}
+answer_message() {
+  xdotool windowfocus --sync "$(window "$kMessage")" key Return
+  sleep 0.5
+}
+click() { xdotool mousemove --window "$(window "$1")" "$2" "$3" click 1; }
+start() {
+  HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" QT_QPA_PLATFORM=xcb "$work/prog/ZELVANE_E_QSL" \
+    >"$work/program.log" 2>&1 &
+  pid=$!
+}
+stop() {
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  pid=""
+}
+
+# The program runs from a folder of its own, which holds its output folder "E_QSL".
+mkdir -p "$work/prog" "$work/home/.config/E_QSL"
+cp "$program" "$work/prog/"
+cp "$(dirname "$program")/E_QSL/QSL_TRELUNE.jpg" "$work/fond.jpg"
+settings="$work/home/.config/E_QSL/E_QSL.ini"
+
+# 1.
+mkdir "$settings"
+start
+answer_message
+answer_message
+window "$kMain" >/dev/null
+none "$kMessage"
+click "$kMain" 277 10 # "Langue", then "Anglais"
+sleep 0.5
+xdotool key Down Down Return
+answer_message
+none "$kMessage"
+window "$kMain" >/dev/null
+stop
+echo "settings that cannot be saved: told at start-up and for the language, the program goes on"
+
+# 2.
+rmdir "$settings"
+printf '[Setup%%20]\nQSL%%20de%%20fond=%s\n' "$work/fond.jpg" >"$settings"
+printf '<EOH>\r\n<CALL:5>F4XYZ <QSO_DATE:8>20240315 <TIME_ON:4>1405 <BAND:3>20M <MODE:3>SSB <EOR>\r\n' >"$work/journal.adi"
+start
+window "$kMain" >/dev/null
+none "$kMessage"
+grep -qxF "Chemin%20Repertoire=$work/prog" "$settings" || fail "program folder not recorded"
+rm -r "$work/prog/E_QSL"
+echo "not a folder" >"$work/prog/E_QSL"
+click "$kMain" 172 143 # "Sélectionnez"
+xdotool windowfocus --sync "$(window '^(Open|Ouvrir)$')" type --delay 5 "$work/journal.adi"
+xdotool key Return
+click "$kPicking" 108 608 # "Tout "
+click "$kPicking" 412 608 # "Enregistrer les QSL"
+window '^Aperçu des E- QSL$' >/dev/null
+answer_message
+none "$kMessage"
+window "$kPicking" >/dev/null
+[ -f "$work/prog/E_QSL" ] && [ -z "$(find "$work" -name '*.bmp')" ] || fail "a card was written"
+stop
+echo "cards that cannot be saved: told once, no saved-cards message, the picking window back"
