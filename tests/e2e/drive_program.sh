@@ -10,7 +10,8 @@
 set -euo pipefail
 program="$1"
 if [ "${2:-}" != "--on-display" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$program" --on-display
+  # A display number from a random start: two runs at once seldom race for the same one.
+  exec xvfb-run -a -n $((RANDOM % 500 + 100)) -s "-screen 0 1280x1024x24" "$0" "$program" --on-display
 fi
 work=$(mktemp -d)
 pid=""

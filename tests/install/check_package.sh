@@ -43,7 +43,7 @@ settings="$home/.config/E_QSL/E_QSL.ini"
 as_user mkdir -p "$home/.config/E_QSL"
 as_user sh -c "printf '[Setup%%20]\nQSL%%20de%%20fond=QSL_TRELUNE.jpg\n' >'$settings'"
 setsid runuser -u "$user" -- env -i HOME="$home" PATH=/usr/bin:/bin LC_ALL=C.UTF-8 \
-  xvfb-run -a -s "-screen 0 1024x768x24" "$command" >"$work/program.log" 2>&1 &
+  xvfb-run -a -n $((RANDOM % 500 + 100)) -s "-screen 0 1024x768x24" "$command" >"$work/program.log" 2>&1 &
 pgid=$!
 for _ in $(seq 1 300); do
   grep -q '^Chemin%20Repertoire=' "$settings" 2>/dev/null && break
