@@ -5,6 +5,7 @@
 #include "selection/select_qso_window.h"
 #include "settings/settings_keys.h"
 #include "support/test_environment.h"
+#include "support/window_checks.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,7 +36,8 @@
 //       or "call" once picked, "-" for none), a label or a box (its text), "rows LIST", "shown
 //       WINDOW", "enabled CONTROL", "ticked ENTRY" (yes or no), "focus", "hint" (something drawn
 //       inside Liste_QSO), "stored KEY", "La QSL" (its callsign), "files" (the cards made),
-//       "dialogs" (the file dialogs asked for), "menus", "title", "current folder", "flag" (the
+//       "dialogs" (the file dialogs asked for), "exists PATH" (folder, yes or no), "controls
+//       WINDOW" (the first fault of its controls), "menus", "title", "current folder", "flag" (the
 //       saved-cards flag), "comment", "French cards", "ended", and "messages" and "at-messages"
 //       (what the picking window held at each message: lines, "hidden", the callsign of "La
 //       QSL"), these two emptied once checked.
@@ -223,6 +225,11 @@ inline void runScript(const QString& folder, const QStringList& commands)
             } else if (what == u"current folder") {
                 const bool output = QDir::current().canonicalPath() == QDir(env.outputFolder()).canonicalPath();
                 actual = output ? QStringLiteral("output") : QStringLiteral("elsewhere");
+            } else if (what.startsWith(QStringLiteral("exists "))) {
+                const QFileInfo file(env.programFolder() + u'/' + what.mid(7));
+                actual = file.isDir() ? QStringLiteral("folder") : yesNo(file.exists());
+            } else if (what.startsWith(QStringLiteral("controls "))) {
+                actual = controlFault(*widget);
             } else if (what == u"flag") {
                 actual = QString::number(program.msgQslEnregistrees());
             } else if (what == u"comment") {
