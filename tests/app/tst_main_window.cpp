@@ -1,6 +1,7 @@
 #include "../selection/script_runner.h"
 #include "platform/window_geometry.h"
 #include "selection/select_log_window.h"
+#include "support/data_rows.h"
 #include "support/window_checks.h"
 
 #include <QPushButton>
@@ -20,6 +21,33 @@ private slots:
         QFETCH(QString, folder);
         QFETCH(QStringList, commands);
         runScript(folder, commands);
+    }
+
+    // A window on a 1024 x 768 screen beside a desktop panel (frame of 4, 32, 4, 4 pixels, scroll
+    // bars of 15): the panel is left free; a window that fits is still centred on the whole screen.
+    void placementBesideAPanel_data()
+    {
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<bool>("scrolls");
+        QTest::addColumn<QRect>("placed"); // the frame's top-left, the window's size
+        const QRect top(0, 28, 1024, 740);
+        addRow("editor under a top panel", QSize(820, 760), top, true, QRect(90, 28, 835, 704));
+        addRow("editor beside a left panel", QSize(820, 760), QRect(48, 0, 976, 768), true, QRect(114, 0, 835, 732));
+        addRow("too wide and too high", QSize(1100, 800), top, true, QRect(0, 28, 1016, 704));
+        addRow("main window", QSize(361, 270), top, false, QRect(331, 249, 361, 270));
+    }
+
+    void placementBesideAPanel()
+    {
+        QFETCH(QSize, window);
+        QFETCH(QRect, available);
+        QFETCH(bool, scrolls);
+        QFETCH(QRect, placed);
+        const WindowPlacement place =
+            placeWindow(window, window, QMargins(4, 32, 4, 4), {0, 0, 1024, 768}, available, 15);
+        QCOMPARE(place.scrolls, scrolls);
+        QCOMPARE(place.geometry, placed);
     }
 
     // Every window has sound controls and opens inside the screen: centred where it fits; where

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTest>
 
 // Runs cases written in the text files of a data folder, one command to a line, each file holding
@@ -26,14 +27,15 @@
 //                                              folder
 //   block settings                             a folder in place of the settings file
 // Then:
-//   log CALL[@DD/MM/YY] ... | log N            numbered lines (N: C1 ... CN) appended to
+//   log CALL[@DD/MM/YY][+VIA] ... | log N      numbered lines (N: C1 ... CN) appended to
 //                                              Liste_QSO as a reading does, the window shown
 //   read FILE | read -                         "Sélectionnez", the dialog answering a log of the
 //                                              data folder, of the scratch folder, or cancelled
 //   click LIST ROW                             a click on a line (rows from 1)
 //   key CONTROL KEY | type CONTROL TEXT | set BOX TEXT | press BUTTON-OR-MENU-ENTRY | close WINDOW
 //   expect WHAT = VALUE                        WHAT: a list (its lines as "number call[@date]",
-//       or "call" once picked, "-" for none), a label or a box (its text), "rows LIST", "shown
+//       or "call" once picked, "-" for none), a label or a box (its text), "rows LIST", "reaches
+//       LIST" (every line fits the one size of all items and can be scrolled into view), "shown
 //       WINDOW", "enabled CONTROL", "ticked ENTRY" (yes or no), "focus", "hint" (something drawn
 //       inside Liste_QSO), "stored KEY", "La QSL" (its callsign), "files" (the cards made),
 //       "dialogs" (the file dialogs asked for), "exists PATH" (folder, yes or no), "controls
@@ -176,9 +178,9 @@ inline void runScript(const QString& folder, const QStringList& commands)
                 const int calls = token.toInt(&count);
                 for (int i = 1; i <= (count ? calls : 1); ++i) {
                     const QString call = count ? QStringLiteral("C%1").arg(i) : token.section(u'@', 0, 0);
-                    const QString date = token.contains(u'@') ? token.section(u'@', 1) : kDate;
-                    lines.append(
-                        Ligne_QSO(int(lines.size()) + 1, {call, date, "14:05", "14 Mhz", "SSB", "59", "Non", {}}));
+                    const QString date = token.contains(u'@') ? token.section(u'@', 1).section(u'+', 0, 0) : kDate;
+                    lines.append(Ligne_QSO(int(lines.size()) + 1, {call.section(u'+', 0, 0), date, "14:05", "14 Mhz",
+                                                                   "SSB", "59", "Non", token.section(u'+', 1)}));
                 }
             }
             SelectQsoWindow& window = program.selectQso();
@@ -244,6 +246,17 @@ inline void runScript(const QString& folder, const QStringList& commands)
                 actual = yesNo(widget && widget->isEnabled());
             } else if (what.startsWith(QStringLiteral("shown "))) {
                 actual = yesNo(widget && widget->isVisible());
+            } else if (what.startsWith(QStringLiteral("reaches "))) {
+                auto* list = qobject_cast<QListView*>(widget);
+                list->doItemsLayout(); // as the view does once the events of the change are handled
+                bool whole = true;
+                for (int row = 0; row < list->model()->rowCount(); ++row) {
+                    const QModelIndex index = list->model()->index(row, 0);
+                    const int width = list->fontMetrics().horizontalAdvance(index.data().toString());
+                    whole &= list->sizeHintForIndex(list->model()->index(0, 0)).width() >= width &&
+                             list->horizontalScrollBar()->maximum() + list->viewport()->width() >= width;
+                }
+                actual = yesNo(whole);
             } else if (what.startsWith(QStringLiteral("rows "))) {
                 actual = QString::number(qobject_cast<QListView*>(widget)->model()->rowCount());
             } else if (auto* list = qobject_cast<QListView*>(widget)) {
