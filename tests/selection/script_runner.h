@@ -49,7 +49,9 @@ inline void addScriptRows(const QString& folder)
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QStringList>("commands");
-    for (const QString& name : QDir(folder).entryList({QStringLiteral("*.txt")})) {
+    const QStringList files = QDir(folder).entryList({QStringLiteral("*.txt")});
+    QVERIFY2(!files.isEmpty(), qPrintable(QStringLiteral("no cases in ") + folder));
+    for (const QString& name : files) {
         QFile file(folder + name);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QList<std::pair<QString, QStringList>> cases;
@@ -102,11 +104,6 @@ inline QString shown(const QListView& list, QSet<QString>& bodies)
     return items.isEmpty() ? QStringLiteral("-") : items.join(QStringLiteral(", "));
 }
 
-inline QString yesNo(bool yes)
-{
-    return yes ? QStringLiteral("yes") : QStringLiteral("no");
-}
-
 inline bool drawnInside(QWidget* view)
 {
     const QImage image = view->grab().toImage();
@@ -120,6 +117,7 @@ inline bool drawnInside(QWidget* view)
 inline void runScript(const QString& folder, const QStringList& commands)
 {
     using namespace script;
+    const auto yesNo = [](bool yes) { return yes ? QStringLiteral("yes") : QStringLiteral("no"); };
     TestEnvironment env;
     RunningProgram& program = env.program();
     const QString scratch = env.scratchFolder();
