@@ -17,8 +17,6 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
-const QString kCards = u"/tests/data/card/cards/"_s;
-
 // A picked line from its fields joined by "|", each filling its column; the via ends the line.
 QString pickedLine(const QString& text)
 {
@@ -40,7 +38,7 @@ private slots:
     void cards_data()
     {
         QTest::addColumn<QString>("file");
-        const QDir folder(qEnvironmentVariable("EQSL_SOURCE_DIR") + kCards);
+        const QDir folder(qEnvironmentVariable("EQSL_SOURCE_DIR") + u"/tests/data/card/cards/"_s);
         for (const QString& name : folder.entryList({u"*.card"_s}))
             addRow(qPrintable(name), folder.filePath(name));
         QVERIFY(folder.count() >= 6);

@@ -29,11 +29,6 @@ void click(QWidget* window, const char* name)
     QTest::mouseClick(window->findChild<QPushButton*>(QLatin1String(name)), Qt::LeftButton);
 }
 
-void trigger(QWidget* window, const char* name)
-{
-    window->findChild<QAction*>(QLatin1String(name))->trigger();
-}
-
 QStringList cardsIn(const QString& folder)
 {
     return QDir(folder).entryList({u"*.bmp"_s}, QDir::Files | QDir::Dirs, QDir::Name);
@@ -51,12 +46,10 @@ RunningProgram& start(TestEnvironment& env, bool chosen = true)
     return env.program();
 }
 
-// "Fond QSL" answered with the path (a null path: cancelled).
 void chooseBackground(RunningProgram& program, ScriptedDialogs& dialogs, const QString& path)
 {
-    if (!path.isNull())
-        dialogs.answerNextFile(path);
-    trigger(program.mainWindow(), "MNU_New_QSL");
+    dialogs.answerNextFile(path);
+    program.mainWindow()->findChild<QAction*>(u"MNU_New_QSL"_s)->trigger();
 }
 
 void closeExportWindow(RunningProgram& program)
@@ -110,7 +103,7 @@ private slots:
         QVERIFY(env.dialogs.messages().isEmpty() && !QFile::exists(card) && select->pickedLines().isEmpty());
         const auto exportAgain = [&](const char* language) {
             closeExportWindow(program);
-            trigger(program.mainWindow(), language);
+            program.mainWindow()->findChild<QAction*>(QLatin1String(language))->trigger();
             click(pickTheLog(program, env.dialogs), "Impression");
             return QImage(card);
         };
@@ -118,8 +111,18 @@ private slots:
         QCOMPARE(exportAgain("Mnu_L_Francais"), french);
         env.store.write(u"Aff L1"_s, u"0"_s);
         QVERIFY(exportAgain("Mnu_L_Francais") != french);
-        trigger(program.existingExportWindow(), "Mnu_Edit_QSL");
+        program.existingExportWindow()->findChild<QAction*>(u"Mnu_Edit_QSL"_s)->trigger();
         QVERIFY(program.existingEditor() && program.existingEditor()->isVisible());
+        env.store.write(Key::QslDeFond, u"absent.jpg"_s); // a background gone keeps the QSOs picked
+        closeExportWindow(program);
+        env.dialogs.clear();
+        click(pickTheLog(program, env.dialogs), "Impression");
+        QCOMPARE(
+            env.dialogs.messages(),
+            QStringList{u"Le fond de QSL ne peut pas être chargé :\r\nabsent.jpg : le fichier n'existe pas\r\nAucune "
+                        u"QSL n'a été enregistrée : choisissez un fond avec \"Fond QSL\".\r\nLes QSO sélectionnés "
+                        u"sont gardés : fermez cet aperçu, puis cliquez à nouveau sur \"Enregistrer les QSL\"."_s});
+        QCOMPARE(select->pickedLines().size(), 6); // with the three QSOs whose cards could not be saved
     }
 
     // "Fond QSL": nothing chosen, or a file that is no picture, is told and changes nothing; a

@@ -65,8 +65,7 @@ private slots:
         QCOMPARE((std::pair(surface.colour(), surface.lineWidth())), (std::pair(QColor(255, 0, 0), 3)));
     }
 
-    // Points at 96 dots per inch (36 points are 48 pixels); the text's top-left corner is the
-    // position, its baseline one ascent below.
+    // 36 points are 48 pixels at 96 dots per inch; the position is the text's top-left corner.
     void textSizeInPoints()
     {
         ImageSurface surface;
