@@ -1,96 +1,70 @@
-// From a real log file to card files, through the windows as a user drives them: choose a
-// background, read the log, "Tout ", "Enregistrer les QSL".
+// Cards made through the windows as a user drives them: what the export window and the background
+// choice tell, keep and empty. firstTrialWithTheSamples also runs on an installed program folder.
 
 #include "app/main_window.h"
 #include "card/qsl_x_window.h"
-#include "card_test_support.h"
+#include "editor/move_qso_window.h"
 #include "platform/program_folder.h"
 #include "selection/select_qso_window.h"
 #include "settings/settings_keys.h"
+#include "support/data_rows.h"
+#include "support/test_environment.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QLabel>
 #include <QPushButton>
-#include <QtEndian>
 #include <QtTest>
+
+using namespace Qt::StringLiterals;
 
 namespace
 {
 
-const QByteArray kLog = "Log exported by a logging program\r\n"
-                        "<ADIF_VER:5>3.1.0\r\n"
-                        "<PROGRAMID:6>LOGGER\r\n"
-                        "<EOH>\r\n"
-                        "<CALL:5>F4XYZ <QSO_DATE:8>20240315 <TIME_ON:6>140500 <BAND:3>20M <FREQ:6>14.205 "
-                        "<MODE:3>SSB <RST_SENT:2>59 <RST_RCVD:2>57 <QSL_RCVD:1>Y <EOR>\r\n"
-                        "<CALL:9>F/G4ABC/P <QSO_DATE:8>20240316 <TIME_ON:4>0930 <BAND:3>40M <FREQ:5>7.025 "
-                        "<MODE:2>CW <RST_SENT:3>599 <QSL_RCVD:1>N <QSL_VIA:5>F6ABC <EOR>\r\n"
-                        "<CALL:12>VE3ABCDEF/MM <QSO_DATE:8>20240317 <TIME_ON:4>2359 <BAND:2>2M <FREQ:7>145.500 "
-                        "<MODE:2>FM <RST_SENT:2>55 <QSL_RCVD:1>N <EOR>\r\n";
+const QString kSample = QStringLiteral(EQSL_SAMPLE_BACKGROUND);
+const QString kSaved = u"Les QSL ont été enregistrées dans le dossier 'E_QSL' du répertoire ZELVANE_E_QSL"_s;
+const QStringList kCards = {u"QSL_F4XYZ_14 Mhz_SSB.bmp"_s, u"QSL_F_G4ABC_P_7.0 Mhz_CW.bmp"_s,
+                            u"QSL_VE3ABCDEF_M_144 Mhz_FM.bmp"_s};
 
-// The three cards and the sample background, sorted.
-const QStringList kOutputFiles = {u"QSL_F4XYZ_14 Mhz_SSB.bmp"_s, u"QSL_F_G4ABC_P_7.0 Mhz_CW.bmp"_s,
-                                  u"QSL_TRELUNE.jpg"_s, u"QSL_VE3ABCDEF_M_144 Mhz_FM.bmp"_s};
-
-void click(QWidget* window, const char* button)
+void click(QWidget* window, const char* name)
 {
-    QTest::mouseClick(window->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+    QTest::mouseClick(window->findChild<QPushButton*>(QLatin1String(name)), Qt::LeftButton);
 }
 
-// "Fond QSL" with a copy of the sample as the user's own picture, the preview it opens closed.
-QString chooseOwnBackground(TestEnvironment& env)
+QStringList cardsIn(const QString& folder)
 {
-    const QString background = env.scratchFolder() + u"/Ma QSL.jpg"_s;
-    QFile::copy(sampleBackgroundPath(), background);
-    env.dialogs.answerNextFile(background);
-    env.program().mainWindow()->findChild<QAction*>(u"MNU_New_QSL"_s)->trigger();
-    env.program().existingExportWindow()->close();
-    destroyClosedWindows();
-    return background;
+    return QDir(folder).entryList({u"*.bmp"_s}, QDir::Files | QDir::Dirs, QDir::Name);
 }
 
-// "Sélectionnez" with the log, then "Tout ": the picking window.
-SelectQsoWindow* pickTheWholeLog(TestEnvironment& env)
+// Start-up with the sample background in the output folder, as the build puts it, chosen or not.
+RunningProgram& start(TestEnvironment& env, bool chosen = true)
 {
-    env.dialogs.answerNextFile(env.writeScratchFile(u"journal.adi"_s, kLog));
-    click(env.program().mainWindow(), "Selection");
-    SelectQsoWindow* select = env.program().existingSelectQso();
-    if (select)
-        click(select, "Select_All");
-    return select;
+    QDir().mkpath(env.outputFolder());
+    QFile::copy(kSample, env.outputFolder() + u"/QSL_TRELUNE.jpg"_s);
+    if (chosen)
+        env.store.write(Key::QslDeFond, u"QSL_TRELUNE.jpg"_s);
+    env.start();
+    env.dialogs.clear();
+    return env.program();
 }
 
-// Pixels where the card differs clearly from its background, within a rectangle.
-int drawnPixels(const QImage& card, const QImage& background, const QRect& area)
+void chooseBackground(RunningProgram& program, ScriptedDialogs& dialogs, const QString& path)
 {
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QColor a(card.pixel(x, y));
-            const QColor b(background.pixel(x, y));
-            n += qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) > 90;
-        }
-    return n;
+    dialogs.answerNextFile(path);
+    program.mainWindow()->findChild<QAction*>(u"MNU_New_QSL"_s)->trigger();
 }
 
-// The smallest rectangle holding every pixel drawn on the background.
-QRect drawnBounds(const QImage& card, const QImage& background)
+void closeExportWindow(RunningProgram& program)
 {
-    QRect bounds;
-    for (int y = 0; y < card.height(); ++y)
-        for (int x = 0; x < card.width(); ++x)
-            if (drawnPixels(card, background, QRect(x, y, 1, 1)))
-                bounds = bounds.united(QRect(x, y, 1, 1));
-    return bounds;
+    program.existingExportWindow()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// A layout position in percent, as a pixel of the 530 x 340 card.
-QPoint at(double h, double v)
+// "Sélectionnez" with a log of three QSOs (the second with a via), then "Tout ".
+SelectQsoWindow* pickTheLog(RunningProgram& program, ScriptedDialogs& dialogs)
 {
-    return {int(h * 530 / 100), int(v * 340 / 100)};
+    dialogs.answerNextFile(qEnvironmentVariable("EQSL_SOURCE_DIR") + u"/tests/data/card/journal.adi"_s);
+    click(program.mainWindow(), "Selection");
+    click(program.existingSelectQso(), "Select_All");
+    return program.existingSelectQso();
 }
 
 } // namespace
@@ -100,59 +74,103 @@ class TestCardExportEndToEnd : public QObject
     Q_OBJECT
 
 private slots:
-    void logToCards()
+    // The batch runs when the window is created: a card not saved is told before the count of those
+    // saved, its QSO kept picked. An open window is only shown again, the picks emptied; a new one
+    // reads the layout stored then and the card language of the main window's menu.
+    void batchAtCreation()
     {
         TestEnvironment env;
-        QVERIFY(startWithTheSampleBackground(env));
-        const QImage bg = QImage(chooseOwnBackground(env)).convertToFormat(QImage::Format_RGB32);
-        QVERIFY(env.program().mainWindow()->findChild<QPushButton*>(u"Selection"_s)->isEnabled());
-        SelectQsoWindow* select = pickTheWholeLog(env);
-        QVERIFY(select);
-        QCOMPARE(select->pickedLines().size(), 3);
-        click(select, "Impression"); // "Enregistrer les QSL"
-
-        QCOMPARE(env.dialogs.messages(), QStringList{kSavedMessage});
-        QVERIFY(select->pickedLines().isEmpty());
-        QCOMPARE(filesIn(env.outputFolder()), kOutputFiles);
-        QList<QImage> cards;
-        for (const QString& name : {kOutputFiles[0], kOutputFiles[1], kOutputFiles[3]}) {
-            QFile file(env.outputFolder() + u'/' + name);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            const QByteArray header = file.read(54);
-            QVERIFY(header.startsWith("BM"));
-            QCOMPARE(qFromLittleEndian<quint16>(header.constData() + 28), quint16(24));
-            cards.append(QImage(file.fileName()).convertToFormat(QImage::Format_RGB32));
-            QCOMPARE(cards.last().size(), QSize(530, 340));
-        }
-
-        for (const QImage& card : cards) {
-            // Nothing above the headings' row (77 %), nothing left of the callsign (5 %).
-            const QRect drawn = drawnBounds(card, bg);
-            QVERIFY2(drawn.top() >= at(0, 77).y() && drawn.top() <= at(0, 77).y() + 8,
-                     qPrintable(QString::number(drawn.top())));
-            QVERIFY(drawn.left() >= at(5, 0).x());
-            // Headings, callsign, thanks and the credit line where the layout puts them.
-            QVERIFY(drawnPixels(card, bg, QRect(at(12, 77), QSize(40, 16))) > 20);  // "Pour"
-            QVERIFY(drawnPixels(card, bg, QRect(at(5, 84), QSize(120, 18))) > 30);  // the callsign
-            QVERIFY(drawnPixels(card, bg, QRect(at(40, 91), QSize(100, 16))) > 30); // "Merci pour le QSO"
-            QVERIFY(drawnPixels(card, bg, QRect(at(89, 96), QSize(530 - at(89, 96).x(), 340 - at(89, 96).y()))) > 5);
-            // Clear of the drawing: the sky.
-            QCOMPARE(drawnPixels(card, bg, QRect(0, 0, 530, at(0, 76).y())), 0);
-        }
-        // "Via" and its value only on the card of the QSO that has one.
-        const QRect viaHeading(at(8, 92), QSize(25, 14));
-        QCOMPARE(drawnPixels(cards[0], bg, viaHeading), 0);
-        QVERIFY(drawnPixels(cards[1], bg, viaHeading) > 10);
-        QCOMPARE(drawnPixels(cards[2], bg, viaHeading), 0);
-        // Each card carries its own QSO.
-        QVERIFY(cards[0] != cards[1]);
-        QVERIFY(cards[1] != cards[2]);
+        QDir().mkpath(env.outputFolder() + u'/' + kCards[1]);
+        RunningProgram& program = start(env);
+        SelectQsoWindow* select = pickTheLog(program, env.dialogs);
+        const QStringList picked = select->pickedLines();
+        click(select, "Impression");
+        QCOMPARE(
+            env.dialogs.messages(),
+            (QStringList{u"1 QSL n'a pas pu être enregistrée :\r\n"_s + kCards[1] +
+                             u" : un dossier porte ce nom\r\nLes QSO de ces QSL sont gardés : corrigez la cause, "
+                             u"fermez cet aperçu, puis cliquez à nouveau sur \"Enregistrer les QSL\"."_s,
+                         u"2 QSL sur 3 ont été enregistrées dans le dossier 'E_QSL' du répertoire ZELVANE_E_QSL"_s}));
+        QCOMPARE(select->pickedLines(), picked.mid(1, 1));
+        QVERIFY(select->isVisible() && program.existingExportWindow()->isVisible());
+        QCOMPARE(cardsIn(env.outputFolder()), kCards);
+        QCOMPARE(program.cardLayout().v(20), qint16(10)); // the export's own value, not start-up's
+        const QString card = env.outputFolder() + u'/' + kCards[0];
+        const QImage french(card);
+        QFile::remove(card);
+        env.dialogs.clear();
+        click(pickTheLog(program, env.dialogs), "Impression");
+        QVERIFY(env.dialogs.messages().isEmpty() && !QFile::exists(card) && select->pickedLines().isEmpty());
+        const auto exportAgain = [&](const char* language) {
+            closeExportWindow(program);
+            program.mainWindow()->findChild<QAction*>(QLatin1String(language))->trigger();
+            click(pickTheLog(program, env.dialogs), "Impression");
+            return QImage(card);
+        };
+        QVERIFY(exportAgain("Mnu_L_Anglais") != french);
+        QCOMPARE(exportAgain("Mnu_L_Francais"), french);
+        env.store.write(u"Aff L1"_s, u"0"_s);
+        QVERIFY(exportAgain("Mnu_L_Francais") != french);
+        program.existingExportWindow()->findChild<QAction*>(u"Mnu_Edit_QSL"_s)->trigger();
+        QVERIFY(program.existingEditor() && program.existingEditor()->isVisible());
+        env.store.write(Key::QslDeFond, u"absent.jpg"_s); // a background gone keeps the QSOs picked
+        closeExportWindow(program);
+        env.dialogs.clear();
+        click(pickTheLog(program, env.dialogs), "Impression");
+        QCOMPARE(
+            env.dialogs.messages(),
+            QStringList{u"Le fond de QSL ne peut pas être chargé :\r\nabsent.jpg : le fichier n'existe pas\r\nAucune "
+                        u"QSL n'a été enregistrée : choisissez un fond avec \"Fond QSL\".\r\nLes QSO sélectionnés "
+                        u"sont gardés : fermez cet aperçu, puis cliquez à nouveau sur \"Enregistrer les QSL\"."_s});
+        QCOMPARE(select->pickedLines().size(), 6); // with the three QSOs whose cards could not be saved
     }
 
-    // A first trial with nothing of the user's own: "Fond QSL" with the sample background and
-    // "Sélectionnez" with the sample log, both from the program's "E_QSL", then "Tout " and
-    // "Enregistrer les QSL". On the build's samples; or, with EQSL_INSTALLED_PROGRAM_DIR, on an
-    // installed program folder, where a user who may not write in it works in a folder of their own.
+    // "Fond QSL": nothing chosen, or a file that is no picture, is told and changes nothing; a
+    // picture creates the export window (its batch drawing on the old background), then shows there.
+    void backgroundChoice_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");
+        const QString refused = u"Ce fichier ne peut pas servir de fond de QSL :\r\n%1 : "_s;
+        addRow("cancelled", QString(), u"selectionnez un fichier ou quitter"_s);
+        addRow("not a picture", u"faux.jpg"_s, refused + u"le fichier n'est pas une image lisible"_s);
+        addRow("a picture", u"Mon fond été.jpg"_s, kSaved);
+    }
+
+    void backgroundChoice()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        TestEnvironment env;
+        RunningProgram& program = start(env, false);
+        program.selectQso().appendQsoLines(
+            {u"    1  F4XYZ         15/03/24  14:05  14 Mhz    SSB      59        Non    "_s});
+        program.selectQso().pickRange(1, 1);
+        program.setMsgQslEnregistrees(1);
+        const QString path = name.isNull() ? QString() : env.scratchFolder() + u'/' + name;
+        QImage picture(530, 340, QImage::Format_RGB32);
+        picture.fill(QColor(0, 128, 0));
+        picture.save(env.scratchFolder() + u"/Mon fond été.jpg"_s, "JPG");
+        env.writeScratchFile(u"faux.jpg"_s, "pas une image");
+        chooseBackground(program, env.dialogs, path);
+        const bool chosen = message == kSaved;
+        QCOMPARE(env.dialogs.messages(), QStringList{message.replace(u"%1"_s, path)});
+        QCOMPARE(env.store.read(Key::QslDeFond, {}), chosen ? path : QString());
+        QCOMPARE(env.store.read(Key::CadreQso, {}), chosen ? env.programFolder() + u"/Cadre_QSO.jpg"_s : QString());
+        QCOMPARE(program.mainWindow()->findChild<QPushButton*>(u"Selection"_s)->isEnabled(), chosen);
+        QCOMPARE(program.msgQslEnregistrees(), qint16(chosen ? 0 : 1));
+        QCOMPARE(cardsIn(env.outputFolder()), chosen ? kCards.mid(0, 1) : QStringList());
+        QslXWindow* window = program.existingExportWindow();
+        QCOMPARE(window && window->isVisible(), chosen);
+        if (!chosen)
+            return;
+        const auto centre = [](const QImage& image) { return QColor(image.pixel(265, 170)).rgb() & 0xf0f0f0; };
+        QCOMPARE(centre(window->cardImage()), qRgb(0, 128, 0) & 0xf0f0f0);
+        QCOMPARE(centre(QImage(env.outputFolder() + u'/' + kCards[0])), centre(QImage(kSample)));
+    }
+
+    // The samples of the program's "E_QSL" as background and log, then "Tout " and "Enregistrer les
+    // QSL"; with EQSL_INSTALLED_PROGRAM_DIR, in the user's own folder beside an installed program.
     void firstTrialWithTheSamples()
     {
         TestEnvironment env;
@@ -161,9 +179,8 @@ private slots:
         if (!installed) {
             executable = env.programFolder();
             QDir().mkpath(env.outputFolder());
-            const QString built = QFileInfo(sampleBackgroundPath()).path();
             for (const QString& name : sampleFileNames())
-                QVERIFY(QFile::copy(built + u'/' + name, env.outputFolder() + u'/' + name));
+                QVERIFY(QFile::copy(QFileInfo(kSample).path() + u'/' + name, env.outputFolder() + u'/' + name));
         }
         const QString folder = programFolderFor(executable, folderWritable(executable),
                                                 installed ? perUserProgramFolder() : env.scratchFolder());
@@ -171,131 +188,16 @@ private slots:
         RunningProgram program(env.store, env.dialogs, folder);
         program.start();
         env.dialogs.clear();
-
         const QString output = folder + u"/E_QSL/"_s;
-        env.dialogs.answerNextFile(output + u"QSL_TRELUNE.jpg"_s);
-        program.mainWindow()->findChild<QAction*>(u"MNU_New_QSL"_s)->trigger();
-        program.existingExportWindow()->close();
-        destroyClosedWindows();
+        chooseBackground(program, env.dialogs, output + u"QSL_TRELUNE.jpg"_s);
+        closeExportWindow(program);
         env.dialogs.answerNextFile(output + u"Exemple_log.adi"_s);
         click(program.mainWindow(), "Selection");
-        SelectQsoWindow* select = program.existingSelectQso();
-        QVERIFY(select);
-        click(select, "Select_All");
-        click(select, "Impression");
-
-        QCOMPARE(env.dialogs.messages(), QStringList{kSavedMessage});
-        QStringList cards = filesIn(output).filter(u".bmp"_s);
-        QCOMPARE(cards, (QStringList{u"QSL_DL2XYZ_14 Mhz_CW.bmp"_s, u"QSL_EA5XYZ_28 Mhz_SSB.bmp"_s,
-                                     u"QSL_F4ABC_7.0 Mhz_SSB.bmp"_s, u"QSL_F5XYZ_50 Mhz_SSB.bmp"_s,
-                                     u"QSL_F_G4ABC_P_7.0 Mhz_CW.bmp"_s, u"QSL_G3ABC_21 Mhz_FT8.bmp"_s,
-                                     u"QSL_HB9XYZ_144 Mhz_FM.bmp"_s, u"QSL_I2ABC_14 Mhz_RTTY.bmp"_s,
-                                     u"QSL_JA1XYZ_14 Mhz_CW.bmp"_s, u"QSL_OH2ABC_18 Mhz_FT8.bmp"_s,
-                                     u"QSL_ON4XYZ_3.5 Mhz_SSB.bmp"_s, u"QSL_VE3XYZ_10 Mhz_FT8.bmp"_s}));
-        // Nothing printed falls on the sample background's frame, the dark band along its edges.
-        const QImage background = QImage(output + u"QSL_TRELUNE.jpg"_s).convertToFormat(QImage::Format_RGB32);
-        int frame = 0;
-        while (frame < 20 && qGray(background.pixel(frame, 170)) < 80 && qGray(background.pixel(529 - frame, 170)) < 80)
-            ++frame;
-        QVERIFY(frame > 0);
-        const QRect inside = background.rect().adjusted(frame + 1, frame + 1, -frame - 1, -frame - 1);
-        for (const QString& name : cards) {
-            const QRect drawn = drawnBounds(QImage(output + name).convertToFormat(QImage::Format_RGB32), background);
-            QVERIFY2(inside.contains(drawn), qPrintable(name));
-        }
-    }
-
-    // The background has gone since it was chosen: no card is drawn, the picked QSOs and the
-    // picking window stay, and the user's next try, as the message says, makes the cards.
-    void backgroundGoneKeepsThePickedQsos()
-    {
-        TestEnvironment env;
-        const QString gone = env.scratchFolder() + u"/Ancienne QSL.jpg"_s;
-        QVERIFY(QFile::copy(sampleBackgroundPath(), gone));
-        env.store.write(Key::QslDeFond, gone);
-        QVERIFY(startWithTheSampleBackground(env));
-        QVERIFY(QFile::remove(gone));
-
-        SelectQsoWindow* select = pickTheWholeLog(env);
-        QVERIFY(select);
-        const QStringList picked = select->pickedLines();
-        QCOMPARE(picked.size(), 3);
-        click(select, "Impression");
-        QCOMPARE(env.dialogs.messages(), QStringList{backgroundRefused(gone, u"le fichier n'existe pas"_s)});
-        QCOMPARE(filesIn(env.outputFolder()), QStringList{u"QSL_TRELUNE.jpg"_s});
-        QVERIFY(select->isVisible());
-        QCOMPARE(select->pickedLines(), picked);
-        QCOMPARE(select->findChild<QLabel*>(u"Cont"_s)->text(), u"3"_s);
-
-        env.dialogs.clear();
-        chooseOwnBackground(env);
-        click(select, "Impression");
-        QCOMPARE(env.dialogs.messages(), QStringList{kSavedMessage});
-        QCOMPARE(filesIn(env.outputFolder()), kOutputFiles);
-        QVERIFY(select->pickedLines().isEmpty());
-        QVERIFY(!select->isVisible());
-    }
-
-    // Cards that cannot be saved keep their QSOs picked, in order, with the picking window shown;
-    // the saved-cards message tells only of cards saved. Once the cause is gone, the user's next
-    // try makes every card.
-    void unsavedCardsKeepTheirQsos_data()
-    {
-        QTest::addColumn<bool>("outputFolderIsAFile");
-        QTest::addColumn<QList<int>>("unsaved");
-        QTest::addColumn<QStringList>("messages");
-        QTest::newRow("a folder in place of one card")
-            << false << QList<int>{1}
-            << QStringList{u"1 QSL n'a pas pu être enregistrée :\r\nQSL_F_G4ABC_P_7.0 Mhz_CW.bmp : un dossier porte "
-                           u"ce nom"_s +
-                               kPicksKept,
-                           u"2 QSL sur 3 ont été enregistrées dans le dossier 'E_QSL' du répertoire ZELVANE_E_QSL"_s};
-        QTest::newRow("a file in place of E_QSL")
-            << true << QList<int>{0, 1, 2}
-            << QStringList{u"3 QSL n'ont pas pu être enregistrées :\r\nQSL_F4XYZ_14 Mhz_SSB.bmp : le dossier n'existe "
-                           u"pas\r\nQSL_F_G4ABC_P_7.0 Mhz_CW.bmp : le dossier n'existe pas\r\n"
-                           u"QSL_VE3ABCDEF_M_144 Mhz_FM.bmp : le dossier n'existe pas"_s +
-                           kPicksKept};
-    }
-
-    void unsavedCardsKeepTheirQsos()
-    {
-        QFETCH(bool, outputFolderIsAFile);
-        QFETCH(QList<int>, unsaved);
-        QFETCH(QStringList, messages);
-        TestEnvironment env;
-        QVERIFY(startWithTheSampleBackground(env));
-        chooseOwnBackground(env);
-        const QString output = env.outputFolder();
-        const QString inTheWay = outputFolderIsAFile ? output : output + u"/QSL_F_G4ABC_P_7.0 Mhz_CW.bmp"_s;
-        if (outputFolderIsAFile) {
-            QDir(output).removeRecursively();
-            env.writeScratchFile(u"../ZELVANE_E_QSL/E_QSL"_s, "not a folder");
-        } else {
-            QDir(output).mkpath(inTheWay);
-        }
-        SelectQsoWindow* select = pickTheWholeLog(env);
-        QVERIFY(select);
-        const QStringList picked = select->pickedLines();
-        env.dialogs.clear();
-        click(select, "Impression");
-        QCOMPARE(env.dialogs.messages(), messages);
-        QStringList kept;
-        for (const int i : unsaved)
-            kept.append(picked[i]);
-        QCOMPARE(select->pickedLines(), kept);
-        QCOMPARE(select->findChild<QLabel*>(u"Cont"_s)->text(), QString::number(kept.size()));
-        QVERIFY(select->isVisible());
-
-        QVERIFY(outputFolderIsAFile ? QFile::remove(inTheWay) : QDir(inTheWay).removeRecursively());
-        env.program().existingExportWindow()->close();
-        destroyClosedWindows();
-        env.dialogs.clear();
-        click(select, "Impression");
-        QCOMPARE(env.dialogs.messages(), QStringList{kSavedMessage});
-        QVERIFY(select->pickedLines().isEmpty());
-        for (const QString& name : kOutputFiles)
-            QVERIFY2(name == u"QSL_TRELUNE.jpg"_s || QFileInfo(output + u'/' + name).isFile(), qPrintable(name));
+        click(program.existingSelectQso(), "Select_All");
+        click(program.existingSelectQso(), "Impression");
+        QCOMPARE(env.dialogs.messages(), QStringList{kSaved});
+        const QStringList cards = cardsIn(output);
+        QVERIFY(cards.size() == 12 && cards.contains(u"QSL_F_G4ABC_P_7.0 Mhz_CW.bmp"_s));
     }
 };
 

@@ -1,0 +1,99 @@
+// Cards drawn from picked lines, one file per case under tests/data/card/cards: layout, picked QSOs
+// and failing saves, then, after "==", every drawing call, the cards not saved and the messages.
+
+#include "card/card_batch.h"
+#include "card/card_composer.h"
+#include "layout/card_layout.h"
+#include "support/data_rows.h"
+#include "support/drawing_log.h"
+#include "support/test_environment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace
+{
+
+// A picked line from its fields joined by "|", each filling its column; the via ends the line.
+QString pickedLine(const QString& text)
+{
+    const int widths[] = {14, 10, 7, 10, 9, 10, 7};
+    const QStringList fields = text.split(u'|');
+    QString line;
+    for (int i = 0; i < fields.size(); ++i)
+        line += i < 7 ? fields[i].leftJustified(widths[i]) : fields[i];
+    return line;
+}
+
+} // namespace
+
+class TestCardDrawing : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cards_data()
+    {
+        QTest::addColumn<QString>("file");
+        const QDir folder(qEnvironmentVariable("EQSL_SOURCE_DIR") + u"/tests/data/card/cards/"_s);
+        for (const QString& name : folder.entryList({u"*.card"_s}))
+            addRow(qPrintable(name), folder.filePath(name));
+        QVERIFY(folder.count() >= 6);
+    }
+
+    void cards()
+    {
+        QFETCH(QString, file);
+        QFile data(file);
+        QVERIFY(data.open(QIODevice::ReadOnly));
+        TestEnvironment env;
+        DrawingLog log;
+        QString comment;
+        QStringList picked, expected;
+        QList<bool> french;
+        bool input = true;
+        for (const QString& line : QString::fromUtf8(data.readAll()).split(u'\n')) {
+            const QString word = line.section(u' ', 0, 0), rest = line.section(u' ', 1);
+            if (line.isEmpty() || word == u"#")
+                continue;
+            else if (!input)
+                expected.append(line);
+            else if (word == u"==")
+                input = false;
+            else if (word == u"set")
+                env.store.write(rest.section(u'=', 0, 0), rest.section(u'=', 1));
+            else if (word == u"comment")
+                comment = rest;
+            else if (word == u"fail")
+                std::tie(log.saveFailureFragment, log.saveFailure) =
+                    std::pair(rest.section(u" -> "_s, 0, 0), rest.section(u" -> "_s, 1));
+            else {
+                french.append(rest.startsWith(u"fr "_s));
+                picked.append(pickedLine(rest.mid(3)));
+            }
+        }
+        CardLayout layout;
+        layout.load(env.store, LayoutReader::Export);
+        const QString output = env.scratchFolder() + u"/E_QSL"_s;
+        int asked = 0;
+        const CardBatchReport report = runCardBatch(
+            log, picked, CardComposer(layout, comment), [&] { return french.value(asked++, true); }, output);
+        QCOMPARE(QDir(output).exists(), !picked.isEmpty());
+        QStringList actual;
+        for (const QString& call : std::as_const(log.calls))
+            actual.append(call.startsWith(u"print "_s) ? u"print ["_s + call.mid(6) + u']'
+                                                       : QString(call).replace(output, u"OUT"_s));
+        for (const int i : report.unsaved)
+            actual.append(u"unsaved %1"_s.arg(i));
+        for (const QString& message : {cardBatchFailureMessage(report), cardBatchSavedMessage(report)})
+            if (!message.isEmpty())
+                actual.append(u"message "_s + QString(message).replace(u"\r\n"_s, u"\\r\\n"_s));
+        QCOMPARE(actual, expected);
+    }
+};
+
+QTEST_MAIN(TestCardDrawing)
+#include "tst_card_drawing.moc"
