@@ -147,7 +147,18 @@ QString SettingsStore::sync()
     // A QSettings keeps the first error it ever met. Opening a fresh one writes what is pending
     // (every QSettings of one file shares its values, the pending ones included) and tells about
     // this write alone; the one it replaces then has nothing left to write.
+    const bool hadStandIn = standIn_ != nullptr;
     std::unique_ptr<QSettings> fresh = open();
+    if (!hadStandIn && standIn_ && settings_) {
+        // The file became a FIFO or a device during the run: the values of the run go on in the
+        // stand-in, and the store that read the file is never flushed, since writing to such a
+        // file would block for good.
+        for (const QString& key : settings_->allKeys())
+            fresh->setValue(key, settings_->value(key));
+        fresh->sync();
+        static auto* const neverFlushed = new QList<QSettings*>;
+        neverFlushed->append(settings_.release());
+    }
     const bool synced = fresh->status() == QSettings::NoError;
     settings_ = std::move(fresh);
     const QString path = fileName();

@@ -42,11 +42,13 @@ private slots:
         QCOMPARE(readTextFile(path).text,
                  QString("[Setup%20]\nCommentaire=\nLanguage=Gb\nQSL%20de%20fond=fond été.jpg\n"));
         QCOMPARE(env.dialogs.messages(), QStringList{told});
-        // A FIFO in place of the file would block whoever opens it: it is never opened.
+        // A FIFO put in place of the file during the run would block whoever opens it: it is never
+        // opened, and the run goes on with its values.
         QVERIFY(QFile::remove(path) && !makeFifo(path).isEmpty());
-        SettingsStore second;
-        second.write(Key::Revision, QStringLiteral(" 1.0.4"));
-        QCOMPARE(second.sync(), QString(told).replace("un dossier porte ce nom", "ce n'est pas un fichier ordinaire"));
+        env.store.write(Key::Revision, QStringLiteral(" 1.0.4"));
+        QCOMPARE(env.store.sync(),
+                 QString(told).replace("un dossier porte ce nom", "ce n'est pas un fichier ordinaire"));
+        QCOMPARE(env.store.read(Key::Language, {}) + env.store.read(Key::Revision, {}), QStringLiteral("Gb 1.0.4"));
     }
 
     void layoutDefaults_data() { addRows("layout-keys.txt"); }
