@@ -17,10 +17,7 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
-QString dataPath(const QString& name)
-{
-    return qEnvironmentVariable("EQSL_SOURCE_DIR") + u"/tests/data/"_s + name;
-}
+const QString kData = qEnvironmentVariable("EQSL_SOURCE_DIR") + u"/tests/data/"_s;
 
 QByteArray readBytes(const QString& path)
 {
@@ -28,13 +25,12 @@ QByteArray readBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : path.toUtf8();
 }
 
-// One row per paragraph of the data file: "case <name>", then "<column> <text>" lines, each adding
-// the text to that column's list (a \r\n written in it is a line break).
+// One row per paragraph "case <name>" of the file; a line "<column> <text>" adds the text to that column.
 void addCaseRows(const QString& name, std::initializer_list<const char*> columns)
 {
     for (const char* column : columns)
         QTest::addColumn<QStringList>(column);
-    for (const QString& paragraph : QString::fromUtf8(readBytes(dataPath(name))).split(u"\ncase "_s).mid(1)) {
+    for (const QString& paragraph : QString::fromUtf8(readBytes(kData + name)).split(u"\ncase "_s).mid(1)) {
         const QStringList lines = paragraph.split(u'\n');
         QTestData& row = QTest::newRow(qPrintable(lines[0]));
         for (const char* column : columns)
@@ -105,24 +101,26 @@ private slots:
         fill(editor, {u"CommentX=Très bon QSO 73"_s});
         click(editor, "Enregistrement");
         QCOMPARE(env->dialogs.messages(), QStringList{u"30 caractères maximum"_s});
-        QCOMPARE(readBytes(env->programFolder() + u"/ma.inf"_s), readBytes(dataPath(u"editor/saved.inf"_s)));
+        QCOMPARE(readBytes(env->programFolder() + u"/ma.inf"_s), readBytes(kData + u"editor/saved.inf"_s));
         QCOMPARE(env->program().fondQsl(), u"C:\\Cartes\\ma.carte.jpg"_s);
         QVERIFY(editor->isVisible() && !env->store.contains(u"Pose H1"_s));
     }
 
     // "Tester": the comment, then every box, checked before anything is drawn or stored.
-    void tester_data() { addCaseRows(u"editor/tester.txt"_s, {"before", "type", "message", "stored"}); }
+    void tester_data() { addCaseRows(u"editor/tester.txt"_s, {"before", "settings", "type", "message", "stored"}); }
     void tester()
     {
         QFETCH(QStringList, before);
+        QFETCH(QStringList, settings); // "blocked": the settings file cannot be written
         QFETCH(QStringList, type);
         QFETCH(QStringList, message);
         QFETCH(QStringList, stored);
         start(*env, before);
+        const QString notSaved = settings.isEmpty() ? QString() : env->blockSettingsFile();
         MoveQsoWindow* editor = openEditor(*env);
         fill(editor, type);
         click(editor, "Tester");
-        QCOMPARE(env->dialogs.messages(), message);
+        QCOMPARE(env->dialogs.messages(), message.replaceInStrings(u"%s"_s, notSaved));
         QCOMPARE(env->program().msgQslEnregistrees(), qint16(stored.isEmpty() ? 0 : 1));
         QCOMPARE(env->program().existingExportWindow() != nullptr, !stored.isEmpty());
         if (stored.isEmpty()) {
@@ -159,19 +157,21 @@ private slots:
 
     // A parameter file from the layout's read folder: the store and the layout hold its last complete
     // record, the background its line; "%1" in a message is the file.
-    void chargez_data() { addCaseRows(u"editor/chargez.txt"_s, {"file", "message"}); }
+    void chargez_data() { addCaseRows(u"editor/chargez.txt"_s, {"file", "settings", "message"}); }
     void chargez()
     {
         QFETCH(QStringList, file);
+        QFETCH(QStringList, settings);
         QFETCH(QStringList, message);
         env->start();
         env->dialogs.clear(); // the first-use message
-        const QString path = dataPath(u"layout/read/"_s + file.value(0));
+        const QString notSaved = settings.isEmpty() ? QString() : env->blockSettingsFile();
+        const QString path = kData + u"layout/read/"_s + file.value(0);
         if (!file.isEmpty())
             env->dialogs.answerNextFile(path + u".inf"_s);
         click(env->program().mainWindow(), "Chargez");
-        QCOMPARE(env->dialogs.messages(),
-                 message.replaceInStrings(u"%1"_s, QDir::toNativeSeparators(path + u".inf"_s)));
+        QCOMPARE(env->dialogs.messages(), message.replaceInStrings(u"%1"_s, QDir::toNativeSeparators(path + u".inf"_s))
+                                              .replaceInStrings(u"%s"_s, notSaved));
         const QStringList lines = QString::fromUtf8(readBytes(path + u".expected"_s)).split(u'\n');
         const QStringList record = lines.mid(lines.lastIndexOf(QRegularExpression(u"QSL de fond=.*"_s)), 68);
         const bool loaded = record.size() == 68; // otherwise nothing is stored
