@@ -116,8 +116,8 @@ private slots:
         QFETCH(QStringList, message);
         QFETCH(QStringList, stored);
         start(*env, before);
-        const QString notSaved = settings.isEmpty() ? QString() : env->blockSettingsFile();
         MoveQsoWindow* editor = openEditor(*env);
+        const QString notSaved = settings.isEmpty() ? QString() : env->blockSettingsFile();
         fill(editor, type);
         click(editor, "Tester");
         QCOMPARE(env->dialogs.messages(), message.replaceInStrings(u"%s"_s, notSaved));
