@@ -1,0 +1,169 @@
+#include "layout/card_sequence.h"
+#include "layout/layout_texts.h"
+#include "layout/parameter_file.h"
+#include "layout/sample_card.h"
+#include "platform/text_file.h"
+#include "support/data_rows.h"
+#include "support/drawing_log.h"
+#include "support/test_environment.h"
+
+#include <QDir>
+#include <QFile>
+
+using namespace Qt::StringLiterals;
+
+namespace
+{
+
+QString dataPath(const QString& name)
+{
+    return qEnvironmentVariable("EQSL_SOURCE_DIR") + u"/tests/data/layout/"_s + name;
+}
+
+// The lines of a UTF-8 file that are not empty.
+QStringList readLines(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts)
+                                          : QStringList{path};
+}
+
+// One row per file of the data folder with the extension.
+void addFileRows(const QString& folder, const QString& extension)
+{
+    QTest::addColumn<QString>("path");
+    const QDir dir(dataPath(folder));
+    const QStringList names = dir.entryList({u"*"_s + extension}, QDir::Files);
+    QVERIFY(!names.isEmpty());
+    for (const QString& name : names)
+        QTest::newRow(qPrintable(name)) << dir.filePath(name);
+}
+
+QStringList entryLines(const QList<std::pair<QString, QString>>& entries)
+{
+    QStringList lines;
+    for (const auto& [key, text] : entries)
+        lines << key + u'=' + text;
+    return lines;
+}
+
+} // namespace
+
+// The editor's texts, its sample card and the parameter file, under a French number format.
+class TestLayout : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestEnvironment> env_; // restores the number format when it goes
+
+    LayoutTexts defaults() const { return readEditorTexts(env_->store); }
+
+private slots:
+    void init() { env_ = std::make_unique<TestEnvironment>(), useFrenchNumberFormat(); }
+    void cleanup() { env_.reset(); }
+
+    // With an empty store, in the order "Tester" stores them.
+    void editorDefaults()
+    {
+        QCOMPARE(entryLines(editorStoreEntries(defaults())), readLines(dataPath("editor_defaults.txt")));
+    }
+
+    // A stored switch shows as a check box state; every other text as stored; the comment limit.
+    void storedTexts_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        addRow("decimal comma kept", "Pose H3", "12,5", "12,5");
+        addRow("blanks kept", "Coul L2", " 7 ", " 7 ");
+        addRow("not a number kept", "T QSO", "abc", "abc");
+        addRow("empty is not absent", "Pose V9", "", "");
+        addRow("switch greyed", "Aff L5", "2", "2");
+        addRow("switch with blanks", "Aff L6", " 1 ", "1");
+        addRow("switch half rounds to even", "Aff L7", "0,5", "0");
+        addRow("switch fraction rounds up", "Aff L7", "1,5", "2");
+        addRow("switch not a number, default on", "Aff L2", "oui", "1");
+        addRow("switch out of range, default off", "Aff L4", "3", "0");
+        addRow("comment of 30", "Commentaire", QString(30, u'c'), "short");
+        addRow("comment of 30 with an emoji", "Commentaire", QString(28, u'c') + u"é😀"_s, "short");
+        addRow("comment of 31", "Commentaire", QString(31, u'c'), "too long");
+    }
+
+    void storedTexts()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        env_->store.write(key, stored);
+        if (key == u"Commentaire"_s)
+            QCOMPARE(QString(commentTooLong(defaults().comment) ? "too long" : "short"), shown);
+        else
+            QCOMPARE(defaults().text(key), shown);
+    }
+
+    // Each file: "lang fr|en", "set <key>=<text>", "comment <text>", "---", then the drawing calls.
+    void sampleCardDrawing_data() { addFileRows(u"sample"_s, u".txt"_s); }
+    void sampleCardDrawing()
+    {
+        QFETCH(QString, path);
+        const QStringList lines = readLines(path);
+        const qsizetype split = lines.indexOf(u"---"_s);
+        QVERIFY(split > 0);
+        LayoutTexts texts = defaults();
+        for (const QString& line : lines.mid(1, split - 1)) {
+            if (line.startsWith(u"set "_s))
+                texts.setText(line.mid(4).section(u'=', 0, 0), line.section(u'=', 1));
+            else
+                texts.comment = line.mid(8);
+        }
+        const SampleCard sample = sampleCard(texts, lines.at(0) == u"lang fr"_s);
+        QCOMPARE(sample.error, QString());
+        DrawingLog log;
+        drawCardSequence(log, sample.card);
+        QCOMPARE(log.calls, lines.mid(split + 1));
+    }
+
+    // Each line: key, text, the message naming the box or "none", whether or not the box's line is on.
+    void boxesTheSampleRefuses_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        for (const QString& line : readLines(dataPath(u"refused_boxes.txt"_s)))
+            if (const QStringList row = line.split(u'\t'); !line.startsWith(u'#'))
+                addRow(qPrintable(row.value(0) + u'=' + row.value(1)), row.value(0), row.value(1), row.value(2));
+    }
+
+    void boxesTheSampleRefuses()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        LayoutTexts texts = defaults();
+        texts.setText(key, text);
+        QCOMPARE(sampleCard(texts, true).error,
+                 message == u"none"_s ? QString() : message + u"\r\nRien n'a été dessiné ni enregistré."_s);
+    }
+
+    // A parameter file, as read: the store entries of each record taken, then why reading stopped.
+    void parameterFileRead_data() { addFileRows(u"read"_s, u".inf"_s); }
+    void parameterFileRead()
+    {
+        QFETCH(QString, path);
+        const ParameterFileContents contents = parseParameterFile(readTextLines(path).lines);
+        QStringList got;
+        for (const ParameterRecord& record : contents.records)
+            got += entryLines(parameterRecordStoreEntries(record));
+        const ParameterFileProblem& p = contents.problem;
+        const char* kinds[] = {"none", "empty", "incomplete", "bad field", "out of range"};
+        QString problem = u"problem "_s + QLatin1String(kinds[static_cast<int>(p.kind)]);
+        if (p.line > 0)
+            problem += u" line %1 record %2"_s.arg(p.line).arg(p.recordStart);
+        if (!p.key.isEmpty())
+            problem += u" key %1 field «%2»"_s.arg(p.key, p.field);
+        QCOMPARE(got << problem, readLines(path.chopped(4) + u".expected"_s));
+    }
+};
+
+QTEST_MAIN(TestLayout)
+#include "tst_layout.moc"
