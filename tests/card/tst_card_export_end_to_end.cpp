@@ -135,6 +135,7 @@ private slots:
         addRow("cancelled", QString(), u"selectionnez un fichier ou quitter"_s);
         addRow("not a picture", u"faux.jpg"_s, refused + u"le fichier n'est pas une image lisible"_s);
         addRow("a picture", u"Mon fond été.jpg"_s, kSaved);
+        addRow("a picture, the settings file blocked", u"Mon fond été.jpg"_s, kSaved); // holds for the run
     }
 
     void backgroundChoice()
@@ -152,9 +153,11 @@ private slots:
         picture.fill(QColor(0, 128, 0));
         picture.save(env.scratchFolder() + u"/Mon fond été.jpg"_s, "JPG");
         env.writeScratchFile(u"faux.jpg"_s, "pas une image");
+        const bool blocked = QByteArray(QTest::currentDataTag()).endsWith("blocked");
+        const QStringList notSaved = blocked ? QStringList{env.blockSettingsFile()} : QStringList();
         chooseBackground(program, env.dialogs, path);
         const bool chosen = message == kSaved;
-        QCOMPARE(env.dialogs.messages(), QStringList{message.replace(u"%1"_s, path)});
+        QCOMPARE(env.dialogs.messages(), QStringList{message.replace(u"%1"_s, path)} + notSaved);
         QCOMPARE(env.store.read(Key::QslDeFond, {}), chosen ? path : QString());
         QCOMPARE(env.store.read(Key::CadreQso, {}), chosen ? env.programFolder() + u"/Cadre_QSO.jpg"_s : QString());
         QCOMPARE(program.mainWindow()->findChild<QPushButton*>(u"Selection"_s)->isEnabled(), chosen);

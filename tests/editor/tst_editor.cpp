@@ -104,6 +104,12 @@ private slots:
         QCOMPARE(readBytes(env->programFolder() + u"/ma.inf"_s), readBytes(kData + u"editor/saved.inf"_s));
         QCOMPARE(env->program().fondQsl(), u"C:\\Cartes\\ma.carte.jpg"_s);
         QVERIFY(editor->isVisible() && !env->store.contains(u"Pose H1"_s));
+        const QString inf = env->programFolder() + u"/ma.inf"_s; // now a folder: told, nothing else changes
+        QVERIFY(QFile::remove(inf) && QDir().mkpath(inf));
+        click(editor, "Enregistrement");
+        QCOMPARE(env->dialogs.messages().last(),
+                 u"Le fichier de paramètres ne peut pas être créé :\r\n%1 (un dossier porte "
+                 u"ce nom)"_s.arg(QDir::toNativeSeparators(inf)));
     }
 
     // "Tester": the comment, then every box, checked before anything is drawn or stored.
