@@ -1,4 +1,5 @@
 #include "../selection/script_runner.h"
+#include "app/start_up.h"
 #include "platform/window_geometry.h"
 #include "selection/select_log_window.h"
 #include "support/data_rows.h"
@@ -21,6 +22,18 @@ private slots:
         QFETCH(QString, folder);
         QFETCH(QStringList, commands);
         runScript(folder, commands);
+    }
+
+    // A program folder under a plain file: its output folder cannot be created; start-up goes on.
+    void outputFolderThatCannotBeCreated()
+    {
+        TestEnvironment env;
+        env.store.write(Key::QslDeFond, QStringLiteral("fond.jpg"));
+        const QString folder = env.writeScratchFile(QStringLiteral("plain"), "x") + QStringLiteral("/ZELVANE_E_QSL");
+        RunningProgram program(env.store, env.dialogs, folder);
+        QVERIFY(runStartUp(program).backgroundKnown);
+        QCOMPARE(env.dialogs.messages(), QStringList{QStringLiteral("Le dossier des QSL ne peut pas être créé :\r\n") +
+                                                     QDir::toNativeSeparators(folder + QStringLiteral("/E_QSL"))});
     }
 
     // A window on a 1024 x 768 screen beside a desktop panel (frame of 4, 32, 4, 4 pixels, scroll

@@ -54,7 +54,7 @@ private slots:
         QString comment;
         QStringList picked, expected;
         QList<bool> french;
-        bool input = true;
+        bool input = true, outputIsAFile = false;
         for (const QString& line : QString::fromUtf8(data.readAll()).split(u'\n')) {
             const QString word = line.section(u' ', 0, 0), rest = line.section(u' ', 1);
             if (line.isEmpty() || word == u"#")
@@ -67,6 +67,8 @@ private slots:
                 env.store.write(rest.section(u'=', 0, 0), rest.section(u'=', 1));
             else if (word == u"comment")
                 comment = rest;
+            else if (word == u"output") // "output file": a file in place of the output folder
+                outputIsAFile = true;
             else if (word == u"fail")
                 std::tie(log.saveFailureFragment, log.saveFailure) =
                     std::pair(rest.section(u" -> "_s, 0, 0), rest.section(u" -> "_s, 1));
@@ -78,17 +80,19 @@ private slots:
         CardLayout layout;
         layout.load(env.store, LayoutReader::Export);
         const QString output = env.scratchFolder() + u"/E_QSL"_s;
+        QVERIFY(!outputIsAFile || !env.writeScratchFile(u"E_QSL"_s, "x").isEmpty());
         int asked = 0;
         const CardBatchReport report = runCardBatch(
             log, picked, CardComposer(layout, comment), [&] { return french.value(asked++, true); }, output);
-        QCOMPARE(QDir(output).exists(), !picked.isEmpty());
+        QCOMPARE(QDir(output).exists(), !picked.isEmpty() && !outputIsAFile);
         QStringList actual;
         for (const QString& call : std::as_const(log.calls))
             actual.append(call.startsWith(u"print "_s) ? u"print ["_s + call.mid(6) + u']'
                                                        : QString(call).replace(output, u"OUT"_s));
         for (const int i : report.unsaved)
             actual.append(u"unsaved %1"_s.arg(i));
-        for (const QString& message : {cardBatchFailureMessage(report), cardBatchSavedMessage(report)})
+        for (const QString& message :
+             {cardBatchFailureMessage(report), cardBatchSyncMessage(report), cardBatchSavedMessage(report)})
             if (!message.isEmpty())
                 actual.append(u"message "_s + QString(message).replace(u"\r\n"_s, u"\\r\\n"_s));
         QCOMPARE(actual, expected);

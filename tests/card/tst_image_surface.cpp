@@ -5,6 +5,7 @@
 #include "support/data_rows.h"
 #include "support/test_environment.h"
 
+#include <QFontDatabase>
 #include <QtEndian>
 #include <QtTest>
 
@@ -63,6 +64,9 @@ private slots:
         surface.clear();
         QCOMPARE(surface.image(), background);
         QCOMPARE((std::pair(surface.colour(), surface.lineWidth())), (std::pair(QColor(255, 0, 0), 3)));
+        // The card face, or the stand-in that ships with the program where it is missing.
+        const bool installed = QFontDatabase::families().contains(u"Comic Sans MS"_s);
+        QCOMPARE(QFontInfo(surface.currentFont()).family(), installed ? u"Comic Sans MS"_s : u"Comic Neue"_s);
     }
 
     // 36 points are 48 pixels at 96 dots per inch; the position is the text's top-left corner.
