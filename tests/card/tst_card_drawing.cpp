@@ -1,7 +1,9 @@
 // Cards drawn from picked lines, one file per case under tests/data/card/cards: layout, picked QSOs
 // and failing saves, then, after "==", every drawing call, the cards not saved and the messages.
+// The progress a batch shows, one row per case of tests/data/card/progress.txt.
 
 #include "card/card_batch.h"
+#include "card/card_batch_progress.h"
 #include "card/card_composer.h"
 #include "layout/card_layout.h"
 #include "support/data_rows.h"
@@ -10,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -96,6 +99,36 @@ private slots:
             if (!message.isEmpty())
                 actual.append(u"message "_s + QString(message).replace(u"\r\n"_s, u"\\r\\n"_s));
         QCOMPARE(actual, expected);
+    }
+
+    void progress_data()
+    {
+        QTest::addColumn<QStringList>("row");
+        QFile rows(qEnvironmentVariable("EQSL_SOURCE_DIR") + u"/tests/data/card/progress.txt"_s);
+        QVERIFY(rows.open(QIODevice::ReadOnly));
+        for (const QString& row : QString::fromUtf8(rows.readAll()).split(u'\n', Qt::SkipEmptyParts))
+            if (!row.startsWith(u'#'))
+                QTest::newRow(qPrintable(row)) << row.split(u" | "_s);
+    }
+
+    void progress()
+    {
+        QFETCH(QStringList, row);
+        QWidget parent;
+        qint64 now = 0;
+        QStringList shown;
+        {
+            CardBatchProgress progress(&parent, [&now] { return now; });
+            for (const QString& card : row[1].split(u' ')) {
+                now = card.section(u'@', 1).toLongLong();
+                progress(card.section(u'@', 0, 0).toInt(), row[0].toInt());
+                QVERIFY(!progress.dialog() ||
+                        (progress.dialog()->isVisible() && !progress.dialog()->findChild<QPushButton*>()));
+                shown.append(progress.dialog() ? QString::number(progress.dialog()->value()) : u"-"_s);
+            }
+        }
+        QCOMPARE(shown.join(u' '), row[2]);
+        QVERIFY(!parent.findChild<QProgressDialog*>()); // gone with the batch
     }
 };
 

@@ -8,17 +8,16 @@
 
 // A drawing surface for tests that writes down every call, one line each, in the words of a
 // golden file: "load <path>", "colour #rrggbb", "bold 1", "size 12", "width 2", "at 10 20.5",
-// "print <text>", "line 10 20 80 20", "clear", "save <path>". Saves and loads fail on demand.
+// "print <text>", "line 10 20 80 20", "clear", "save <path>". Saves fail on demand.
 class DrawingLog final : public DrawingSurface
 {
 public:
     QStringList calls;
 
-    // Every save whose path contains the fragment fails with the reason; so does every load when
-    // a load failure is given.
-    QString saveFailureFragment, saveFailure, loadFailure;
+    // Every save whose path contains the fragment fails with the reason.
+    QString saveFailureFragment, saveFailure;
 
-    QString loadPicture(const QString& path) override { return log(QStringLiteral("load ") + path, loadFailure); }
+    QString loadPicture(const QString& path) override { return log(QStringLiteral("load ") + path); }
     void setColour(const QColor& colour) override { log(QStringLiteral("colour ") + colour.name()); }
     void setBold(bool bold) override { log(bold ? QStringLiteral("bold 1") : QStringLiteral("bold 0")); }
     void setTextSize(double points) override { log(QStringLiteral("size ") + QString::number(points)); }
@@ -34,16 +33,6 @@ public:
     {
         const bool fails = !saveFailureFragment.isEmpty() && path.contains(saveFailureFragment);
         return log(QStringLiteral("save ") + path, fails ? saveFailure : QString());
-    }
-
-    // The calls whose line starts with the word, without it.
-    QStringList only(const QString& word) const
-    {
-        QStringList found;
-        for (const QString& call : calls)
-            if (call.startsWith(word + QLatin1Char(' ')))
-                found.append(call.mid(word.size() + 1));
-        return found;
     }
 
 private:

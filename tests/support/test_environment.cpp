@@ -24,26 +24,6 @@ TestEnvironment::~TestEnvironment()
     QLocale::setDefault(previousLocale_);
 }
 
-QString TestEnvironment::settingsFolder() const
-{
-    return temp_.filePath(QStringLiteral("settings"));
-}
-
-QString TestEnvironment::programFolder() const
-{
-    return temp_.filePath(QStringLiteral("ZELVANE_E_QSL"));
-}
-
-QString TestEnvironment::outputFolder() const
-{
-    return programFolder() + QStringLiteral("/E_QSL");
-}
-
-QString TestEnvironment::scratchFolder() const
-{
-    return temp_.filePath(QStringLiteral("scratch"));
-}
-
 QString TestEnvironment::blockSettingsFile() const
 {
     const QString path = settingsFolder() + QStringLiteral("/E_QSL/E_QSL.ini");
@@ -59,11 +39,6 @@ RunningProgram& TestEnvironment::program()
     if (!program_)
         program_ = std::make_unique<RunningProgram>(store, dialogs, programFolder());
     return *program_;
-}
-
-MainWindow& TestEnvironment::start()
-{
-    return program().start();
 }
 
 QString TestEnvironment::writeScratchFile(const QString& name, const QByteArray& bytes) const

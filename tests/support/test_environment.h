@@ -18,12 +18,12 @@ public:
     TestEnvironment();
     ~TestEnvironment();
 
-    // The settings folder and the program folder ("<temp>/ZELVANE_E_QSL").
-    QString settingsFolder() const;
-    QString programFolder() const;
-    QString outputFolder() const;
-    // A folder for the test's own files.
-    QString scratchFolder() const;
+    // The settings folder, the program folder ("<temp>/ZELVANE_E_QSL") with its output folder,
+    // and a folder for the test's own files.
+    QString settingsFolder() const { return temp_.filePath(QStringLiteral("settings")); }
+    QString programFolder() const { return temp_.filePath(QStringLiteral("ZELVANE_E_QSL")); }
+    QString outputFolder() const { return programFolder() + QStringLiteral("/E_QSL"); }
+    QString scratchFolder() const { return temp_.filePath(QStringLiteral("scratch")); }
 
     // Puts a folder in place of the settings file, so that no write reaches it, and returns the
     // message that tells the user so.
@@ -34,7 +34,7 @@ public:
 
     // The program, created on first use; start() also creates the main window (start-up).
     RunningProgram& program();
-    MainWindow& start();
+    MainWindow& start() { return program().start(); }
 
     // Writes a file of bytes under the scratch folder and returns its path.
     QString writeScratchFile(const QString& name, const QByteArray& bytes) const;
