@@ -105,6 +105,18 @@ private slots:
         }
         windows.sort();
         QCOMPARE(windows, (QStringList{"Aide", "Main", "Move_QSO", "QSL_X", "Select_Log", "Select_QSO"}));
+        QFile captions(qEnvironmentVariable("EQSL_SOURCE_DIR") + QStringLiteral("/tests/data/app/captions.txt"));
+        QVERIFY(captions.open(QIODevice::ReadOnly));
+        for (const QString& line : QString::fromUtf8(captions.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
+            if (line.startsWith(u'#'))
+                continue;
+            const QStringList field = line.split(QStringLiteral(" | "));
+            const QWidget* window = script::find(field[0]);
+            QVERIFY2(window && field.size() == 3, qPrintable(line));
+            const QWidget* control = field[1] == u"-" ? window : window->findChild<QWidget*>(field[1]);
+            const QString shown = control == window ? window->windowTitle() : control ? captionOf(*control) : "?";
+            QVERIFY2(field[2] == u'[' + shown + u']', qPrintable(line + " shows " + shown));
+        }
     }
 };
 

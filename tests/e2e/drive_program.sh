@@ -45,21 +45,14 @@ none() {
   sleep 2
   ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || fail "unexpected window \"$1\""
 }
-answer_message() {
-  xdotool windowfocus --sync "$(window "$kMessage")" key Return
-  sleep 0.5
-}
+answer_message() { xdotool windowfocus --sync "$(window "$kMessage")" key Return && sleep 0.5; }
 click() { xdotool mousemove --window "$(window "$1")" "$2" "$3" click 1; }
 start() {
   HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" QT_QPA_PLATFORM=xcb "$work/prog/ZELVANE_E_QSL" \
     >"$work/program.log" 2>&1 &
   pid=$!
 }
-stop() {
-  kill "$pid" 2>/dev/null || true
-  wait "$pid" 2>/dev/null || true
-  pid=""
-}
+stop() { kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; pid=""; }
 
 # The program runs from a folder of its own, which holds its output folder "E_QSL".
 mkdir -p "$work/prog" "$work/home/.config/E_QSL"

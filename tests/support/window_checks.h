@@ -5,6 +5,14 @@
 #include <QLabel>
 #include <QSet>
 
+// The caption a label or a button shows; other controls show none.
+inline QString captionOf(const QWidget& control)
+{
+    const auto* label = qobject_cast<const QLabel*>(&control);
+    const auto* button = qobject_cast<const QAbstractButton*>(&control);
+    return label ? label->text() : button ? button->text() : QString();
+}
+
 // The first fault among the controls of a window (its children, and those of its plain frames),
 // or an empty text: each has an object name of its own and an accessible name, lies inside its
 // parent, and shows its caption whole at a readable size. A label's caption may run on up to the
@@ -21,15 +29,13 @@ inline QString controlFault(const QWidget& window, QSet<QString>&& names = {})
         names.insert(name);
         if (!window.rect().contains(control->geometry()))
             return name + QStringLiteral(": outside its parent");
-        const auto* label = qobject_cast<const QLabel*>(control);
-        const auto* button = qobject_cast<const QAbstractButton*>(control);
+        const bool label = qobject_cast<const QLabel*>(control);
         int room = control->width();
         for (const QWidget* other : controls)
             if (label && other->x() > control->x() && other->x() <= control->geometry().right() &&
                 other->geometry().contains(other->x(), control->geometry().center().y()))
                 room = qMin(room, other->x() - control->x());
-        const QString caption = label ? label->text() : button ? button->text() : QString();
-        if (control->fontMetrics().horizontalAdvance(caption) > room || control->font().pointSizeF() < 6.0)
+        if (control->fontMetrics().horizontalAdvance(captionOf(*control)) > room || control->font().pointSizeF() < 6.0)
             return name + QStringLiteral(": caption does not fit");
         if (control->metaObject() == &QFrame::staticMetaObject)
             if (const QString fault = controlFault(*control, std::move(names)); !fault.isEmpty())
