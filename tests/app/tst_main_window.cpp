@@ -1,8 +1,8 @@
-#include "../selection/script_runner.h"
 #include "app/start_up.h"
 #include "platform/window_geometry.h"
 #include "selection/select_log_window.h"
 #include "support/data_rows.h"
+#include "support/script_runner.h"
 #include "support/window_checks.h"
 
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "script_runner.h"
+#include "support/script_runner.h"
 
 // The picking window, the range window and the reading of a log, driven by the cases of
 // tests/data/selection.
