@@ -1,35 +1,33 @@
 #!/usr/bin/env bash
 # Drives the real executable on a virtual display (xdotool) as a user does, where the world
-# fails in ways that hold for root too:
-#  1. a folder in place of the settings file: the first-use message, then the settings one, then
-#     the main window; the language menu tells it once more, and the program goes on;
-#  2. a background known: the main window with its title and the program folder recorded; "E_QSL"
-#     replaced by a file before "Enregistrer les QSL": one message tells of the cards not saved,
-#     no saved-cards message follows, and the picking window comes back.
+# fails in ways that hold for root too: 1. a folder in place of the settings file: the first-use
+# message, the settings one, the main window; the language menu tells it again, the program goes
+# on; 2. "E_QSL" replaced by a file before "Enregistrer les QSL": one message tells of the cards
+# not saved, no saved-cards message follows, the picking window comes back.
 # Usage: drive_program.sh <path to ZELVANE_E_QSL>
 set -euo pipefail
 program="$1"
-if [ "${2:-}" != "--on-display" ]; then
-  # A display number from a random start: two runs at once seldom race for the same one.
-  exec xvfb-run -a -n $((RANDOM % 500 + 100)) -s "-screen 0 1280x1024x24" "$0" "$program" --on-display
-fi
 work=$(mktemp -d)
-pid=""
+pid="" xvfb=""
 cleanup() {
   local status=$?
-  [ -n "$pid" ] && { kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; }
+  for p in $pid $xvfb; do { kill "$p" && wait "$p"; } 2>/dev/null || true; done
   [ "$status" -ne 0 ] && [ -f "$work/program.log" ] && cat "$work/program.log" >&2
   rm -rf "$work"
 }
 trap cleanup EXIT
+# A virtual display of its own (the server picks a free number), not reset between the runs.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 1 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 kMessage='^ZELVANE_E_QSL$'
 kMain='^ZELVANE_E-QSL Revision  [0-9.]+$'
 kPicking='^Sélection des QSO$'
 
-# The id of the visible window whose name matches, waiting up to 60 s (a busy machine starts
-# the program slowly).
+# The id of the visible window whose name matches, waiting up to 60 s for a busy machine.
 window() {
   for _ in $(seq 1 300); do
     local id
@@ -45,8 +43,16 @@ none() {
   sleep 2
   ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || fail "unexpected window \"$1\""
 }
-answer_message() { xdotool windowfocus --sync "$(window "$kMessage")" key Return && sleep 0.5; }
-click() { xdotool mousemove --window "$(window "$1")" "$2" "$3" click 1; }
+answer_message() {
+  local id
+  id=$(window "$kMessage")
+  xdotool windowfocus --sync "$id" key Return && sleep 0.5
+}
+click() {
+  local id
+  id=$(window "$1")
+  xdotool mousemove --window "$id" "$2" "$3" click 1
+}
 start() {
   HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" QT_QPA_PLATFORM=xcb "$work/prog/ZELVANE_E_QSL" \
     >"$work/program.log" 2>&1 &
@@ -87,7 +93,8 @@ grep -qxF "Chemin%20Repertoire=$work/prog" "$settings" || fail "program folder n
 rm -r "$work/prog/E_QSL"
 echo "not a folder" >"$work/prog/E_QSL"
 click "$kMain" 172 143 # "Sélectionnez"
-xdotool windowfocus --sync "$(window '^(Open|Ouvrir)$')" type --delay 5 "$work/journal.adi"
+dialog=$(window '^(Open|Ouvrir)$')
+xdotool windowfocus --sync "$dialog" type --delay 5 "$work/journal.adi"
 xdotool key Return
 click "$kPicking" 108 608 # "Tout "
 click "$kPicking" 412 608 # "Enregistrer les QSL"

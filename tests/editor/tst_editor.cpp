@@ -85,7 +85,7 @@ class TestEditor : public QObject
     std::unique_ptr<TestEnvironment> env;
 
 private slots:
-    void init() { env = std::make_unique<TestEnvironment>(), useFrenchNumberFormat(); }
+    void init() { env = std::make_unique<TestEnvironment>(QLocale(QLocale::French)); }
     void cleanup() { env.reset(); }
 
     // The file is named after the background, holds the boxes as typed and stores nothing.

@@ -59,7 +59,7 @@ class TestLayout : public QObject
     LayoutTexts defaults() const { return readEditorTexts(env_->store); }
 
 private slots:
-    void init() { env_ = std::make_unique<TestEnvironment>(), useFrenchNumberFormat(); }
+    void init() { env_ = std::make_unique<TestEnvironment>(QLocale(QLocale::French)); }
     void cleanup() { env_.reset(); }
 
     // With an empty store, in the order "Tester" stores them.

@@ -72,8 +72,7 @@ private slots:
     void storedTexts()
     {
         QFETCH(QStringList, row);
-        TestEnvironment env;
-        useFrenchNumberFormat();
+        TestEnvironment env(QLocale(QLocale::French));
         QSettings(QSettings::IniFormat, QSettings::UserScope, "E_QSL", "E_QSL").setValue("Setup/Pose H1", "50");
         env.store.write(QStringLiteral("Pose H7"), row[0]);
         QCOMPARE(SettingsStore().read(QStringLiteral("Pose H7"), QString()), row[0]);

@@ -7,8 +7,10 @@
 #include <QSettings>
 #include <sys/stat.h>
 
-TestEnvironment::TestEnvironment() : previousFolder_(QDir::currentPath()), previousLocale_(QLocale())
+TestEnvironment::TestEnvironment(const QLocale& locale)
+    : previousFolder_(QDir::currentPath()), previousLocale_(QLocale())
 {
+    QLocale::setDefault(locale);
     Q_ASSERT(temp_.isValid());
     QDir(temp_.path()).mkpath(QStringLiteral("settings"));
     QDir(temp_.path()).mkpath(QStringLiteral("ZELVANE_E_QSL"));
@@ -48,11 +50,6 @@ QString TestEnvironment::writeScratchFile(const QString& name, const QByteArray&
     if (file.open(QIODevice::WriteOnly))
         file.write(bytes);
     return path;
-}
-
-void useFrenchNumberFormat()
-{
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
 }
 
 QString makeFifo(const QString& path)

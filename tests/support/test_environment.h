@@ -15,7 +15,8 @@
 class TestEnvironment
 {
 public:
-    TestEnvironment();
+    // With a locale, the program reads and writes numbers in its format (French: a decimal comma).
+    explicit TestEnvironment(const QLocale& locale = QLocale());
     ~TestEnvironment();
 
     // The settings folder, the program folder ("<temp>/ZELVANE_E_QSL") with its output folder,
@@ -48,6 +49,3 @@ private:
 
 // Makes a FIFO at the path and returns the path: a file that hangs whoever opens it for reading.
 QString makeFifo(const QString& path);
-
-// Makes the default locale French (decimal comma) until the environment goes.
-void useFrenchNumberFormat();
