@@ -112,6 +112,14 @@ private slots:
                  u"ce nom)"_s.arg(QDir::toNativeSeparators(inf)));
     }
 
+    // With no background chosen yet, the file is named after the sample background.
+    void enregistrementWithoutABackground()
+    {
+        env->start();
+        click(openEditor(*env), "Enregistrement");
+        QVERIFY(QFile::exists(env->programFolder() + u"/QSL_TRELUNE.inf"_s));
+    }
+
     // "Tester": the comment, then every box, checked before anything is drawn or stored.
     void tester_data() { addCaseRows(u"editor/tester.txt"_s, {"before", "settings", "type", "message", "stored"}); }
     void tester()

@@ -61,12 +61,10 @@ for f in QSL_TRELUNE.jpg Exemple_log.adi; do
 done
 echo "the installed program made $folder with the sample files"
 
-# Cards from the sample log, in the user's folder, through the program's windows.
+# Cards from the sample log, through the program's windows: the test finds 12 in the user's folder.
 install -m 755 "$tester" "$work/tester"
 as_user QT_QPA_PLATFORM=offscreen EQSL_INSTALLED_PROGRAM_DIR="$programdir" \
   "$work/tester" firstTrialWithTheSamples
-cards=$(ls "$folder/E_QSL"/*.bmp | wc -l)
-[ "$cards" -eq 12 ] || fail "$cards cards in the user's folder, not 12"
 
 $sudo apt-get remove --purge -y -qq zelvane-e-qsl >/dev/null
 [ ! -e "$command" ] || fail "$command is still there after removal"

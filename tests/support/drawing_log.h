@@ -4,7 +4,6 @@
 
 #include <QColor>
 #include <QStringList>
-#include <initializer_list>
 
 // A drawing surface for tests that writes down every call, one line each, in the words of a
 // golden file: "load <path>", "colour #rrggbb", "bold 1", "size 12", "width 2", "at 10 20.5",
@@ -22,11 +21,11 @@ public:
     void setBold(bool bold) override { log(bold ? QStringLiteral("bold 1") : QStringLiteral("bold 0")); }
     void setTextSize(double points) override { log(QStringLiteral("size ") + QString::number(points)); }
     void setLineWidth(int pixels) override { log(QStringLiteral("width ") + QString::number(pixels)); }
-    void setPosition(double x, double y) override { log(QStringLiteral("at ") + numbers({x, y})); }
+    void setPosition(double x, double y) override { log(QStringLiteral("at %1 %2").arg(x).arg(y)); }
     void print(const QString& text) override { log(QStringLiteral("print ") + text); }
     void drawLine(double x1, double y1, double x2, double y2) override
     {
-        log(QStringLiteral("line ") + numbers({x1, y1, x2, y2}));
+        log(QStringLiteral("line %1 %2 %3 %4").arg(x1).arg(y1).arg(x2).arg(y2));
     }
     void clear() override { log(QStringLiteral("clear")); }
     QString saveBmp(const QString& path) override
@@ -40,12 +39,5 @@ private:
     {
         calls.append(failure.isEmpty() ? call : call + QStringLiteral(" -> ") + failure);
         return failure;
-    }
-    static QString numbers(std::initializer_list<double> values)
-    {
-        QStringList texts;
-        for (const double value : values)
-            texts.append(QString::number(value));
-        return texts.join(QLatin1Char(' '));
     }
 };
