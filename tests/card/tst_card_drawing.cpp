@@ -1,6 +1,5 @@
-// Cards drawn from picked lines, one file per case under tests/data/card/cards: layout, picked QSOs
-// and failing saves, then, after "==", every drawing call, the cards not saved and the messages.
-// The progress a batch shows, one row per case of tests/data/card/progress.txt.
+// Card batches, one file per case in tests/data/card/cards: layout, picks and failing saves, then
+// after "==" each drawing call, progress, card not saved and message; the progress dialog's rows.
 
 #include "card/card_batch.h"
 #include "card/card_batch_progress.h"
@@ -86,7 +85,8 @@ private slots:
         QVERIFY(!outputIsAFile || !env.writeScratchFile(u"E_QSL"_s, "x").isEmpty());
         int asked = 0;
         const CardBatchReport report = runCardBatch(
-            log, picked, CardComposer(layout, comment), [&] { return french.value(asked++, true); }, output);
+            log, picked, CardComposer(layout, comment), [&] { return french.value(asked++, true); }, output,
+            [&log](int done, int total) { log.calls.append(u"progress %1/%2"_s.arg(done).arg(total)); });
         QCOMPARE(QDir(output).exists(), !picked.isEmpty() && !outputIsAFile);
         QStringList actual;
         for (const QString& call : std::as_const(log.calls))

@@ -98,6 +98,7 @@ private slots:
         addRow("FIFO as picture", u"fifo.jpg"_s, u"ce n'est pas un fichier ordinaire"_s);
         addRow("text as picture", u"faux.jpg"_s, u"le fichier n'est pas une image lisible"_s);
         addRow("folder in place of the card", u"dossier.bmp"_s, u"un dossier porte ce nom"_s);
+        addRow("NUL in the card's name", u"QSL_F4\0XYZ.bmp"_s, u"le nom du fichier contient un caractère interdit"_s);
     }
 
     void failures()

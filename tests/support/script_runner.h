@@ -33,7 +33,7 @@
 //                                              data folder, of the scratch folder, or cancelled
 //   click LIST ROW                             a click on a line (rows from 1)
 //   key CONTROL KEY | type CONTROL TEXT | set BOX TEXT | press BUTTON-OR-MENU-ENTRY | close WINDOW
-//   expect WHAT = VALUE                        WHAT: a list (its lines as "number call[@date]",
+//   expect WHAT = VALUE                        WHAT: a list (its lines as "number call[@date][+via]",
 //       or "call" once picked, "-" for none), a label or a box (its text), "rows LIST", "reaches
 //       LIST" (every line fits the one size of all items and can be scrolled into view), "shown
 //       WINDOW", "enabled CONTROL", "ticked ENTRY" (yes or no), "focus", "hint" (something drawn
@@ -82,7 +82,9 @@ inline QWidget* find(const QString& name)
 inline QString callOf(const QString& pickedLine)
 {
     const QString date = pickedLine.mid(14, 10).trimmed();
-    return pickedLine.left(14).trimmed() + (date == kDate ? QString() : u'@' + date);
+    const QString via = pickedLine.mid(67); // after the QSL received column
+    return pickedLine.left(14).trimmed() + (date == kDate ? QString() : u'@' + date) +
+           (via.isEmpty() ? via : u'+' + via);
 }
 
 // A list's lines: a numbered line as its number and callsign, "?" for a number column of
