@@ -39,8 +39,9 @@ private slots:
             env.store.write(Key::Language, QStringLiteral("Gb"));
             QVERIFY(!QFileInfo::exists(path));
         }
+        env.store.write(Key::Revision, QStringLiteral("1")); // no batch: saved at once
         QCOMPARE(readTextFile(path).text,
-                 QString("[Setup%20]\nCommentaire=\nLanguage=Gb\nQSL%20de%20fond=fond été.jpg\n"));
+                 QString("[Setup%20]\nCommentaire=\nLanguage=Gb\nQSL%20de%20fond=fond été.jpg\nRevision=1\n"));
         QCOMPARE(env.dialogs.messages(), QStringList{told});
         // A FIFO put in place of the file during the run would block whoever opens it: it is never
         // opened, and the run goes on with its values.
