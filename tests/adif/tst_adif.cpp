@@ -10,7 +10,7 @@
 namespace
 {
 
-const QString kData = qEnvironmentVariable("EQSL_SOURCE_DIR") + QStringLiteral("/tests/data/adif/");
+const QString kData = dataPath(QStringLiteral("adif/"));
 
 // What the reader gave, in order: "L <line>" for a line of the list, "M <text>" for a message.
 QStringList eventsOf(const QString& text, int room, AdifReadSummary& summary)
@@ -58,14 +58,11 @@ private slots:
         QFETCH(QString, expected);
         const QRegularExpressionMatch name =
             QRegularExpression(QStringLiteral("^(.*?)(?:-room(\\d+))?\\.txt$")).match(expected);
-        QFile rows(kData + expected);
-        QVERIFY(rows.open(QIODevice::ReadOnly));
         const TextFileContent log = readTextFile(kData + name.captured(1) + QStringLiteral(".adi"));
         QCOMPARE(log.error, QString());
         QStringList events;
-        for (const QString& row : QString::fromUtf8(rows.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-            if (!row.startsWith(QLatin1Char('#')))
-                events << expectedEvent(row);
+        for (const QString& row : dataLines(kData + expected))
+            events << expectedEvent(row);
         const int room = name.captured(2).isEmpty() ? kMaxListLines : name.captured(2).toInt();
         AdifReadSummary summary;
         QCOMPARE(eventsOf(log.text, room, summary), events);

@@ -15,7 +15,7 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
 private slots:
-    void run_data() { addScriptRows(qEnvironmentVariable("EQSL_SOURCE_DIR") + QStringLiteral("/tests/data/app/")); }
+    void run_data() { addScriptRows(dataPath(QStringLiteral("app/"))); }
 
     void run()
     {
@@ -105,11 +105,7 @@ private slots:
         }
         windows.sort();
         QCOMPARE(windows, (QStringList{"Aide", "Main", "Move_QSO", "QSL_X", "Select_Log", "Select_QSO"}));
-        QFile captions(qEnvironmentVariable("EQSL_SOURCE_DIR") + QStringLiteral("/tests/data/app/captions.txt"));
-        QVERIFY(captions.open(QIODevice::ReadOnly));
-        for (const QString& line : QString::fromUtf8(captions.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
-            if (line.startsWith(u'#'))
-                continue;
+        for (const QString& line : dataLines(dataPath(QStringLiteral("app/captions.txt")))) {
             const QStringList field = line.split(QStringLiteral(" | "));
             const QWidget* window = script::find(field[0]);
             QVERIFY2(window && field.size() == 3, qPrintable(line));

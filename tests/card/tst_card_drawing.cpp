@@ -40,7 +40,7 @@ private slots:
     void cards_data()
     {
         QTest::addColumn<QString>("file");
-        const QDir folder(qEnvironmentVariable("EQSL_SOURCE_DIR") + u"/tests/data/card/cards/"_s);
+        const QDir folder(dataPath(u"card/cards/"_s));
         for (const QString& name : folder.entryList({u"*.card"_s}))
             addRow(qPrintable(name), folder.filePath(name));
         QVERIFY(folder.count() >= 6);
@@ -104,11 +104,8 @@ private slots:
     void progress_data()
     {
         QTest::addColumn<QStringList>("row");
-        QFile rows(qEnvironmentVariable("EQSL_SOURCE_DIR") + u"/tests/data/card/progress.txt"_s);
-        QVERIFY(rows.open(QIODevice::ReadOnly));
-        for (const QString& row : QString::fromUtf8(rows.readAll()).split(u'\n', Qt::SkipEmptyParts))
-            if (!row.startsWith(u'#'))
-                QTest::newRow(qPrintable(row)) << row.split(u" | "_s);
+        for (const QString& row : dataLines(dataPath(u"card/progress.txt"_s)))
+            QTest::newRow(qPrintable(row)) << row.split(u" | "_s);
     }
 
     void progress()

@@ -61,7 +61,7 @@ void closeExportWindow(RunningProgram& program)
 // "Sélectionnez" with a log of three QSOs (the second with a via), then "Tout ".
 SelectQsoWindow* pickTheLog(RunningProgram& program, ScriptedDialogs& dialogs)
 {
-    dialogs.answerNextFile(qEnvironmentVariable("EQSL_SOURCE_DIR") + u"/tests/data/card/journal.adi"_s);
+    dialogs.answerNextFile(dataPath(u"card/journal.adi"_s));
     click(program.mainWindow(), "Selection");
     click(program.existingSelectQso(), "Select_All");
     return program.existingSelectQso();

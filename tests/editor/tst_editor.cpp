@@ -17,7 +17,7 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
-const QString kData = qEnvironmentVariable("EQSL_SOURCE_DIR") + u"/tests/data/"_s;
+const QString kData = dataPath({});
 
 QByteArray readBytes(const QString& path)
 {

@@ -1,4 +1,6 @@
 #include "help/aide_window.h"
+#include "support/data_rows.h"
+
 #include <QLabel>
 #include <QTest>
 
@@ -16,9 +18,7 @@ private slots:
             page << QLatin1String(kinds[line->font().bold() + (line->font().pointSize() == 12)]) + line->text();
             QVERIFY(line->fontMetrics().horizontalAdvance(line->text()) <= line->width());
         }
-        QFile file(qEnvironmentVariable("EQSL_SOURCE_DIR") + QStringLiteral("/tests/data/help/page.txt"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(page, QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts));
+        QCOMPARE(page, dataLines(dataPath(QStringLiteral("help/page.txt"))));
     }
 };
 QTEST_MAIN(TestAideWindow)

@@ -8,31 +8,17 @@
 #include "support/test_environment.h"
 
 #include <QDir>
-#include <QFile>
 
 using namespace Qt::StringLiterals;
 
 namespace
 {
 
-QString dataPath(const QString& name)
-{
-    return qEnvironmentVariable("EQSL_SOURCE_DIR") + u"/tests/data/layout/"_s + name;
-}
-
-// The lines of a UTF-8 file that are not empty.
-QStringList readLines(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts)
-                                          : QStringList{path};
-}
-
 // One row per file of the data folder with the extension.
 void addFileRows(const QString& folder, const QString& extension)
 {
     QTest::addColumn<QString>("path");
-    const QDir dir(dataPath(folder));
+    const QDir dir(dataPath(u"layout/"_s + folder));
     const QStringList names = dir.entryList({u"*"_s + extension}, QDir::Files);
     QVERIFY(!names.isEmpty());
     for (const QString& name : names)
@@ -65,7 +51,7 @@ private slots:
     // With an empty store, in the order "Tester" stores them.
     void editorDefaults()
     {
-        QCOMPARE(entryLines(editorStoreEntries(defaults())), readLines(dataPath("editor_defaults.txt")));
+        QCOMPARE(entryLines(editorStoreEntries(defaults())), dataLines(dataPath(u"layout/editor_defaults.txt"_s)));
     }
 
     // A stored switch shows as a check box state; every other text as stored; the comment limit.
@@ -106,7 +92,7 @@ private slots:
     void sampleCardDrawing()
     {
         QFETCH(QString, path);
-        const QStringList lines = readLines(path);
+        const QStringList lines = dataLines(path);
         const qsizetype split = lines.indexOf(u"---"_s);
         QVERIFY(split > 0);
         LayoutTexts texts = defaults();
@@ -129,9 +115,10 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
-        for (const QString& line : readLines(dataPath(u"refused_boxes.txt"_s)))
-            if (const QStringList row = line.split(u'\t'); !line.startsWith(u'#'))
-                addRow(qPrintable(row.value(0) + u'=' + row.value(1)), row.value(0), row.value(1), row.value(2));
+        for (const QString& line : dataLines(dataPath(u"layout/refused_boxes.txt"_s))) {
+            const QStringList row = line.split(u'\t');
+            addRow(qPrintable(row.value(0) + u'=' + row.value(1)), row.value(0), row.value(1), row.value(2));
+        }
     }
 
     void boxesTheSampleRefuses()
@@ -161,7 +148,7 @@ private slots:
             problem += u" line %1 record %2"_s.arg(p.line).arg(p.recordStart);
         if (!p.key.isEmpty())
             problem += u" key %1 field «%2»"_s.arg(p.key, p.field);
-        QCOMPARE(got << problem, readLines(path.chopped(4) + u".expected"_s));
+        QCOMPARE(got << problem, dataLines(path.chopped(4) + u".expected"_s));
     }
 };
 

@@ -1,6 +1,7 @@
 #include "platform/number_format.h"
 #include "platform/qt_dialogs.h"
 #include "platform/text_file.h"
+#include "support/data_rows.h"
 #include "support/test_environment.h"
 
 #include <QAbstractButton>
@@ -33,11 +34,8 @@ private slots:
     void readsNumbers_data()
     {
         QTest::addColumn<QStringList>("row");
-        QFile file(qEnvironmentVariable("EQSL_SOURCE_DIR") + QStringLiteral("/tests/data/platform/numbers.txt"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        for (const QString& row : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-            if (!row.startsWith(QLatin1Char('#')))
-                QTest::newRow(qPrintable(row)) << row.split(QLatin1Char('|'));
+        for (const QString& row : dataLines(dataPath(QStringLiteral("platform/numbers.txt"))))
+            QTest::newRow(qPrintable(row)) << row.split(QLatin1Char('|'));
     }
 
     void readsNumbers()

@@ -6,10 +6,7 @@ class TestSelection : public QObject
 {
     Q_OBJECT
 private slots:
-    void run_data()
-    {
-        addScriptRows(qEnvironmentVariable("EQSL_SOURCE_DIR") + QStringLiteral("/tests/data/selection/"));
-    }
+    void run_data() { addScriptRows(dataPath(QStringLiteral("selection/"))); }
 
     void run()
     {

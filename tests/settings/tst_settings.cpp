@@ -1,5 +1,6 @@
 #include "layout/card_layout.h"
 #include "platform/text_file.h"
+#include "support/data_rows.h"
 #include "support/test_environment.h"
 
 #include <QSettings>
@@ -9,12 +10,9 @@
 static void addRows(const char* file)
 {
     QTest::addColumn<QStringList>("row");
-    QFile rows(qEnvironmentVariable("EQSL_SOURCE_DIR") + QStringLiteral("/tests/data/settings/") + QLatin1String(file));
-    QVERIFY(rows.open(QIODevice::ReadOnly));
     int number = 0;
-    for (const QString& row : QString::fromUtf8(rows.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-        if (!row.startsWith(QLatin1Char('#')))
-            QTest::newRow(qPrintable(row)) << (row.split(QLatin1Char('|')) << QString::number(number++));
+    for (const QString& row : dataLines(dataPath(QStringLiteral("settings/") + QLatin1String(file))))
+        QTest::newRow(qPrintable(row)) << (row.split(QLatin1Char('|')) << QString::number(number++));
 }
 
 class TestSettings : public QObject

@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "selection/select_qso_window.h"
 #include "settings/settings_keys.h"
+#include "support/data_rows.h"
 #include "support/test_environment.h"
 #include "support/window_checks.h"
 
