@@ -6,6 +6,8 @@
 #include "support/test_environment.h"
 
 #include <QFontDatabase>
+#include <QImageReader>
+#include <QPainter>
 #include <QtEndian>
 #include <QtTest>
 
@@ -90,6 +92,8 @@ private slots:
     }
 
     // What cannot be read (a picture) or written (a card) is told, and the surface keeps its picture.
+    // Qt holds no picture beyond its memory limit (lowered to 1 MB here: 1200 x 900 stands for a
+    // camera's photo): a JPEG is read in the top-left corner the card shows; a PNG, read whole, is not.
     void failures_data()
     {
         QTest::addColumn<QString>("name");
@@ -99,6 +103,8 @@ private slots:
         addRow("text as picture", u"faux.jpg"_s, u"le fichier n'est pas une image lisible"_s);
         addRow("folder in place of the card", u"dossier.bmp"_s, u"un dossier porte ce nom"_s);
         addRow("NUL in the card's name", u"QSL_F4\0XYZ.bmp"_s, u"le nom du fichier contient un caractère interdit"_s);
+        addRow("photo as JPEG", u"photo.jpg"_s, QString());
+        addRow("photo as PNG", u"photo.png"_s, u"l'image est trop grande pour être lue (1200 x 900 pixels)"_s);
     }
 
     void failures()
@@ -111,9 +117,18 @@ private slots:
         env.writeScratchFile(u"faux.jpg"_s, "pas une image");
         ImageSurface surface;
         QCOMPARE(surface.loadPicture(QStringLiteral(EQSL_SAMPLE_BACKGROUND)), QString());
+        QImage photo(1200, 900, QImage::Format_RGB32);
+        photo.fill(Qt::blue);
+        QPainter(&photo).fillRect(0, 0, 530, 340, Qt::red);
+        QVERIFY(photo.save(env.scratchFolder() + u"/photo.jpg"_s) && photo.save(env.scratchFolder() + u"/photo.png"_s));
         const QImage before = surface.image();
-        QCOMPARE(name.endsWith(u".bmp"_s) ? surface.saveBmp(path) : surface.loadPicture(path), reason);
-        QCOMPARE(surface.image(), before);
+        const int limit = QImageReader::allocationLimit();
+        QImageReader::setAllocationLimit(1);
+        const QString result = name.endsWith(u".bmp"_s) ? surface.saveBmp(path) : surface.loadPicture(path);
+        QImageReader::setAllocationLimit(limit);
+        QCOMPARE(result, reason);
+        QCOMPARE(surface.image() == before, !reason.isEmpty());
+        QCOMPARE(surface.image().pixelColor(525, 335).red() > 200, reason.isEmpty()); // the photo's corner
     }
 };
 
