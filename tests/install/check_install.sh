@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs the built program into a temporary prefix (with a blank in it) and checks what a
 # user's desktop relies on: the program folder with its "E_QSL" and samples, a relative launcher
-# link to the executable, a valid desktop entry starting that launcher, AppStream metadata, the
-# icon, all in the install manifest; then starts the installed program through the launcher and
-# checks that it took the installed folder as its program folder.
+# link to the executable, a desktop entry starting that launcher, AppStream metadata, the icon
+# (the validators run on the same files in the package); then starts the installed program
+# through the launcher and checks that it took the installed folder as its program folder.
 # Usage: check_install.sh <build dir> <bindir> <libdir> <datadir>   (dirs as GNUInstallDirs gives)
 set -euo pipefail
 build="$1" bindir="$2" libdir="$3" datadir="$4"
@@ -38,14 +38,8 @@ case "$(readlink "$launcher")" in /* | "") fail "the launcher is not a relative 
 for line in 'Type=Application' 'Categories=Utility;HamRadio;' 'Icon=zelvane-e-qsl' "Exec=\"$launcher\""; do
   grep -qxF "$line" "$entry" || fail "desktop entry without $line"
 done
-# The validators come with the packaging tools (install-deps.sh --package).
-! command -v desktop-file-validate >/dev/null || desktop-file-validate "$entry"
 grep -q '<launchable type="desktop-id">zelvane-e-qsl.desktop</launchable>' "$metainfo" || fail "metainfo: launchable"
-! command -v appstreamcli >/dev/null || appstreamcli validate --no-net "$metainfo" >/dev/null || fail "appstreamcli: $metainfo"
 grep -q '<svg' "$icon" || fail "the icon is not an SVG"
-for f in "$launcher" "$entry" "$icon" "$metainfo" "$sample_log" "$programdir/ZELVANE_E_QSL"; do
-  grep -qxF "$f" "$manifest" || fail "$f missing from the install manifest"
-done
 
 # The installed program, started through the launcher with a background already known: start-up
 # writes the program folder's path to the settings before the window shows.
