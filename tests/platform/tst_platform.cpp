@@ -1,4 +1,5 @@
 #include "platform/number_format.h"
+#include "platform/program_folder.h"
 #include "platform/qt_dialogs.h"
 #include "platform/text_file.h"
 #include "support/data_rows.h"
@@ -93,6 +94,24 @@ private slots:
         whenOpen([](QWidget* box) { qobject_cast<QDialog*>(box)->reject(); });
         QCOMPARE(dialogs.openFile(QStringLiteral(".adi "), QStringLiteral("*.adi")), QString());
         QCOMPARE(seen, QStringList({"ZELVANE_E_QSL", "a\r\nb", "OK", "1", ".adi (*.adi)", "Ouvrir"}));
+    }
+
+    // A user who may not write in the executable's folder gets a folder of their own, made with the
+    // sample files as theirs to change; the files the user already has there are kept.
+    void programFolderForTheUser()
+    {
+        const QString bin = env_.scratchFolder() + "/bin", user = env_.scratchFolder() + "/user";
+        for (const QString& name : sampleFileNames())
+            QFile::setPermissions(env_.writeScratchFile("bin/E_QSL/" + name, name.toUtf8()), QFile::ReadOwner);
+        env_.writeScratchFile(QStringLiteral("user/E_QSL/QSL_TRELUNE.jpg"), "mine");
+        QCOMPARE(programFolderFor(bin, true, user + "2") + programFolderFor(bin, false, user), bin + user);
+        QStringList copies = {QString::number(QFileInfo::exists(user + "2"))};
+        for (const QString& name : sampleFileNames()) {
+            QFile copy(user + "/E_QSL/" + name);
+            copies << QString::number(bool(copy.permissions() & QFile::WriteOwner)) +
+                          QString::fromUtf8(copy.open(QIODevice::ReadOnly) ? copy.readAll() : "?");
+        }
+        QCOMPARE(copies, QStringList({"0", "1mine", "1Exemple_log.adi"}));
     }
 
 private:

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <sys/stat.h>
 
@@ -46,6 +47,7 @@ RunningProgram& TestEnvironment::program()
 QString TestEnvironment::writeScratchFile(const QString& name, const QByteArray& bytes) const
 {
     const QString path = scratchFolder() + QLatin1Char('/') + name;
+    QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
         file.write(bytes);

@@ -37,7 +37,7 @@ public:
     RunningProgram& program();
     MainWindow& start() { return program().start(); }
 
-    // Writes a file of bytes under the scratch folder and returns its path.
+    // Writes a file of bytes under the scratch folder, making its folders, and returns its path.
     QString writeScratchFile(const QString& name, const QByteArray& bytes) const;
 
 private:
