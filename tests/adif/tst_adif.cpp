@@ -141,16 +141,6 @@ private slots:
         renumber(line, number);
         QCOMPARE(line, QString::number(number).rightJustified(5) + QStringLiteral("  ") + body);
     }
-
-    void headers()
-    {
-        QCOMPARE(numberedHeader(),
-                 QStringLiteral("        N°       Indicatif                        Date           Debut"
-                                "        Bande          Mode           Rst E             QSL reçu     "
-                                "QSL Via"));
-        QCOMPARE(pickedHeader(), QStringLiteral("   Indicatif                        Date           Debut        Bande"
-                                                "          Mode           Rst E             QSL reçu     QSL Via"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestAdif)
