@@ -1,10 +1,7 @@
 #!/usr/bin/env bash
-# Drives the real executable on a virtual display (xdotool) as a user does, where the world
-# fails in ways that hold for root too: 1. a folder in place of the settings file: the first-use
-# message, the settings one, the main window; the language menu tells it again, the program goes
-# on; 2. "E_QSL" replaced by a file before "Enregistrer les QSL": one message tells of the cards
-# not saved, no saved-cards message follows, the picking window comes back.
-# Usage: drive_program.sh <path to ZELVANE_E_QSL>
+# Drives the real executable on a virtual display (xdotool) as a user does, through failures that
+# hold for root too: 1. a folder in place of the settings file; 2. "E_QSL" replaced by a file
+# before "Enregistrer les QSL". Usage: drive_program.sh <path to ZELVANE_E_QSL>
 set -euo pipefail
 program="$1"
 work=$(mktemp -d)

@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# The Debian package as a user gets it: installs it with apt-get, then, as an ordinary user with
-# a fresh home, starts the installed program from its menu entry's command under Xvfb and checks
-# that it made the user's program folder with the sample files; then makes cards there from the
-# sample log with the in-process first-trial test run against the installed program folder; then
-# removes the package. Needs root (or sudo): it installs, and creates and deletes the user.
+# The Debian package as a user gets it: installed with apt-get; started from its menu entry under
+# Xvfb by an ordinary user with a fresh home, who gets a program folder with the sample files and
+# makes cards there (the first-trial test, in-process); then removed. Needs root or sudo.
 # Usage: check_package.sh <zelvane-e-qsl_*.deb> <tst_card_export_end_to_end executable>
 set -euo pipefail
 deb=$(readlink -f "$1")
