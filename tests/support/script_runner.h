@@ -53,13 +53,11 @@ inline void addScriptRows(const QString& folder)
     const QStringList files = QDir(folder).entryList({QStringLiteral("*.txt")});
     QVERIFY2(!files.isEmpty(), qPrintable(QStringLiteral("no cases in ") + folder));
     for (const QString& name : files) {
-        QFile file(folder + name);
-        QVERIFY(file.open(QIODevice::ReadOnly));
         QList<std::pair<QString, QStringList>> cases;
-        for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        for (const QString& line : dataLines(folder + name)) {
             if (line.startsWith(QStringLiteral("case ")))
                 cases.append({name + QStringLiteral(": ") + line.mid(5).trimmed(), {}});
-            else if (!line.trimmed().isEmpty() && !line.startsWith(u'#') && !cases.isEmpty())
+            else if (!line.trimmed().isEmpty() && !cases.isEmpty())
                 cases.last().second.append(line.trimmed());
         }
         for (const auto& [title, commands] : cases)
