@@ -19,16 +19,15 @@ home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 mkdir -p "$out" "$home/runtime"
 chmod 700 "$home/runtime"
-env HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$home/runtime" LC_ALL=C.UTF-8 \
-  QT_QPA_PLATFORM=xcb QT_QPA_PLATFORMTHEME= QT_SCALE_FACTOR=1 \
-  xvfb-run -a -s "-screen 0 1280x1024x24" \
-  build/tools/eqsl_screenshots build/ZELVANE_E_QSL/E_QSL/QSL_TRELUNE.jpg "$out"
-
+# shoot SCREEN FOLDER: every window's picture, made on a virtual screen of that size.
+shoot() {
+  env HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$home/runtime" LC_ALL=C.UTF-8 \
+    QT_QPA_PLATFORM=xcb QT_QPA_PLATFORMTHEME= QT_SCALE_FACTOR=1 \
+    xvfb-run -a -s "-screen 0 ${1}x24" \
+    build/tools/eqsl_screenshots build/ZELVANE_E_QSL/E_QSL/QSL_TRELUNE.jpg "$2"
+}
+shoot 1280x1024 "$out"
 # The layout editor once more on an 800 x 600 screen, where it opens in a scroll area.
-small="$home/small"
-mkdir -p "$small"
-env HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_RUNTIME_DIR="$home/runtime" LC_ALL=C.UTF-8 \
-  QT_QPA_PLATFORM=xcb QT_QPA_PLATFORMTHEME= QT_SCALE_FACTOR=1 \
-  xvfb-run -a -s "-screen 0 800x600x24" \
-  build/tools/eqsl_screenshots build/ZELVANE_E_QSL/E_QSL/QSL_TRELUNE.jpg "$small"
-cp "$small/Move_QSO.png" "$out/Move_QSO_800x600.png"
+mkdir -p "$home/small"
+shoot 800x600 "$home/small"
+cp "$home/small/Move_QSO.png" "$out/Move_QSO_800x600.png"
