@@ -1,6 +1,7 @@
 #include "app/start_up.h"
 
 #include "platform/dialogs.h"
+#include "platform/file_reasons.h"
 #include "program/program.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_store.h"
@@ -22,12 +23,12 @@ void enterOutputFolder(Program& program)
     // The folder is created and entered on the next start; this run keeps its current folder.
     if (QFileInfo::exists(folder)) {
         program.dialogs().message(QStringLiteral("Le dossier des QSL ne peut pas être ouvert :") + kMessageBreak +
-                                  QDir::toNativeSeparators(folder));
+                                  displayedPath(folder));
         return;
     }
     if (!QDir().mkpath(folder))
         program.dialogs().message(QStringLiteral("Le dossier des QSL ne peut pas être créé :") + kMessageBreak +
-                                  QDir::toNativeSeparators(folder));
+                                  displayedPath(folder));
 }
 
 } // namespace

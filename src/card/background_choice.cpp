@@ -1,6 +1,7 @@
 #include "card/background_choice.h"
 
 #include "platform/dialogs.h"
+#include "platform/file_reasons.h"
 #include "platform/image_surface.h"
 #include "platform/program_folder.h"
 #include "program/program.h"
@@ -20,8 +21,8 @@ const QString kCadreQsoName = QStringLiteral("Cadre_QSO.jpg");
 
 void tellUnreadable(Program& program, const QString& path, const QString& reason)
 {
-    program.dialogs().message(kUnreadablePicture + kMessageBreak + QDir::toNativeSeparators(path) +
-                              QStringLiteral(" : ") + reason);
+    program.dialogs().message(kUnreadablePicture + kMessageBreak + displayedPath(path) + QStringLiteral(" : ") +
+                              reason);
 }
 
 } // namespace

@@ -2,9 +2,9 @@
 
 #include "card/card_composer.h"
 #include "card/card_fields.h"
-#include "platform/batch_files.h"
 #include "platform/dialogs.h"
 #include "platform/drawing_surface.h"
+#include "platform/file_writes.h"
 #include "platform/program_folder.h"
 
 #include <QDir>
@@ -35,7 +35,9 @@ CardBatchReport runCardBatch(DrawingSurface& surface, const QStringList& pickedL
     CardBatchReport report;
     const auto total = static_cast<int>(pickedLines.size());
     if (total > 0 && !QDir(outputFolder).exists())
-        QDir().mkpath(outputFolder);
+        QDir().mkpath(outputFolder); // when it cannot be made, each card tells why it is not saved
+    if (total > 0)
+        removeLeftoverTemporaries(outputFolder);
 
     for (int i = 0; i < total; ++i) {
         const CardFields fields = cutPickedLine(pickedLines[i]);
@@ -53,8 +55,16 @@ CardBatchReport runCardBatch(DrawingSurface& surface, const QStringList& pickedL
             progress(i + 1, total);
         surface.clear();
     }
-    if (report.written > 0)
+    if (report.written > 0) {
         report.notSynced = syncFolder(outputFolder);
+        // Which cards the failing disk kept cannot be known: none of them is counted as saved.
+        if (!report.notSynced.isEmpty()) {
+            report.written = 0;
+            report.unsaved.clear();
+            for (int i = 0; i < total; ++i)
+                report.unsaved.append(i);
+        }
+    }
     return report;
 }
 
@@ -74,12 +84,13 @@ QString cardBatchFailureMessage(const CardBatchReport& report)
 
 QString cardBatchSyncMessage(const CardBatchReport& report)
 {
-    return report.notSynced.isEmpty() ? QString() : kNotSynced + kMessageBreak + report.notSynced;
+    return report.notSynced.isEmpty() ? QString()
+                                      : kNotSynced + kMessageBreak + report.notSynced + kMessageBreak + kPicksKept;
 }
 
 QString cardBatchSavedMessage(const CardBatchReport& report)
 {
-    if (report.failures.isEmpty())
+    if (report.failures.isEmpty() && report.notSynced.isEmpty())
         return kSavedMessage;
     if (report.written == 0)
         return {};

@@ -11,8 +11,10 @@ struct CardBatchReport {
     int cards = 0;        // picked lines drawn
     int written = 0;      // card files saved
     QStringList failures; // one "file name : reason" per card that could not be saved, in order
-    QList<int> unsaved;   // the places in the picked lines of those cards, in order
-    QString notSynced;    // why the cards written could not be made durable; empty when they were
+    QList<int> unsaved;   // the places in the picked lines of the cards not saved, in order
+    // Why the cards written could not be made durable; empty when they were. Then no card counts
+    // as saved: `written` is 0 and `unsaved` holds every picked line.
+    QString notSynced;
 };
 
 // Called after each card is saved, while it is still on the surface, with the number of cards done
@@ -24,7 +26,7 @@ using CardBatchProgressFn = std::function<void(int done, int total)>;
 // (replacing a file of that name) and clear the drawing. A card that cannot be saved does not
 // stop the batch. The card language is asked for each card. An output folder that has gone
 // missing is made again first. The cards written reach the disk together at the end, before the
-// batch returns.
+// batch returns. Temporary files that an interrupted batch left in the output folder are removed.
 CardBatchReport runCardBatch(DrawingSurface& surface, const QStringList& pickedLines, const CardComposer& composer,
                              const std::function<bool()>& french, const QString& outputFolder,
                              const CardBatchProgressFn& progress = {});
@@ -32,9 +34,10 @@ CardBatchReport runCardBatch(DrawingSurface& surface, const QStringList& pickedL
 // The message telling how many cards could not be saved and why; empty when all were.
 QString cardBatchFailureMessage(const CardBatchReport& report);
 
-// The message telling that the cards written could not be made durable; empty when they were.
+// The message telling that the cards written could not be made durable, and that their QSOs stay
+// picked; empty when they were.
 QString cardBatchSyncMessage(const CardBatchReport& report);
 
 // The saved-cards message: the fixed text when no card failed, how many were saved when some
-// failed, nothing when none was saved.
+// failed, nothing when none was saved (a batch that could not be made durable saved none).
 QString cardBatchSavedMessage(const CardBatchReport& report);

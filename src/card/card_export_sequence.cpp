@@ -5,6 +5,7 @@
 #include "card/card_composer.h"
 #include "platform/dialogs.h"
 #include "platform/drawing_surface.h"
+#include "platform/file_reasons.h"
 #include "program/program.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_store.h"
@@ -39,7 +40,7 @@ void CardExportSequence::run(QWidget* progressParent)
     if (!backgroundProblem_.isEmpty()) {
         refused_ = true;
         const bool picked = program_.hasPickedLines();
-        program_.dialogs().message(kBackgroundFailure + kMessageBreak + QDir::toNativeSeparators(program_.fondQsl()) +
+        program_.dialogs().message(kBackgroundFailure + kMessageBreak + displayedPath(program_.fondQsl()) +
                                    QStringLiteral(" : ") + backgroundProblem_ + kMessageBreak +
                                    kNoCardsWithoutBackground + (picked ? kMessageBreak + kPicksKept : QString()));
         return;

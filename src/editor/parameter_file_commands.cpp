@@ -4,6 +4,7 @@
 #include "layout/layout_texts.h"
 #include "layout/parameter_file.h"
 #include "platform/dialogs.h"
+#include "platform/file_reasons.h"
 #include "platform/text_file.h"
 #include "program/program.h"
 #include "settings/settings_store.h"
@@ -23,7 +24,7 @@ void apply(Program& program, const ParameterRecord& record)
 
 QString problemMessage(const ParameterFileProblem& problem, const QString& path)
 {
-    const QString file = QDir::toNativeSeparators(path);
+    const QString file = displayedPath(path);
     switch (problem.kind) {
     case ParameterFileProblem::Kind::None: return {};
     case ParameterFileProblem::Kind::Empty: return LayoutMessage::ParameterFileEmpty + kMessageBreak + file;
@@ -60,7 +61,7 @@ void loadParameterFile(Program& program)
     const TextFileResult file = readTextLines(path);
     if (!file.error.isEmpty()) {
         dialogs.message(LayoutMessage::ParameterFileNotOpened + kMessageBreak +
-                        LayoutMessage::FileAndReason.arg(QDir::toNativeSeparators(path), file.error));
+                        LayoutMessage::FileAndReason.arg(displayedPath(path), file.error));
         return;
     }
     const ParameterFileContents contents = parseParameterFile(file.lines);
@@ -84,5 +85,5 @@ void saveParameterFile(Program& program, const LayoutTexts& texts)
     const QString error = writeTextLines(path, parameterFileLines(program.fondQsl(), texts));
     if (!error.isEmpty())
         program.dialogs().message(LayoutMessage::ParameterFileNotCreated + kMessageBreak +
-                                  LayoutMessage::FileAndReason.arg(QDir::toNativeSeparators(path), error));
+                                  LayoutMessage::FileAndReason.arg(displayedPath(path), error));
 }

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <cerrno>
 
 QString whyNotARegularFile(const QString& path)
 {
@@ -29,4 +30,30 @@ QString whyCannotCreate(const QString& path)
     if (file.isDir())
         return FileReason::IsAFolder;
     return FileReason::CannotCreate;
+}
+
+QString reasonForError(int error, const QString& otherwise)
+{
+    switch (error) {
+    case ENOSPC: return FileReason::DiskFull;
+    case EDQUOT: return FileReason::QuotaReached;
+    case EIO: return FileReason::MediumFailed;
+    case EROFS: return FileReason::ReadOnlyMedium;
+    case EACCES:
+    case EPERM: return FileReason::AccessDenied;
+    case ENAMETOOLONG: return FileReason::NameTooLong;
+    case EISDIR: return FileReason::IsAFolder;
+    default: return otherwise;
+    }
+}
+
+QString displayedPath(const QString& path)
+{
+    // Longer than the longest path Linux and Windows accept: never a real file's name.
+    constexpr qsizetype kLongest = 4096;
+    constexpr qsizetype kShownEachEnd = 120;
+    QString shown = QDir::toNativeSeparators(path);
+    if (shown.size() > kLongest)
+        shown = shown.first(kShownEachEnd) + QStringLiteral(" [...] ") + shown.last(kShownEachEnd);
+    return shown.replace(QChar(u'\0'), QStringLiteral("\\0"));
 }

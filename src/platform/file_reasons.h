@@ -18,6 +18,13 @@ inline const QString NotAPicture = QStringLiteral("le fichier n'est pas une imag
 inline const QString PictureTooLarge = QStringLiteral("l'image est trop grande pour être lue (%1 x %2 pixels)");
 inline const QString NotARegularFile = QStringLiteral("ce n'est pas un fichier ordinaire");
 inline const QString ForbiddenCharacter = QStringLiteral("le nom du fichier contient un caractère interdit");
+inline const QString DiskFull = QStringLiteral("le disque est plein");
+inline const QString QuotaReached = QStringLiteral("le quota de l'utilisateur sur ce disque est atteint");
+inline const QString MediumFailed = QStringLiteral("le support de stockage signale une erreur d'écriture");
+inline const QString ReadOnlyMedium = QStringLiteral("le support de stockage est en lecture seule");
+inline const QString AccessDenied = QStringLiteral("l'accès au fichier est refusé");
+inline const QString NameTooLong = QStringLiteral("le nom du fichier est trop long");
+inline const QString PictureDamaged = QStringLiteral("l'image est incomplète ou abîmée");
 } // namespace FileReason
 
 // Whether a path holds a character no file name may hold (NUL, which would cut the name short, so
@@ -27,12 +34,20 @@ inline bool hasForbiddenCharacter(const QString& path)
     return path.contains(QChar(u'\0'));
 }
 
+// A path as a message shows it: with the platform's separators, a NUL shown as "\0" (it would end
+// the message there), and a path longer than a file system allows cut in its middle.
+QString displayedPath(const QString& path);
+
 // Why a file cannot be read: empty for a regular file (or a link to one), else the reason. A FIFO,
 // a device or a socket is refused before it is opened, since opening one may wait for ever.
 QString whyNotARegularFile(const QString& path);
 
 // Why a file that could not be opened for reading cannot be read.
 QString whyCannotRead(const QString& path);
+
+// The reason for a system error number met while writing a file; `otherwise` for the errors that
+// have no words of their own.
+QString reasonForError(int error, const QString& otherwise);
 
 // Why a file that could not be opened for writing cannot be created.
 QString whyCannotCreate(const QString& path);

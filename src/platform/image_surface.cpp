@@ -1,9 +1,9 @@
 #include "platform/image_surface.h"
 
-#include "platform/batch_files.h"
 #include "platform/file_reasons.h"
-
+#include "platform/file_writes.h"
 #include "platform/fonts.h"
+#include "platform/jpeg_structure.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -85,6 +85,15 @@ QString ImageSurface::readPicture(const QString& path, QImage& picture)
 {
     if (QString reason = whyNotARegularFile(path); !reason.isEmpty())
         return reason;
+    const qint64 limit = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+    if (const JpegStructure jpeg = readJpegStructure(path); jpeg.isJpeg) {
+        // A cut or damaged file would be drawn with its missing part grey.
+        if (!jpeg.complete)
+            return FileReason::PictureDamaged;
+        // A progressive picture is decoded whole whatever part of it is used.
+        if (jpeg.progressive && limit > 0 && jpeg.coefficientBytes > limit)
+            return FileReason::PictureTooLarge.arg(jpeg.width).arg(jpeg.height);
+    }
     QImageReader reader(path);
     // A card shows only the picture's top-left corner: a decoder that can read just that part
     // (JPEG) reads a camera's photo quickly, without holding the whole of it in memory.
@@ -94,7 +103,6 @@ QString ImageSurface::readPicture(const QString& path, QImage& picture)
     QImage read = reader.read();
     if (read.isNull()) {
         // Other formats are read whole, within Qt's limit on the memory of one picture.
-        const qint64 limit = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
         if (size.isValid() && limit > 0 && qint64(size.width()) * size.height() * 4 > limit)
             return FileReason::PictureTooLarge.arg(size.width()).arg(size.height());
         return FileReason::NotAPicture;
@@ -211,7 +219,7 @@ QString ImageSurface::writeBmp(const QImage& image, const QString& path)
     const QImage rgb = image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
     if (!writer.write(rgb))
         return FileReason::CannotWrite;
-    return writeFileReplacing(path, bytes);
+    return writeFileReplacing(path, bytes, Durability::WithFolder);
 }
 
 void ImageSurface::changed()

@@ -60,8 +60,8 @@ public:
     // Reads a picture file. Returns an empty text on success, else the reason (in French).
     static QString readPicture(const QString& path, QImage& picture);
     // Writes an image as a 24-bit BMP file through writeFileReplacing(), so that a failure leaves
-    // the previous file, or none, and never half a file; syncFolder() makes it durable. Returns an
-    // empty text or the reason.
+    // the previous file, or none, and never half a file; syncFolder() of its folder makes it
+    // durable. Returns an empty text or the reason.
     static QString writeBmp(const QImage& image, const QString& path);
 
 private:

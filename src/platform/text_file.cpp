@@ -1,9 +1,9 @@
 #include "platform/text_file.h"
 
 #include "platform/file_reasons.h"
+#include "platform/file_writes.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <array>
 
@@ -104,18 +104,10 @@ TextFileResult readTextLines(const QString& path)
 
 QString writeTextLines(const QString& path, const QStringList& lines)
 {
-    if (hasForbiddenCharacter(path))
-        return FileReason::ForbiddenCharacter;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return whyCannotCreate(path);
     QString text;
     for (const QString& line : lines) {
         text += line;
         text += QLatin1String("\r\n");
     }
-    file.write(encodeText(text));
-    if (!file.commit())
-        return file.error() == QFileDevice::WriteError ? FileReason::CannotWrite : FileReason::CannotReplace;
-    return {};
+    return writeFileReplacing(path, encodeText(text), Durability::AtOnce);
 }

@@ -40,6 +40,6 @@ TextFileContent readTextFile(const QString& path);
 TextFileResult readTextLines(const QString& path);
 
 // Writes the lines, each followed by a carriage return and a line feed, replacing any file of
-// that name; the file is written whole or not at all. Returns an empty text on success, else the
-// reason.
-QString writeTextLines(const QString& path, const QStringList& lines);
+// that name; the file is written whole, and synced to the disk, or not at all (the previous file
+// then stays as it was). Returns an empty text on success, else the reason.
+[[nodiscard]] QString writeTextLines(const QString& path, const QStringList& lines);

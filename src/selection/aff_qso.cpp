@@ -2,6 +2,7 @@
 
 #include "adif/adif_reader.h"
 #include "platform/dialogs.h"
+#include "platform/file_reasons.h"
 #include "platform/text_file.h"
 #include "selection/select_qso_window.h"
 #include "selection/selection_texts.h"
@@ -17,8 +18,8 @@ void Aff_QSO(Dialogs& dialogs, PickingWindows& windows)
     }
     const TextFileContent file = readTextFile(path);
     if (!file.error.isEmpty()) {
-        dialogs.message(ReadLogText::Unreadable + kMessageBreak + QDir::toNativeSeparators(path) +
-                        QStringLiteral(" : ") + file.error);
+        dialogs.message(ReadLogText::Unreadable + kMessageBreak + displayedPath(path) + QStringLiteral(" : ") +
+                        file.error);
         return;
     }
 

@@ -2,28 +2,33 @@
 
 #include "platform/dialogs.h"
 #include "platform/file_reasons.h"
+#include "platform/file_writes.h"
+#include "settings/ini_section.h"
 #include "settings/settings_keys.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
-#include <QTemporaryDir>
 
 namespace
 {
 
 const QString kCannotSave = QStringLiteral("Les réglages ne peuvent pas être enregistrés :");
 const QString kKeptForThisRun = QStringLiteral("Les choix faits restent en vigueur jusqu'à la fermeture du programme.");
+const QString kLocked = QStringLiteral("le verrou des réglages ne peut pas être pris (un autre programme les "
+                                       "enregistre, ou le verrou ne peut pas être levé)");
+const QString kReadOnlyForThisRun = QStringLiteral("Les réglages restent en lecture seule jusqu'à la fermeture du "
+                                                   "programme ; les choix faits restent en vigueur jusque-là.");
 
-std::unique_ptr<QSettings> openStore()
+QString sectionName()
 {
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                       QString::fromLatin1(kApplicationName), QString::fromLatin1(kApplicationName));
+    return QString::fromLatin1(kSectionName);
 }
 
-// The user's settings file, found as QSettings finds it but without opening it: a probe of another
-// application name, which has no file, gives its folder.
+// The user's settings file, where QSettings keeps the INI file of application "E_QSL": the file of
+// a probe of another application name, which is never opened, gives its folder.
 QString userSettingsFile()
 {
     const QSettings probe(QSettings::IniFormat, QSettings::UserScope, QString::fromLatin1(kApplicationName),
@@ -32,64 +37,27 @@ QString userSettingsFile()
            QStringLiteral(".ini");
 }
 
-bool isSpecialFile(const QString& path)
-{
-    const QFileInfo file(path);
-    return file.exists() && !file.isFile() && !file.isDir();
-}
+struct FileBytes {
+    QByteArray bytes;
+    QString error; // why the file, which exists, cannot be read
+};
 
-QString qualified(const QString& key)
+// The settings file's bytes; none when it does not exist. A file that is not a regular one is
+// never opened.
+FileBytes readSettingsFile(const QString& path)
 {
-    return QString::fromLatin1(kSectionName) + QLatin1Char('/') + key;
-}
-
-// A key as an INI file of QSettings writes it: letters, digits, "_", "-" and "." as they are,
-// other characters as %XX or %UXXXX.
-QByteArray iniKey(const QString& key)
-{
-    QByteArray escaped;
-    for (const QChar c : key) {
-        const char16_t u = c.unicode();
-        if ((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '_' || u == '-' ||
-            u == '.')
-            escaped += static_cast<char>(u);
-        else if (u <= 0xFF)
-            escaped += '%' + QByteArray::number(u, 16).toUpper().rightJustified(2, '0');
-        else
-            escaped += "%U" + QByteArray::number(u, 16).toUpper().rightJustified(4, '0');
-    }
-    return escaped;
-}
-
-// Whether the file holds every key, each at the start of a line of the store's section.
-bool fileHoldsKeys(const QString& path, const QStringList& keys)
-{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return {};
+    if (QString reason = whyNotARegularFile(path); !reason.isEmpty())
+        return {{}, reason};
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray text = '\n' + file.readAll();
-    const QByteArray section = '[' + iniKey(QString::fromLatin1(kSectionName)) + "]\n";
-    const qsizetype start = text.indexOf('\n' + section);
-    if (start < 0)
-        return false;
-    const qsizetype next = text.indexOf("\n[", start + 1);
-    const QByteArray lines = text.mid(start, next < 0 ? -1 : next - start + 1);
-    for (const QString& key : keys)
-        if (!lines.contains('\n' + iniKey(key) + '='))
-            return false;
-    return true;
-}
-
-QString whySettingsNotSaved(const QString& path)
-{
-    const QFileInfo file(path);
-    if (file.isDir())
-        return FileReason::IsAFolder;
-    if (!file.absoluteDir().exists())
-        return FileReason::FolderCannotBeCreated;
-    if (file.exists() && !file.isFile())
-        return FileReason::NotARegularFile;
-    return FileReason::CannotWrite;
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, FileReason::CannotRead};
+    FileBytes read{file.readAll(), {}};
+    if (file.error() != QFileDevice::NoError)
+        return {{}, FileReason::CannotRead};
+    return read;
 }
 
 } // namespace
@@ -97,33 +65,30 @@ QString whySettingsNotSaved(const QString& path)
 SettingsStore::SettingsStore() = default;
 SettingsStore::~SettingsStore() = default;
 
-std::unique_ptr<QSettings> SettingsStore::open() const
+void SettingsStore::load() const
 {
-    if (!standIn_ && isSpecialFile(userSettingsFile()))
-        standIn_ = std::make_unique<QTemporaryDir>();
-    if (standIn_)
-        return std::make_unique<QSettings>(standIn_->filePath(QStringLiteral("E_QSL.ini")), QSettings::IniFormat);
-    return openStore();
-}
-
-QSettings& SettingsStore::settings() const
-{
-    if (!settings_)
-        settings_ = open();
-    return *settings_;
+    if (loaded_)
+        return;
+    loaded_ = true;
+    path_ = userSettingsFile();
+    removeLeftoverTemporaries(QFileInfo(path_).path());
+    // A file that cannot be read gives no values; synchronisations then say why.
+    values_ = readIniSection(readSettingsFile(path_).bytes, sectionName()).values;
 }
 
 QString SettingsStore::fileName() const
 {
-    return standIn_ ? userSettingsFile() : settings().fileName();
+    load();
+    return path_;
 }
 
 std::optional<QString> SettingsStore::value(const QString& key) const
 {
-    const QVariant stored = settings().value(qualified(key));
-    if (!stored.isValid())
+    load();
+    const auto found = values_.constFind(key);
+    if (found == values_.cend())
         return std::nullopt;
-    return stored.toString();
+    return *found;
 }
 
 QString SettingsStore::read(const QString& key, const QString& fallback) const
@@ -133,42 +98,52 @@ QString SettingsStore::read(const QString& key, const QString& fallback) const
 
 void SettingsStore::write(const QString& key, const QString& text)
 {
-    settings().setValue(qualified(key), text);
-    if (!unsaved_.contains(key))
-        unsaved_.append(key);
+    load();
+    values_.insert(key, text);
+    unsaved_.insert(key, text);
     if (openBatches_ == 0)
-        sync();
+        (void)sync(); // a write outside a command's batch has no one to tell
+}
+
+QString SettingsStore::saveFailure(const QString& reason) const
+{
+    return kCannotSave + kMessageBreak + displayedPath(path_) + QStringLiteral(" : ") + reason + kMessageBreak +
+           kKeptForThisRun;
 }
 
 QString SettingsStore::sync()
 {
-    if (unsaved_.isEmpty())
+    load();
+    if (unsaved_.isEmpty() || readOnly_)
         return {};
-    // A QSettings keeps the first error it ever met. Opening a fresh one writes what is pending
-    // (every QSettings of one file shares its values, the pending ones included) and tells about
-    // this write alone; the one it replaces then has nothing left to write.
-    const bool hadStandIn = standIn_ != nullptr;
-    std::unique_ptr<QSettings> fresh = open();
-    if (!hadStandIn && standIn_ && settings_) {
-        // The file became a FIFO or a device during the run: the values of the run go on in the
-        // stand-in, and the store that read the file is never flushed, since writing to such a
-        // file would block for good.
-        for (const QString& key : settings_->allKeys())
-            fresh->setValue(key, settings_->value(key));
-        fresh->sync();
-        static auto* const neverFlushed = new QList<QSettings*>;
-        neverFlushed->append(settings_.release());
+    const QFileInfo info(path_);
+    if (info.isDir())
+        return saveFailure(FileReason::IsAFolder);
+    if (info.exists() && !info.isFile())
+        return saveFailure(FileReason::NotARegularFile);
+    if (!QDir().mkpath(info.absolutePath()))
+        return saveFailure(FileReason::FolderCannotBeCreated);
+
+    // The lock QSettings takes on the same file, so that two runs never write it at once.
+    QLockFile lock(path_ + QStringLiteral(".lock"));
+    if (!lock.tryLock(kLockWaitMilliseconds)) {
+        readOnly_ = true;
+        return kCannotSave + kMessageBreak + displayedPath(path_ + QStringLiteral(".lock")) + QStringLiteral(" : ") +
+               kLocked + kMessageBreak + kReadOnlyForThisRun;
     }
-    const bool synced = fresh->status() == QSettings::NoError;
-    settings_ = std::move(fresh);
-    const QString path = fileName();
-    if (synced && fileHoldsKeys(path, unsaved_)) {
-        unsaved_.clear();
-        return {};
-    }
-    // The keys stay pending: the next synchronisation tries them again.
-    return kCannotSave + kMessageBreak + QDir::toNativeSeparators(path) + QStringLiteral(" : ") +
-           whySettingsNotSaved(path) + kMessageBreak + kKeptForThisRun;
+    // Read again, so that what another run wrote meanwhile is kept; a file that cannot be read is
+    // not written over, since its values would be lost.
+    const FileBytes file = readSettingsFile(path_);
+    if (!file.error.isEmpty())
+        return saveFailure(file.error);
+    IniSection section = readIniSection(file.bytes, sectionName());
+    for (auto it = unsaved_.cbegin(); it != unsaved_.cend(); ++it)
+        section.values.insert(it.key(), it.value());
+    if (const QString reason = writeFileReplacing(path_, writeIniSection(section, sectionName())); !reason.isEmpty())
+        return saveFailure(reason);
+    values_ = section.values;
+    unsaved_.clear();
+    return {};
 }
 
 SettingsBatch::SettingsBatch(SettingsStore& store, Dialogs& dialogs) : store_(store), dialogs_(dialogs)

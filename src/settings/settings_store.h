@@ -1,20 +1,24 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
-#include <QStringList>
-#include <memory>
 #include <optional>
 
 class Dialogs;
-class QSettings;
-class QTemporaryDir;
 
 // The per-user store of texts: application "E_QSL", section "Setup " (with its blank).
 //
-// Kept in a QSettings INI file of the user's scope; an absent key and a key holding an empty text
-// stay different. A write is seen at once by every later read of the run, whether or not it could
-// reach the file, so that the program goes on with what the user chose. Writes reach the file at
-// once, or, inside a SettingsBatch, all together when the batch ends.
+// Kept in an INI file of the user's configuration folder, in the form Qt's QSettings gives it
+// (`~/.config/E_QSL/E_QSL.ini`); an absent key and a key holding an empty text stay different. A
+// write is seen at once by every later read of the run, whether or not it could reach the file, so
+// that the program goes on with what the user chose. Writes reach the file at once, or, inside a
+// SettingsBatch, all together when the batch ends.
+//
+// The store writes the file itself, under the lock file QSettings uses: the file is read again,
+// the keys of the run put in, and the whole written through writeFileReplacing(), so that a full
+// disk or a failing medium leaves the file as it was. A file that cannot be read is never written
+// over, a file that is not a regular file (a FIFO would block) is never opened, and a lock that
+// cannot be taken within a few seconds makes the settings read-only for the rest of the run.
 class SettingsStore
 {
 public:
@@ -36,23 +40,28 @@ public:
     // The settings file.
     QString fileName() const;
 
-    // Writes what is pending to the file and checks that it is there. Returns an empty text, or
-    // the message telling the user that the settings cannot be saved.
-    QString sync();
+    // Writes what is pending to the file. Returns an empty text, or the message telling the user
+    // that the settings cannot be saved (once only when the lock cannot be taken: the store is
+    // then read-only, and later synchronisations say nothing).
+    [[nodiscard]] QString sync();
+
+    // How long a synchronisation waits for the lock held by another run of the program.
+    static constexpr int kLockWaitMilliseconds = 3000;
 
 private:
     friend class SettingsBatch;
 
-    QSettings& settings() const;
-    std::unique_ptr<QSettings> open() const;
+    void load() const;
+    QString saveFailure(const QString& reason) const;
 
-    // Made on first use, so that it opens the settings folder of that moment.
-    mutable std::unique_ptr<QSettings> settings_;
-    // Where the values of the run are kept when the settings file is no regular file (a FIFO
-    // would block whoever opens it): every synchronisation then tells that nothing is saved.
-    mutable std::unique_ptr<QTemporaryDir> standIn_;
-    // The keys written since the file last held them all.
-    QStringList unsaved_;
+    mutable bool loaded_ = false;
+    mutable QString path_;
+    // The texts of the section as the file gave them, with the writes of the run.
+    mutable QMap<QString, QString> values_;
+    // The writes since the file last held them all.
+    QMap<QString, QString> unsaved_;
+    // The lock could not be taken: nothing more is written this run.
+    bool readOnly_ = false;
     int openBatches_ = 0;
 };
 

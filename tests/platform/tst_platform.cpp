@@ -1,3 +1,4 @@
+#include "platform/file_writes.h"
 #include "platform/number_format.h"
 #include "platform/program_folder.h"
 #include "platform/qt_dialogs.h"
@@ -11,6 +12,8 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace
 {
@@ -70,6 +73,74 @@ private slots:
         QCOMPARE(reasons, QStringList({"le nom du fichier contient un caractère interdit", "le fichier n'existe pas",
                                        "un dossier porte ce nom", "ce n'est pas un fichier ordinaire",
                                        "ce n'est pas un fichier ordinaire"}));
+    }
+
+    void writesFailingAtAStep_data()
+    {
+        QTest::addColumn<FileStep>("step");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QString>("reason");
+        addRow("no inode left", FileStep::Create, ENOSPC, QStringLiteral("le disque est plein"));
+        addRow("disk full", FileStep::Write, ENOSPC, QStringLiteral("le disque est plein"));
+        addRow("quota", FileStep::Write, EDQUOT, QStringLiteral("le quota de l'utilisateur sur ce disque est atteint"));
+        addRow("medium fails on sync", FileStep::Sync, EIO,
+               QStringLiteral("le support de stockage signale une erreur d'écriture"));
+        addRow("network file fails on close", FileStep::Close, EIO,
+               QStringLiteral("le support de stockage signale une erreur d'écriture"));
+        addRow("medium turned read-only", FileStep::Rename, EROFS,
+               QStringLiteral("le support de stockage est en lecture seule"));
+        addRow("other error", FileStep::Write, EFBIG, QStringLiteral("l'écriture du fichier a échoué"));
+    }
+
+    // A write that fails at any step leaves the earlier file byte for byte, or no file, and no
+    // temporary; the reason names the cause.
+    void writesFailingAtAStep()
+    {
+        QFETCH(FileStep, step);
+        QFETCH(int, error);
+        QFETCH(QString, reason);
+        const QString folder = env_.scratchFolder() + "/" + QTest::currentDataTag(), kept = folder + "/MaCarte.inf";
+        env_.writeScratchFile(QString(QTest::currentDataTag()) + "/MaCarte.inf", "5             84\r\n");
+        setFileFaultHook([step, error](FileStep at, const QString&) { return at == step ? error : 0; });
+        const QStringList reasons = {writeTextLines(kept, {"new"}), writeTextLines(folder + "/New.inf", {"new"}),
+                                     writeFileReplacing(folder + "/card.bmp", "BM", Durability::WithFolder)};
+        setFileFaultHook({});
+        // A file written for a later sync skips the sync of its own.
+        QCOMPARE(reasons, QStringList({reason, reason, step == FileStep::Sync ? QString() : reason}));
+        QCOMPARE(readTextLines(kept).lines, QStringList{"5             84"});
+        QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        left.removeAll(QStringLiteral("card.bmp"));
+        QCOMPARE(left, QStringList{"MaCarte.inf"});
+    }
+
+    // Files are made with the mode the user's umask gives; a name longer than the system allows is
+    // told as such; only the temporaries an earlier run left behind are removed.
+    void writtenFiles()
+    {
+        const QString folder = env_.scratchFolder();
+        QStringList modes;
+        for (const mode_t mask : {mode_t(022), mode_t(077)}) {
+            const mode_t before = ::umask(mask);
+            QVERIFY(writeTextLines(folder + "/p.inf", {"x"}).isEmpty() &&
+                    writeFileReplacing(folder + "/c.bmp", "BM", Durability::WithFolder).isEmpty());
+            ::umask(before);
+            for (const char* name : {"/p.inf", "/c.bmp"}) {
+                struct stat st;
+                QVERIFY(::stat(QFile::encodeName(folder + name).constData(), &st) == 0);
+                modes << QString::number(st.st_mode & 0777, 8);
+            }
+        }
+        QCOMPARE(modes, QStringList({"644", "644", "600", "600"}));
+        QCOMPARE(writeFileReplacing(folder + "/" + QString(300, u'n') + ".bmp", "BM"),
+                 QStringLiteral("le nom du fichier est trop long"));
+        const QString old = env_.writeScratchFile(".eqsl-AbC123", "half a card"),
+                      young = env_.writeScratchFile(".eqsl-XyZ789", "being written");
+        QFile oldFile(old);
+        QVERIFY(oldFile.open(QIODevice::ReadWrite) &&
+                oldFile.setFileTime(QDateTime::currentDateTime().addSecs(-120), QFileDevice::FileModificationTime));
+        oldFile.close();
+        QCOMPARE(removeLeftoverTemporaries(folder), 1);
+        QVERIFY(!QFileInfo::exists(old) && QFileInfo::exists(young));
     }
 
     void qtDialogs()
