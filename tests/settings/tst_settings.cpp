@@ -1,10 +1,13 @@
 #include "layout/card_layout.h"
+#include "platform/file_writes.h"
 #include "platform/text_file.h"
 #include "support/data_rows.h"
 #include "support/test_environment.h"
 
+#include <QElapsedTimer>
 #include <QSettings>
 #include <QTest>
+#include <cerrno>
 
 // The rows of tests/data/settings/<file>, split at "|", then the row's number.
 static void addRows(const char* file)
@@ -48,6 +51,92 @@ private slots:
         QCOMPARE(env.store.sync(),
                  QString(told).replace("un dossier porte ce nom", "ce n'est pas un fichier ordinaire"));
         QCOMPARE(env.store.read(Key::Language, {}) + env.store.read(Key::Revision, {}), QStringLiteral("Gb 1.0.4"));
+    }
+
+    void sameFileAsQSettings_data()
+    {
+        QTest::addColumn<QString>("text");
+        for (const char* text :
+             {"plain", " lead", "trail ", "a,b", "a;b", "q\"uo\\te=", "@at", "été € 😀", "", "tab\tnew\nline",
+              "ctl\x01"
+              "1f",
+              "C:\\Cartes\\ma.carte.jpg"})
+            QTest::newRow(text) << QString::fromUtf8(text);
+        QTest::newRow("NUL") << QStringLiteral("a") + QChar(u'\0') + QStringLiteral("b");
+    }
+
+    // The file the store writes is the one QSettings writes and reads, text for text, and the other
+    // sections of the file stay as they were.
+    void sameFileAsQSettings()
+    {
+        QFETCH(QString, text);
+        TestEnvironment env;
+        const QString path = env.settingsFolder() + QStringLiteral("/E_QSL/E_QSL.ini");
+        {
+            QSettings qt(QSettings::IniFormat, QSettings::UserScope, "E_QSL", "E_QSL");
+            qt.setValue("General key", "g");
+            qt.setValue("Setup/Pose H1", "50");
+            qt.setValue("Setup /Commentaire", text);
+        }
+        const QByteArray qtFile = readTextFile(path).text.toUtf8();
+        QCOMPARE(SettingsStore().read(Key::Commentaire, "absent"), text);
+        env.store.write(Key::Language, "Gb");
+        env.store.write(Key::Commentaire, text);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        // The same bytes as QSettings', with the key written since in its place.
+        QCOMPARE(file.readAll(),
+                 QByteArray(qtFile).insert(qtFile.indexOf('\n', qtFile.indexOf("Commentaire=")) + 1, "Language=Gb\n"));
+        const QSettings qt(QSettings::IniFormat, QSettings::UserScope, "E_QSL", "E_QSL");
+        QCOMPARE(qt.value("Setup /Commentaire").toString() + qt.value("Setup/Pose H1").toString() +
+                     qt.value("General key").toString(),
+                 text + "50g");
+    }
+
+    // On a full disk or a failing medium the file stays as it was, byte for byte; the keys stay
+    // pending and reach the file with the next synchronisation that succeeds.
+    void failedWriteKeepsTheFile()
+    {
+        TestEnvironment env;
+        const QString path = env.settingsFolder() + QStringLiteral("/E_QSL/E_QSL.ini");
+        env.store.write(Key::QslDeFond, "/home/f6xyz/fond.jpg");
+        const QByteArray before = readTextFile(path).text.toUtf8();
+        QStringList told;
+        for (const int error : {ENOSPC, EIO}) {
+            setFileFaultHook([error](FileStep step, const QString&) { return step == FileStep::Write ? error : 0; });
+            env.store.write(Key::Language, "Gb");
+            told << env.store.sync().section("\r\n", 1, 1).section(" : ", 1);
+            setFileFaultHook({});
+            QCOMPARE(readTextFile(path).text.toUtf8(), before);
+        }
+        QCOMPARE(told, QStringList({"le disque est plein", "le support de stockage signale une erreur d'écriture"}));
+        QCOMPARE(env.store.sync(), QString());
+        QCOMPARE(SettingsStore().read(Key::Language, {}) + SettingsStore().read(Key::QslDeFond, {}),
+                 QStringLiteral("Gb/home/f6xyz/fond.jpg"));
+    }
+
+    // A lock that cannot be taken (here a folder of its name, left an hour ago) is waited for a few
+    // seconds only: the store is then read-only for the run, told once, and goes on with its values.
+    void lockThatCannotBeTaken()
+    {
+        TestEnvironment env;
+        const QString path = env.settingsFolder() + QStringLiteral("/E_QSL/E_QSL.ini");
+        env.store.write(Key::Revision, " 1.0.3");
+        QVERIFY(QDir().mkpath(path + ".lock"));
+        QElapsedTimer waited;
+        waited.start();
+        for (const char* language : {"Gb", "Fr"}) {
+            SettingsBatch batch(env.store, env.dialogs);
+            env.store.write(Key::Language, language);
+        }
+        QVERIFY(waited.elapsed() < 60000);
+        QCOMPARE(env.dialogs.messages(),
+                 QStringList{"Les réglages ne peuvent pas être enregistrés :\r\n" + path +
+                             ".lock : le verrou des réglages ne peut pas être pris (un autre programme les enregistre, "
+                             "ou le verrou ne peut pas être levé)\r\nLes réglages restent en lecture seule jusqu'à la "
+                             "fermeture du programme ; les choix faits restent en vigueur jusque-là."});
+        QCOMPARE(env.store.read(Key::Language, {}), QStringLiteral("Fr"));
+        QCOMPARE(readTextFile(path).text, QStringLiteral("[Setup%20]\nRevision=\" 1.0.3\"\n"));
     }
 
     void layoutDefaults_data() { addRows("layout-keys.txt"); }
