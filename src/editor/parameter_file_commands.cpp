@@ -28,6 +28,10 @@ QString problemMessage(const ParameterFileProblem& problem, const QString& path)
     switch (problem.kind) {
     case ParameterFileProblem::Kind::None: return {};
     case ParameterFileProblem::Kind::Empty: return LayoutMessage::ParameterFileEmpty + kMessageBreak + file;
+    case ParameterFileProblem::Kind::LineTooLong:
+        return LayoutMessage::ParameterFileLineTooLong.arg(QString::number(problem.line), problem.field,
+                                                           QString::number(kLongestParameterLine)) +
+               kMessageBreak + file;
     case ParameterFileProblem::Kind::Incomplete:
         return LayoutMessage::ParameterFileIncomplete.arg(problem.line).arg(problem.recordStart) + kMessageBreak + file;
     case ParameterFileProblem::Kind::BadField:

@@ -28,6 +28,10 @@ inline const QString ParameterFileNotCreated = QStringLiteral("Le fichier de par
 inline const QString ParameterFileNotOpened = QStringLiteral("Le fichier de paramètres ne peut pas être ouvert :");
 inline const QString FileAndReason = QStringLiteral("%1 (%2)");
 
+// %1 the line, %2 its length in characters, %3 the longest a layout uses.
+inline const QString ParameterFileLineTooLong =
+    QStringLiteral("Ligne %1 du fichier de paramètres : %2 caractères, alors qu'une mise en page n'en utilise pas plus "
+                   "de %3 ; ce fichier n'est pas un fichier de paramètres et rien n'a été chargé.");
 inline const QString ParameterFileEmpty = QStringLiteral("Le fichier de paramètres est vide : rien n'a été chargé.");
 // %1 the last line, %2 the first line of the record that was not taken.
 inline const QString ParameterFileIncomplete =

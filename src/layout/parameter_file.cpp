@@ -98,6 +98,16 @@ ParameterFileContents parseParameterFile(const QStringList& lines, const QLocale
         contents.problem.kind = ParameterFileProblem::Kind::Empty;
         return contents;
     }
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        if (lines[i].size() > kLongestParameterLine) {
+            contents.problem = {ParameterFileProblem::Kind::LineTooLong,
+                                static_cast<int>(i + 1),
+                                static_cast<int>(i / kParameterRecordLines * kParameterRecordLines + 1),
+                                {},
+                                QString::number(lines[i].size()),
+                                -1};
+            return contents;
+        }
 
     qsizetype start = 0; // index of the record's first line
     while (start < lines.size()) {

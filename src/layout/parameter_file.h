@@ -19,6 +19,9 @@ struct LayoutTexts;
 
 inline constexpr int kParameterRecordLines = 46;
 inline constexpr int kPrintZoneWidth = 14;
+// No layout needs a longer line: a background's path is at most 4,096 bytes, a comment 30
+// characters. A file with a longer line is not a layout, and is refused whole.
+inline constexpr qsizetype kLongestParameterLine = 4096;
 
 // The open-file dialog's one filter entry.
 inline const QString kParameterFileDescription = QStringLiteral(".inf ");
@@ -51,10 +54,11 @@ struct ParameterRecord {
 struct ParameterFileProblem {
     enum class Kind {
         None,
-        Empty,      // the file holds no line at all
-        Incomplete, // the file ends inside a record
-        BadField,   // four characters that are not a signed 16-bit number
-        OutOfRange, // a colour outside 0 to 15, a text size or line width below 1
+        Empty,       // the file holds no line at all
+        Incomplete,  // the file ends inside a record
+        BadField,    // four characters that are not a signed 16-bit number
+        OutOfRange,  // a colour outside 0 to 15, a text size or line width below 1
+        LineTooLong, // a line longer than kLongestParameterLine: nothing is taken
     };
     Kind kind = Kind::None;
     int line = 0;        // the line of the bad field, or the last line of an incomplete record
@@ -70,9 +74,9 @@ struct ParameterFileContents {
 };
 
 // Reads records until the lines run out or a problem is met; a record with a problem is not
-// taken, nor anything after it. A number is read from the first four characters of its line (the
-// last four for a vertical position), in the user's number format, rounded halves to even. A
-// colour, text size or line width the cards cannot be drawn with (the values the layout editor
+// taken, nor anything after it. A file with a line too long for any layout gives no record. A number is read from the
+// first four characters of its line (the last four for a vertical position), in the user's number format, rounded
+// halves to even. A colour, text size or line width the cards cannot be drawn with (the values the layout editor
 // refuses) is a problem too.
 ParameterFileContents parseParameterFile(const QStringList& lines, const QLocale& locale = QLocale());
 

@@ -142,7 +142,7 @@ private slots:
         for (const ParameterRecord& record : contents.records)
             got += entryLines(parameterRecordStoreEntries(record));
         const ParameterFileProblem& p = contents.problem;
-        const char* kinds[] = {"none", "empty", "incomplete", "bad field", "out of range"};
+        const char* kinds[] = {"none", "empty", "incomplete", "bad field", "out of range", "line too long"};
         QString problem = u"problem "_s + QLatin1String(kinds[static_cast<int>(p.kind)]);
         if (p.line > 0)
             problem += u" line %1 record %2"_s.arg(p.line).arg(p.recordStart);
