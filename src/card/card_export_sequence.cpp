@@ -37,15 +37,17 @@ void CardExportSequence::load()
 
 void CardExportSequence::run(QWidget* progressParent)
 {
-    if (!backgroundProblem_.isEmpty()) {
+    const QStringList picked = program_.pickedLines();
+    // Without cards to draw, a background that cannot be loaded concerns whoever draws next: the
+    // editor's sample tells it, and a background being chosen replaces it at once.
+    if (!backgroundProblem_.isEmpty() && !picked.isEmpty()) {
         refused_ = true;
-        const bool picked = program_.hasPickedLines();
         program_.dialogs().message(kBackgroundFailure + kMessageBreak + displayedPath(program_.fondQsl()) +
                                    QStringLiteral(" : ") + backgroundProblem_ + kMessageBreak +
-                                   kNoCardsWithoutBackground + (picked ? kMessageBreak + kPicksKept : QString()));
+                                   kNoCardsWithoutBackground + kMessageBreak + kPicksKept);
         return;
     }
-    Aff_LaQSL(program_.pickedLines(), progressParent);
+    Aff_LaQSL(picked, progressParent);
 }
 
 void CardExportSequence::Aff_LaQSL(const QStringList& pickedLines, QWidget* progressParent)

@@ -21,7 +21,8 @@ public:
 
     // The batch: one card drawn, saved and cleared per picked line, then what the user is told.
     // Without a background no card is drawn (cards on nothing would replace good ones of the same
-    // names) and the picked QSOs stay where they are; the user is told why. The progress window
+    // names) and the picked QSOs stay where they are; the user is told why. With no QSO picked
+    // there is nothing to tell: the next drawing tells about its background. The progress window
     // of a long batch stands over `progressParent`.
     void run(QWidget* progressParent);
 
