@@ -7,6 +7,7 @@
 
 #include <QFontDatabase>
 #include <QImageReader>
+#include <QImageWriter>
 #include <QPainter>
 #include <QtEndian>
 #include <QtTest>
@@ -105,6 +106,12 @@ private slots:
         addRow("NUL in the card's name", u"QSL_F4\0XYZ.bmp"_s, u"le nom du fichier contient un caractère interdit"_s);
         addRow("photo as JPEG", u"photo.jpg"_s, QString());
         addRow("photo as PNG", u"photo.png"_s, u"l'image est trop grande pour être lue (1200 x 900 pixels)"_s);
+        // Decoded whole, whatever part of it is used.
+        addRow("photo as progressive JPEG", u"progressive.jpg"_s,
+               u"l'image est trop grande pour être lue (1200 x 900 pixels)"_s);
+        addRow("progressive JPEG of a card's size", u"card.jpg"_s, QString());
+        addRow("JPEG cut in half", u"cut.jpg"_s, u"l'image est incomplète ou abîmée"_s);
+        addRow("JPEG with data after its end", u"trailer.jpg"_s, QString());
     }
 
     void failures()
@@ -121,6 +128,17 @@ private slots:
         photo.fill(Qt::blue);
         QPainter(&photo).fillRect(0, 0, 530, 340, Qt::red);
         QVERIFY(photo.save(env.scratchFolder() + u"/photo.jpg"_s) && photo.save(env.scratchFolder() + u"/photo.png"_s));
+        for (const auto& [file, image] :
+             {std::pair(u"/progressive.jpg"_s, photo), {u"/card.jpg"_s, photo.copy(0, 0, 530, 340)}}) {
+            QImageWriter progressive(env.scratchFolder() + file, "jpeg");
+            progressive.setProgressiveScanWrite(true);
+            QVERIFY(progressive.write(image));
+        }
+        QFile jpeg(env.scratchFolder() + u"/photo.jpg"_s);
+        QVERIFY(jpeg.open(QIODevice::ReadOnly));
+        const QByteArray bytes = jpeg.readAll();
+        env.writeScratchFile(u"cut.jpg"_s, bytes.first(bytes.size() / 2));
+        env.writeScratchFile(u"trailer.jpg"_s, bytes + QByteArray(1000, '\xFF') + "after the picture");
         const QImage before = surface.image();
         const int limit = QImageReader::allocationLimit();
         QImageReader::setAllocationLimit(1);
