@@ -9,6 +9,7 @@
 
 int main(int argc, char* argv[])
 {
+    ignoreRelativeXdgFolders();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZELVANE_E_QSL"));
     installFontSubstitutions();

@@ -2,6 +2,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/file_reasons.h"
+#include "platform/file_writes.h"
 #include "program/program.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_store.h"
@@ -18,8 +19,12 @@ const QString kFirstUseMessage =
 void enterOutputFolder(Program& program)
 {
     const QString folder = program.outputFolder();
-    if (QDir::setCurrent(folder))
+    if (QDir::setCurrent(folder)) {
+        // What an interrupted run left half written there and in the program folder.
+        removeLeftoverTemporaries(folder);
+        removeLeftoverTemporaries(program.programFolder());
         return;
+    }
     // The folder is created and entered on the next start; this run keeps its current folder.
     if (QFileInfo::exists(folder)) {
         program.dialogs().message(QStringLiteral("Le dossier des QSL ne peut pas être ouvert :") + kMessageBreak +

@@ -6,6 +6,24 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+void ignoreRelativeXdgFolders()
+{
+    for (const char* single :
+         {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME", "XDG_RUNTIME_DIR"})
+        if (qEnvironmentVariableIsSet(single) && QDir::isRelativePath(qEnvironmentVariable(single)))
+            qunsetenv(single);
+    for (const char* list : {"XDG_DATA_DIRS", "XDG_CONFIG_DIRS"}) {
+        if (!qEnvironmentVariableIsSet(list))
+            continue;
+        QStringList folders = qEnvironmentVariable(list).split(QLatin1Char(':'));
+        folders.removeIf([](const QString& folder) { return QDir::isRelativePath(folder); });
+        if (folders.isEmpty())
+            qunsetenv(list);
+        else
+            qputenv(list, QFile::encodeName(folders.join(QLatin1Char(':'))));
+    }
+}
+
 QString executableFolder()
 {
     return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());

@@ -3,6 +3,12 @@
 #include <QString>
 #include <QStringList>
 
+// Drops the XDG base directory variables ($XDG_DATA_HOME, $XDG_CONFIG_HOME, ...) that hold a
+// relative path, which the XDG rules call invalid, so that the program and Qt use the defaults
+// (~/.local/share, ~/.config, ...) instead of folders that depend on the current folder. Called
+// before anything reads them.
+void ignoreRelativeXdgFolders();
+
 // The folder that holds the program's executable.
 QString executableFolder();
 

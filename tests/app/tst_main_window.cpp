@@ -36,6 +36,28 @@ private slots:
                                                      QDir::toNativeSeparators(folder + QStringLiteral("/E_QSL"))});
     }
 
+    // Start-up removes what an interrupted run left half written in the output and program folders,
+    // and nothing else.
+    void leftoversOfAnInterruptedRun()
+    {
+        TestEnvironment env;
+        QStringList left;
+        for (const QString& file :
+             {QStringLiteral("E_QSL/.eqsl-a1B2c3"), QStringLiteral(".eqsl-d4E5f6"),
+              QStringLiteral("E_QSL/.eqsl-new123"), QStringLiteral("E_QSL/QSL_F4XYZ_14 Mhz_SSB.bmp")}) {
+            QDir().mkpath(env.outputFolder());
+            QFile written(env.programFolder() + u'/' + file);
+            QVERIFY(written.open(QIODevice::WriteOnly) && written.write("BM") == 2 && written.flush());
+            if (!file.contains(QStringLiteral("new")) && !file.endsWith(QStringLiteral(".bmp")))
+                QVERIFY(written.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                            QFileDevice::FileModificationTime));
+        }
+        env.start();
+        for (const QString& folder : {env.programFolder(), env.outputFolder()})
+            left += QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        QCOMPARE(left, QStringList({".eqsl-new123", "QSL_F4XYZ_14 Mhz_SSB.bmp"}));
+    }
+
     // A window on a 1024 x 768 screen beside a desktop panel (frame of 4, 32, 4, 4 pixels, scroll
     // bars of 15): the panel is left free; a window that fits is still centred on the whole screen.
     void placementBesideAPanel_data()

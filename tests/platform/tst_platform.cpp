@@ -143,6 +143,25 @@ private slots:
         QVERIFY(!QFileInfo::exists(old) && QFileInfo::exists(young));
     }
 
+    // A relative XDG folder is invalid: the per-user program folder is then in ~/.local/share.
+    void relativeXdgFoldersIgnored()
+    {
+        const QByteArray home = qgetenv("XDG_DATA_HOME"), dirs = qgetenv("XDG_DATA_DIRS");
+        qputenv("XDG_DATA_HOME", "rel data");
+        qputenv("XDG_DATA_DIRS", "rel:/usr/share:other");
+        ignoreRelativeXdgFolders();
+        const QString folder = perUserProgramFolder();
+        const QByteArray dataDirs = qgetenv("XDG_DATA_DIRS");
+        qputenv("XDG_DATA_HOME", "/absolute/data");
+        ignoreRelativeXdgFolders();
+        const QString absolute = perUserProgramFolder();
+        home.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", home);
+        dirs.isNull() ? qunsetenv("XDG_DATA_DIRS") : qputenv("XDG_DATA_DIRS", dirs);
+        QCOMPARE(QStringList({folder, QString::fromUtf8(dataDirs), absolute}),
+                 QStringList(
+                     {QDir::homePath() + "/.local/share/ZELVANE_E_QSL", "/usr/share", "/absolute/data/ZELVANE_E_QSL"}));
+    }
+
     void qtDialogs()
     {
         QStringList seen;
