@@ -4,6 +4,7 @@
 #include "card/card_fields.h"
 #include "platform/dialogs.h"
 #include "platform/drawing_surface.h"
+#include "platform/file_reasons.h"
 #include "platform/file_writes.h"
 #include "platform/program_folder.h"
 
@@ -48,7 +49,7 @@ CardBatchReport runCardBatch(DrawingSurface& surface, const QStringList& pickedL
         if (reason.isEmpty())
             ++report.written;
         else {
-            report.failures.append(name + QStringLiteral(" : ") + reason);
+            report.failures.append(displayedPath(name) + QStringLiteral(" : ") + reason);
             report.unsaved.append(i);
         }
         if (progress)

@@ -1,3 +1,4 @@
+#include "platform/file_reasons.h"
 #include "platform/file_writes.h"
 #include "platform/number_format.h"
 #include "platform/program_folder.h"
@@ -14,6 +15,8 @@
 #include <QTimer>
 #include <cerrno>
 #include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
 
 namespace
 {
@@ -160,6 +163,24 @@ private slots:
         QCOMPARE(QStringList({folder, QString::fromUtf8(dataDirs), absolute}),
                  QStringList(
                      {QDir::homePath() + "/.local/share/ZELVANE_E_QSL", "/usr/share", "/absolute/data/ZELVANE_E_QSL"}));
+    }
+
+    void pathsInMessages_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("shown");
+        addRow("as it is", u"/home/f6xyz/Cartes été/ma carte.jpg"_s, u"/home/f6xyz/Cartes été/ma carte.jpg"_s);
+        addRow("NUL shown, not ending the message", u"QSL_F4"_s + QChar(u'\0') + u"XYZ.bmp"_s, u"QSL_F4\\0XYZ.bmp"_s);
+        addRow("longest path a system takes", u"/"_s + QString(4095, u'a'), u"/"_s + QString(4095, u'a'));
+        addRow("longer: cut in its middle", u"/"_s + QString(5000, u'a') + u"/fin.jpg"_s,
+               u"/"_s + QString(119, u'a') + u" [...] "_s + QString(112, u'a') + u"/fin.jpg"_s);
+    }
+
+    void pathsInMessages()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, shown);
+        QCOMPARE(displayedPath(path), shown);
     }
 
     void qtDialogs()
