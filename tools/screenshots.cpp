@@ -2,9 +2,10 @@
 //
 // The real windows are driven in-process as a user drives them: a background already chosen,
 // a small log read with "Sélectionnez", a few QSOs picked, the range window opened,
-// "Enregistrer les QSL", the layout editor and its "Tester", the help page. Settings and the
-// program folder are temporary; nothing of the user's own is read or written. Each window is
-// grabbed without its frame. Meant to run on the xcb platform under Xvfb (scripts/screenshots.sh).
+// "Enregistrer les QSL", the layout editor and its "Tester", the help page, and the same log with
+// LF line ends read into an empty picking window. Settings and the program folder are temporary;
+// nothing of the user's own is read or written. Each window is grabbed without its frame. Meant
+// to run on the xcb platform under Xvfb (scripts/screenshots.sh).
 //
 // Usage: eqsl_screenshots <sample background .jpg, the sample log beside it> <output folder>
 
@@ -236,6 +237,24 @@ int main(int argc, char* argv[])
         // "Aide".
         trigger(&main, "Mnu_Aide");
         grab(&program.help(), outFolder, "Aide");
+
+        // The same log with LF line ends, as Linux logging programs write it, read into a new
+        // picking window: nothing is listed, and the empty list offers to read it with LF line ends.
+        if (SelectQsoWindow* old = program.existingSelectQso())
+            old->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QFile lfLog(temp.filePath(QStringLiteral("journal-lf.adi")));
+        const QByteArray lfBytes = QByteArray(kLog).replace("\r\n", "\n");
+        if (!lfLog.open(QIODevice::WriteOnly) || lfLog.write(lfBytes) != lfBytes.size())
+            fail(QStringLiteral("cannot write the LF log"));
+        lfLog.close();
+        dialogs.answerNextFile(lfLog.fileName());
+        click(&main, "Selection");
+        SelectQsoWindow* lfSelect = program.existingSelectQso();
+        if (lfSelect && lfSelect->unpickedCount() != 0)
+            fail(QStringLiteral("the LF log listed QSOs"));
+        control<QPushButton>(lfSelect, "Lire_LF");
+        grab(lfSelect, outFolder, "Select_QSO_LF");
     }
 
     const QStringList expected = {

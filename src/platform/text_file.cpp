@@ -61,18 +61,34 @@ QByteArray encodeText(const QString& text)
     return bytes;
 }
 
-QList<QStringView> lineViews(QStringView text)
+QList<QStringView> lineViews(QStringView text, LineEnds ends)
 {
     QList<QStringView> lines;
     qsizetype start = 0;
     const qsizetype n = text.size();
-    for (qsizetype i = text.indexOf(u'\r'); i >= 0; i = text.indexOf(u'\r', start)) {
+    const auto nextEnd = [&](qsizetype from) -> qsizetype {
+        if (ends == LineEnds::CrLfOrCr)
+            return text.indexOf(u'\r', from);
+        for (qsizetype i = from; i < n; ++i)
+            if (text[i] == u'\r' || text[i] == u'\n')
+                return i;
+        return -1;
+    };
+    for (qsizetype i = nextEnd(0); i >= 0; i = nextEnd(start)) {
         lines.append(text.sliced(start, i - start));
-        start = i + 1 < n && text[i + 1] == u'\n' ? i + 2 : i + 1;
+        start = text[i] == u'\r' && i + 1 < n && text[i + 1] == u'\n' ? i + 2 : i + 1;
     }
     if (start < n)
         lines.append(text.sliced(start));
     return lines;
+}
+
+bool hasLoneLineFeed(QStringView text)
+{
+    for (qsizetype i = text.indexOf(u'\n'); i >= 0; i = text.indexOf(u'\n', i + 1))
+        if (i == 0 || text[i - 1] != u'\r')
+            return true;
+    return false;
 }
 
 QStringList splitLines(const QString& text)

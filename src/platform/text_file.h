@@ -16,12 +16,21 @@
 QString decodeText(const QByteArray& bytes);
 QByteArray encodeText(const QString& text);
 
+// Which characters end a line.
+enum class LineEnds {
+    CrLfOrCr,  // a carriage return followed by a line feed, or a lone carriage return
+    AlsoLoneLf // the same, and a lone line feed as well, as logs written on Linux end their lines
+};
+
 // Splits text into lines: a line ends at a carriage return followed by a line feed, or at a
 // lone carriage return; a lone line feed is an ordinary character of the line. The last line
 // needs no line end, and a line end at the very end of the text adds no empty line.
 QStringList splitLines(const QString& text);
-// The same lines as views into the text, which must outlive them.
-QList<QStringView> lineViews(QStringView text);
+// The same lines as views into the text, which must outlive them; with LineEnds::AlsoLoneLf a lone
+// line feed ends its line too.
+QList<QStringView> lineViews(QStringView text, LineEnds ends = LineEnds::CrLfOrCr);
+// Whether the text holds a line feed that no carriage return comes just before.
+bool hasLoneLineFeed(QStringView text);
 
 struct TextFileResult {
     QStringList lines;

@@ -9,13 +9,12 @@
 
 #include <QDir>
 
-void Aff_QSO(Dialogs& dialogs, PickingWindows& windows)
+namespace
 {
-    const QString path = dialogs.openFile(ReadLogText::FilterDescription, ReadLogText::FilterPattern);
-    if (path.isEmpty()) {
-        dialogs.message(kNothingChosen);
-        return;
-    }
+
+// Reads one log into Liste_QSO and shows the picking window.
+void readLog(Dialogs& dialogs, PickingWindows& windows, const QString& path, LineEnds ends)
+{
     const TextFileContent file = readTextFile(path);
     if (!file.error.isEmpty()) {
         dialogs.message(ReadLogText::Unreadable + kMessageBreak + displayedPath(path) + QStringLiteral(" : ") +
@@ -35,7 +34,7 @@ void Aff_QSO(Dialogs& dialogs, PickingWindows& windows)
         waiting.clear();
     };
     const AdifReadSummary summary = readAdif(
-        lineViews(file.text), room, [&](const QString& line) { waiting.append(line); },
+        lineViews(file.text, ends), room, [&](const QString& line) { waiting.append(line); },
         [&](const QString& text) {
             handOver();
             dialogs.message(text);
@@ -44,8 +43,26 @@ void Aff_QSO(Dialogs& dialogs, PickingWindows& windows)
 
     SelectQsoWindow& window = windows.selectQso();
     // A log in which no QSO was found says why inside the empty list (a full list is told apart).
-    if (summary.listed == 0 && !summary.full)
-        window.showNoQsoFound(true);
+    // Most Linux logging programs end lines with LF alone, which is no line end here: the hint
+    // then offers to read the same file again taking LF alone as a line end too.
+    if (summary.listed == 0 && !summary.full) {
+        std::function<void()> readWithLf;
+        if (ends == LineEnds::CrLfOrCr && hasLoneLineFeed(file.text))
+            readWithLf = [&dialogs, &windows, path] { readLog(dialogs, windows, path, LineEnds::AlsoLoneLf); };
+        window.showNoQsoFound(true, std::move(readWithLf));
+    }
     window.show();
     window.raise();
+}
+
+} // namespace
+
+void Aff_QSO(Dialogs& dialogs, PickingWindows& windows)
+{
+    const QString path = dialogs.openFile(ReadLogText::FilterDescription, ReadLogText::FilterPattern);
+    if (path.isEmpty()) {
+        dialogs.message(kNothingChosen);
+        return;
+    }
+    readLog(dialogs, windows, path, LineEnds::CrLfOrCr);
 }

@@ -16,5 +16,7 @@ protected:
 };
 
 // The main window's "Sélectionnez": asks for an ADIF log, reads it into numbered lines appended
-// to Liste_QSO of the picking window, and shows that window without blocking.
+// to Liste_QSO of the picking window, and shows that window without blocking. When the log gave
+// no QSO and holds lines ended by LF alone, the empty list offers to read it again with LF alone
+// as a line end too.
 void Aff_QSO(Dialogs& dialogs, PickingWindows& windows);

@@ -86,6 +86,12 @@ void SelectQsoWindow::buildControls()
 
     connect(listeQso_, &QsoListView::lineChosen, this, &SelectQsoWindow::pick);
     connect(listeImprime_, &QsoListView::lineChosen, this, &SelectQsoWindow::putBack);
+    connect(listeQso_, &QsoListView::hintActionChosen, this, [this] {
+        // A copy: the reading it starts takes the hint, and with it this function, away.
+        const std::function<void()> read = readWithLf_;
+        if (read)
+            read();
+    });
     connect(all, &QPushButton::clicked, this, &SelectQsoWindow::pickAll);
     connect(part, &QPushButton::clicked, this, &SelectQsoWindow::openRangeWindow);
     connect(sort, &QPushButton::clicked, this, &SelectQsoWindow::sortByCall);
@@ -116,9 +122,11 @@ void SelectQsoWindow::appendQsoLines(const QStringList& numberedLines)
         showNoQsoFound(false);
 }
 
-void SelectQsoWindow::showNoQsoFound(bool shown)
+void SelectQsoWindow::showNoQsoFound(bool shown, std::function<void()> readWithLf)
 {
-    listeQso_->setEmptyHint(shown ? SelectQsoText::NoQsoFound : QString());
+    readWithLf_ = shown ? std::move(readWithLf) : nullptr;
+    listeQso_->setEmptyHint(shown ? SelectQsoText::NoQsoFound : QString(), "Lire_LF",
+                            readWithLf_ ? SelectQsoText::ReadWithLf : QString());
 }
 
 bool SelectQsoWindow::showsNoQsoFound() const

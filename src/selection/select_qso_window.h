@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 
 class Program;
 class QLabel;
@@ -28,8 +29,10 @@ public:
     // Appends numbered lines at the end of Liste_QSO, as the log reader does; lines beyond
     // room() are left out. Lines appended take away the no-QSO hint.
     void appendQsoLines(const QStringList& numberedLines);
-    // Whether Liste_QSO, while empty, shows the hint that the last reading found no QSO.
-    void showNoQsoFound(bool shown);
+    // Whether Liste_QSO, while empty, shows the hint that the last reading found no QSO. Given
+    // `readWithLf`, the hint offers a button that runs it: the reading again, with LF alone as a
+    // line end too.
+    void showNoQsoFound(bool shown, std::function<void()> readWithLf = {});
     bool showsNoQsoFound() const;
 
     // How many more lines the two lists can take together.
@@ -58,4 +61,5 @@ private:
     QsoListView* listeImprime_ = nullptr;
     QLabel* cont_ = nullptr;
     QPointer<SelectLogWindow> rangeWindow_;
+    std::function<void()> readWithLf_;
 };

@@ -24,6 +24,9 @@ inline const QString Quit = QStringLiteral("Quitter");
 inline const QString NoQsoFound =
     QStringLiteral("Aucun QSO n'a été trouvé dans ce fichier.\n\nL'en-tête d'un fichier ADIF doit se terminer par "
                    "<EOH>, et ses lignes par CR LF ou CR : les lignes terminées par LF seul ne sont pas lues.");
+// The button of that hint when the file holds lines ended by LF alone: it reads the file again,
+// taking LF alone as a line end too.
+inline const QString ReadWithLf = QStringLiteral("Lire ce journal avec ses fins de ligne LF");
 } // namespace SelectQsoText
 
 namespace SelectLogText

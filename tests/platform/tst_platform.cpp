@@ -60,6 +60,12 @@ private slots:
                  QStringList({"12.5", "91,5", "91.5", "12000"}));
         // A line ends at CR LF or a lone CR; a lone LF belongs to its line. Bytes are UTF-8, else Windows-1252.
         QCOMPARE(splitLines("a\r\nb\rc\nd\n\r\ne\r\r\nf\r\n"), QStringList({"a", "b", "c\nd\n", "e", "", "f"}));
+        // Taking a lone LF as a line end too, the other line ends stay as they are.
+        const QString mixed = QStringLiteral("a\r\nb\rc\nd\n\r\ne\r\r\nf\n");
+        QCOMPARE(lineViews(mixed, LineEnds::AlsoLoneLf),
+                 QList<QStringView>({u"a", u"b", u"c", u"d", u"", u"e", u"", u"f"}));
+        QCOMPARE(QList<bool>({hasLoneLineFeed(mixed), hasLoneLineFeed(u"\nx"), hasLoneLineFeed(u"a\r\nb\r\r\n\r")}),
+                 QList<bool>({true, true, false}));
         QCOMPARE(decodeText("\xEF\xBB\xBFr\xC3\xA9sum\xC3\xA9"), QStringLiteral("résumé"));
         QCOMPARE(decodeText("\x80 \x93r\xE9sum\xE9\x94"), QStringLiteral("€ “résumé”"));
         // Written in Windows-1252 when every character fits, else in UTF-8; the whole file is replaced.
