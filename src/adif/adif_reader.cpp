@@ -4,6 +4,8 @@
 #include "adif/lire_champ.h"
 #include "platform/dialogs.h"
 
+#include <algorithm>
+
 namespace
 {
 
@@ -30,26 +32,23 @@ constexpr qsizetype kRstLength = QsoColumn::RstSent;
 constexpr qsizetype kQslReceivedLength = QsoColumn::QslReceived;
 
 // Upper-cases character by character so the text keeps its length. ASCII letters are done in a
-// first pass without branches, which the compiler turns into vector code; the rare line that holds
+// first pass without branches, which the compiler turns into vector code; the rare text that holds
 // other characters has them upper-cased in a second pass.
-void appendUpper(QString& target, QStringView line)
+void upperInPlace(QString& text)
 {
-    const qsizetype start = target.size();
-    target.resize(start + line.size());
-    char16_t* out = reinterpret_cast<char16_t*>(target.data()) + start;
-    const char16_t* in = line.utf16();
-    const qsizetype n = line.size();
+    char16_t* chars = reinterpret_cast<char16_t*>(text.data());
+    const qsizetype n = text.size();
     char16_t seen = 0;
     for (qsizetype i = 0; i < n; ++i) {
-        const char16_t u = in[i];
+        const char16_t u = chars[i];
         seen |= u;
-        out[i] = char16_t(u - (char16_t(u - u'a') < 26 ? u'a' - u'A' : 0));
+        chars[i] = char16_t(u - (char16_t(u - u'a') < 26 ? u'a' - u'A' : 0));
     }
     if (seen < 0x80)
         return;
     for (qsizetype i = 0; i < n; ++i)
-        if (in[i] >= 0x80)
-            out[i] = QChar(in[i]).toUpper().unicode();
+        if (chars[i] >= 0x80)
+            chars[i] = QChar(chars[i]).toUpper().unicode();
 }
 
 // Characters `from` to `from + length` that the text has; nothing when it is shorter.
@@ -145,35 +144,38 @@ void readRecordFields(QStringView recordText, const MessageSink& tell, QsoFields
     setText(fields.qslReceived, qslReceivedText(Lire_Champ(record, Tag::QslReceived)));
 }
 
-AdifReadSummary readAdif(const QList<QStringView>& fileLines, int room, const LineSink& emitLine,
-                         const MessageSink& tell)
+AdifReadSummary readAdif(QString& text, LineEnds ends, int room, const LineSink& emitLine, const MessageSink& tell)
 {
     AdifReadSummary summary;
-    const qsizetype lineCount = fileLines.size();
-    qsizetype next = 0;
+    upperInPlace(text);
+    LineCursor lines(text, ends);
+    QStringView line;
 
     // The header: up to and including the first line holding "<EOH>".
-    QString upper;
-    while (next < lineCount) {
-        upper.resize(0);
-        appendUpper(upper, fileLines.at(next++));
-        if (findTag(upper, kEndOfHeader) >= 0)
+    while (lines.next(line))
+        if (findTag(line, kEndOfHeader) >= 0)
             break;
-    }
 
     const int limit = qMin(room, kMaxQsoNumber);
     int counter = 1;
-    QString record;
     QsoFields fields;
-    while (next < lineCount) {
-        record.resize(0); // keeps its room for the next record
-        bool ended = false;
-        while (!ended && next < lineCount) {
-            // Only the text that could hold a new "<EOR>" is searched, so a record spread over
-            // many lines is not searched again from its start for every line.
-            const qsizetype searchFrom = qMax<qsizetype>(0, record.size() - (kEndOfRecord.size() - 1));
-            appendUpper(record, fileLines.at(next++));
-            ended = findTag(record, kEndOfRecord, searchFrom) >= 0;
+    while (lines.next(line)) {
+        QStringView record = line;
+        if (findTag(line, kEndOfRecord) < 0) {
+            // The lines of a record that spans several are moved together over their line ends, in
+            // the text itself: the cursor reads further on, past what is moved.
+            QChar* const start = text.data() + (line.data() - text.constData());
+            qsizetype length = line.size();
+            bool ended = false;
+            while (!ended && lines.next(line)) {
+                // Only the text that could hold a new "<EOR>" is searched, so a record spread over
+                // many lines is not searched again from its start for every line.
+                const qsizetype searchFrom = qMax<qsizetype>(0, length - (kEndOfRecord.size() - 1));
+                std::copy(line.begin(), line.end(), start + length);
+                length += line.size();
+                ended = findTag(QStringView(start, length), kEndOfRecord, searchFrom) >= 0;
+            }
+            record = QStringView(start, length);
         }
         if (record.isEmpty())
             break;

@@ -2,6 +2,7 @@
 
 #include "adif/adif_messages.h"
 #include "adif/qso_line.h"
+#include "platform/text_file.h"
 
 #include <QList>
 #include <QString>
@@ -28,11 +29,11 @@ struct AdifReadSummary {
     bool full = false; // reading stopped at the limit with records left
 };
 
-// Reads the lines of one log (line ends already removed; a lone line feed stays part of its line).
-// At most `room` lines are produced: with more records left, reading stops and says once how many
-// QSOs of this file were listed and that the rest was not.
-AdifReadSummary readAdif(const QList<QStringView>& fileLines, int room, const LineSink& emitLine,
-                         const MessageSink& tell);
+// Reads the text of one log, its lines ending as `ends` says. The text is upper-cased in place
+// first (tags and values are read in capitals), and the lines of a record that spans several are
+// moved together in it, so that reading takes no copy of the text whatever it holds. At most `room` lines are produced:
+// with more records left, reading stops and says once how many QSOs of this file were listed and that the rest was not.
+AdifReadSummary readAdif(QString& text, LineEnds ends, int room, const LineSink& emitLine, const MessageSink& tell);
 
 // Reads the values of one upper-cased record into `fields`, each cut to its column, with the
 // placeholders of missing fields; the missing date, time, callsign and band are told in that order.

@@ -22,13 +22,15 @@ qsizetype findTag(QStringView record, QStringView tag, qsizetype from)
 
 RecordText::RecordText(QStringView text) : text_(text)
 {
+    if (text.size() > kLongestIndexed)
+        return;
     for (qsizetype at = text.indexOf(u'<'); at >= 0; at = text.indexOf(u'<', at + 1))
         opens_.append(at);
 }
 
 qsizetype RecordText::find(QStringView tag) const
 {
-    if (tag.isEmpty() || tag.front() != u'<')
+    if (tag.isEmpty() || tag.front() != u'<' || text_.size() > kLongestIndexed)
         return text_.indexOf(tag);
     const char16_t* text = text_.utf16();
     const char16_t* wanted = tag.utf16();

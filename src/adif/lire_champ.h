@@ -18,6 +18,9 @@ public:
     qsizetype find(QStringView tag) const;
 
 private:
+    // A longer text (never a real record) is searched as it is, so that its places cost no memory.
+    static constexpr qsizetype kLongestIndexed = 1 << 16;
+
     QStringView text_;
     QVarLengthArray<qsizetype, 32> opens_; // where each "<" stands, in order
 };

@@ -61,25 +61,38 @@ QByteArray encodeText(const QString& text)
     return bytes;
 }
 
+qsizetype LineCursor::lineEnd(qsizetype from) const
+{
+    if (ends_ == LineEnds::CrLfOrCr)
+        return text_.indexOf(u'\r', from);
+    for (qsizetype i = from; i < text_.size(); ++i)
+        if (text_[i] == u'\r' || text_[i] == u'\n')
+            return i;
+    return -1;
+}
+
+bool LineCursor::next(QStringView& line)
+{
+    const qsizetype n = text_.size();
+    if (start_ >= n)
+        return false;
+    const qsizetype end = lineEnd(start_);
+    if (end < 0) {
+        line = text_.sliced(start_);
+        start_ = n;
+        return true;
+    }
+    line = text_.sliced(start_, end - start_);
+    start_ = text_[end] == u'\r' && end + 1 < n && text_[end + 1] == u'\n' ? end + 2 : end + 1;
+    return true;
+}
+
 QList<QStringView> lineViews(QStringView text, LineEnds ends)
 {
     QList<QStringView> lines;
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    const auto nextEnd = [&](qsizetype from) -> qsizetype {
-        if (ends == LineEnds::CrLfOrCr)
-            return text.indexOf(u'\r', from);
-        for (qsizetype i = from; i < n; ++i)
-            if (text[i] == u'\r' || text[i] == u'\n')
-                return i;
-        return -1;
-    };
-    for (qsizetype i = nextEnd(0); i >= 0; i = nextEnd(start)) {
-        lines.append(text.sliced(start, i - start));
-        start = text[i] == u'\r' && i + 1 < n && text[i + 1] == u'\n' ? i + 2 : i + 1;
-    }
-    if (start < n)
-        lines.append(text.sliced(start));
+    LineCursor cursor(text, ends);
+    for (QStringView line; cursor.next(line);)
+        lines.append(line);
     return lines;
 }
 

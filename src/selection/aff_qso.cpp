@@ -15,7 +15,7 @@ namespace
 // Reads one log into Liste_QSO and shows the picking window.
 void readLog(Dialogs& dialogs, PickingWindows& windows, const QString& path, LineEnds ends)
 {
-    const TextFileContent file = readTextFile(path);
+    TextFileContent file = readTextFile(path);
     if (!file.error.isEmpty()) {
         dialogs.message(ReadLogText::Unreadable + kMessageBreak + displayedPath(path) + QStringLiteral(" : ") +
                         file.error);
@@ -33,8 +33,10 @@ void readLog(Dialogs& dialogs, PickingWindows& windows, const QString& path, Lin
             windows.selectQso().appendQsoLines(waiting);
         waiting.clear();
     };
+    // Whether the file holds a lone LF, asked before reading changes the text.
+    const bool loneLineFeed = ends == LineEnds::CrLfOrCr && hasLoneLineFeed(file.text);
     const AdifReadSummary summary = readAdif(
-        lineViews(file.text, ends), room, [&](const QString& line) { waiting.append(line); },
+        file.text, ends, room, [&](const QString& line) { waiting.append(line); },
         [&](const QString& text) {
             handOver();
             dialogs.message(text);
@@ -47,7 +49,7 @@ void readLog(Dialogs& dialogs, PickingWindows& windows, const QString& path, Lin
     // then offers to read the same file again taking LF alone as a line end too.
     if (summary.listed == 0 && !summary.full) {
         std::function<void()> readWithLf;
-        if (ends == LineEnds::CrLfOrCr && hasLoneLineFeed(file.text))
+        if (loneLineFeed)
             readWithLf = [&dialogs, &windows, path] { readLog(dialogs, windows, path, LineEnds::AlsoLoneLf); };
         window.showNoQsoFound(true, std::move(readWithLf));
     }

@@ -13,11 +13,11 @@ namespace
 const QString kData = dataPath(QStringLiteral("adif/"));
 
 // What the reader gave, in order: "L <line>" for a line of the list, "M <text>" for a message.
-QStringList eventsOf(const QString& text, int room, AdifReadSummary& summary)
+QStringList eventsOf(QString text, int room, AdifReadSummary& summary)
 {
     QStringList events;
     summary = readAdif(
-        lineViews(text), room, [&](const QString& line) { events << QStringLiteral("L ") + line; },
+        text, LineEnds::CrLfOrCr, room, [&](const QString& line) { events << QStringLiteral("L ") + line; },
         [&](const QString& message) { events << QStringLiteral("M ") + message; });
     return events;
 }
