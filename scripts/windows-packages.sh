@@ -21,7 +21,7 @@ setup_file="$out/$name-$version-setup.exe"
 rm -f "$zip_file" "$setup_file"
 
 # The ZIP: the one folder, unpacked anywhere (a writable place keeps the cards beside the program).
-(cd "$(dirname "$folder")" && zip -q -r -X -9 "$zip_file" "$name")
+(cd "$(dirname "$folder")" && find "$name" | LC_ALL=C sort | zip -q -X -9 "$zip_file" -@)
 
 # The installer's file lists. Names are written between double quotes, where NSIS would read a
 # quote, a "$" or a backquote as its own: none of the program's files has one.
