@@ -45,14 +45,15 @@ fi
 # and the jpeg image format; zlib, libpng, libjpeg, pcre2, freetype and harfbuzz from Qt's own
 # copies in the source package. No OpenGL, as configure's -no-opengl: INPUT_opengl=no turns off
 # its dynamic variant on Windows as well (FEATURE_opengl=OFF alone leaves it on, and the Windows
-# platform then refers to OpenGL code that is not built).
+# platform then refers to OpenGL code that is not built). Direct 2D stays on: Qt 6.4.2 builds its
+# DirectWrite font database, which the Windows platform uses, only with it.
 qt_options=(
   -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
   -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
   -DFEATURE_testlib=ON -DFEATURE_widgets=ON -DFEATURE_gui=ON
   -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF
   -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
-  -DINPUT_opengl=no -DFEATURE_vulkan=OFF -DFEATURE_direct2d=OFF
+  -DINPUT_opengl=no -DFEATURE_vulkan=OFF
   -DFEATURE_tabletevent=OFF
   -DFEATURE_system_zlib=OFF -DINPUT_libjpeg=qt -DINPUT_libpng=qt -DINPUT_pcre=qt
   -DINPUT_freetype=qt -DINPUT_harfbuzz=qt -DINPUT_doubleconversion=qt
@@ -63,14 +64,17 @@ if [ -d cmake/windows/qt-patches ]; then
   while IFS= read -r -d '' f; do patches+=("$f"); done \
     < <(find cmake/windows/qt-patches -name '*.patch' -print0 | sort -z)
 fi
-compiler=$(x86_64-w64-mingw32-g++-posix --version | head -n1)
-# What the built Qt depends on: the options, the toolchain file's settings (not its comments)
-# and the patches.
-recipe=$( { printf '%s\n' "${qt_options[@]}"; grep -v -E '^[[:space:]]*(#|$)' "$toolchain";
-            [ ${#patches[@]} -eq 0 ] || cat "${patches[@]}"; } | sha256sum | cut -d' ' -f1)
-stamp_text="qt6-base $host_version
+compiler="g++-mingw-w64-x86-64-posix $(dpkg-query -W -f='${Version}' g++-mingw-w64-x86-64-posix)"
+hash() { sha256sum | cut -d' ' -f1; }
+# What the built Qt depends on: the source, the program's patches, the compiler, the toolchain
+# file's settings (not its comments), and the options.
+work_id="qt6-base $host_version
+patches $( { [ ${#patches[@]} -eq 0 ] || cat "${patches[@]}"; } | hash)
 compiler $compiler
-recipe $recipe"
+toolchain $(grep -v -E '^[[:space:]]*(#|$)' "$toolchain" | hash)"
+options_id=$(printf '%s\n' "${qt_options[@]}" | hash)
+stamp_text="$work_id
+options $options_id"
 stamp="$prefix/zelvane-e-qsl-build.stamp"
 
 mkdir -p "$cache_root"
@@ -84,13 +88,13 @@ if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$stamp_text" ]; then
 fi
 
 # The work folder: kept when the build fails, so that a run after a fix carries on where it
-# stopped; removed when the build is installed.
+# stopped (other options only reconfigure it), removed when the build is installed.
 work="$cache_root/qt-$qt_version-mingw64.work"
-if [ ! -f "$work/recipe" ] || [ "$(cat "$work/recipe")" != "$stamp_text" ]; then
+if [ ! -f "$work/id" ] || [ "$(cat "$work/id")" != "$work_id" ]; then
   rm -rf "$work"
 fi
 mkdir -p "$work"
-printf '%s\n' "$stamp_text" >"$work/recipe"
+printf '%s\n' "$work_id" >"$work/id"
 start=$(date +%s)
 
 # 1. The source package, through a private apt configuration (bookworm and its security updates,
@@ -122,6 +126,7 @@ if [ ! -f "$src/.unpacked" ]; then
     *) echo "the archive's qt6-base (${dsc[0]}) is not the version of the host tools ($host_version)" >&2
        exit 1 ;;
   esac
+  # apt has checked the files against the archive's signed index.
   dpkg-source --no-check -x "${dsc[0]}" "$src" >"$work/unpack.log" 2>&1 ||
     { cat "$work/unpack.log" >&2; exit 1; }
   for p in "${patches[@]}"; do
@@ -139,16 +144,22 @@ rm -rf "$prefix"
 mkdir -p "$prefix/lib/cmake"
 cp "$toolchain" "$prefix/lib/cmake/windows-x86_64-mingw.cmake"
 host_cmake_dir="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake"
-if [ ! -f "$work/build/build.ninja" ]; then
+if [ ! -f "$work/build/build.ninja" ] || [ "$(cat "$work/options" 2>/dev/null)" != "$options_id" ]; then
+  # A fresh cache: no value of earlier options stays. What the new options leave as it was is not
+  # built again.
   mkdir -p "$work/build"
-  nice -n 19 cmake -S "$src" -B "$work/build" -G Ninja -Wno-dev \
+  rm -f "$work/options"
+  nice -n 19 cmake --fresh -S "$src" -B "$work/build" -G Ninja -Wno-dev \
     -DCMAKE_TOOLCHAIN_FILE="$prefix/lib/cmake/windows-x86_64-mingw.cmake" \
     -DCMAKE_INSTALL_PREFIX="$prefix" -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_cmake_dir" \
     "${qt_options[@]}" >"$work/configure.log" 2>&1 ||
     { tail -n 40 "$work/configure.log" >&2; echo "configure failed: $work/configure.log" >&2; exit 1; }
+  printf '%s\n' "$options_id" >"$work/options"
 fi
-echo "Building Qt $qt_version for Windows in $work/build (${EQSL_QT_JOBS:-2} jobs)" >&2
-nice -n 19 ninja -C "$work/build" -j"${EQSL_QT_JOBS:-2}"
+echo "Building Qt $qt_version for Windows in $work/build (${EQSL_QT_JOBS:-2} jobs, log: $work/build.log)" >&2
+nice -n 19 ninja -C "$work/build" -j"${EQSL_QT_JOBS:-2}" >"$work/build.log" 2>&1 ||
+  { grep -A 20 '^FAILED' "$work/build.log" | head -n 60 >&2; echo "Qt's build failed: $work/build.log" >&2
+    exit 1; }
 nice -n 19 cmake --install "$work/build" --strip >/dev/null
 # Qt's own texts in other languages, as an installed Qt has them in its translations folder, where
 # a program run against this Qt (the tests under Wine) looks for them: Debian's
