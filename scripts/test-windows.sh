@@ -9,6 +9,7 @@ cd "$(dirname "$0")/.."
 
 # Tests skipped under Wine, one "name|reason" a line.
 skips=(
+  "e2e_program|tests/e2e/drive_program.sh starts the executable as a Linux program and drives it with xdotool: it cannot start a Windows executable"
 )
 
 scripts/build-windows.sh -DEQSL_BUILD_TESTS=ON -DCMAKE_CROSSCOMPILING_EMULATOR="$PWD/cmake/windows/wine-test.sh"

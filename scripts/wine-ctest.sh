@@ -47,5 +47,4 @@ trap cleanup EXIT
   >/dev/null 2>&1
 /usr/lib/wine/wineserver -w
 
-
 ctest --test-dir "$build" --output-on-failure "$@"
