@@ -38,6 +38,10 @@ inline bool hasForbiddenCharacter(const QString& path)
 // the message there), and a path longer than a file system allows cut in its middle.
 QString displayedPath(const QString& path);
 
+// Makes displayedPath() show paths under `alias` (a path the program uses for a folder whose name
+// Qt cannot give) under `shown` instead.
+void showFolderAs(const QString& alias, const QString& shown);
+
 // Why a file cannot be read: empty for a regular file (or a link to one), else the reason. A FIFO,
 // a device or a socket is refused before it is opened, since opening one may wait for ever.
 QString whyNotARegularFile(const QString& path);

@@ -189,6 +189,21 @@ private slots:
         QCOMPARE(displayedPath(path), shown);
     }
 
+    // A folder named in Latin-1 works as the program folder: its files land in it, and messages
+    // name it with its undecodable bytes replaced.
+    void folderNamedInLatin1()
+    {
+        const QByteArray raw = QFile::encodeName(env_.scratchFolder()) + "/Cartes d'\xE9t\xE9";
+        QVERIFY(::mkdir(raw.constData(), 0755) == 0 && ::mkdir((raw + "/E_QSL").constData(), 0755) == 0);
+        const QString folder = folderFromBytes(raw);
+        QVERIFY(folderWritable(folder));
+        QCOMPARE(writeFileReplacing(folder + "/E_QSL/QSL_F4XYZ_14 Mhz_SSB.bmp", "BM"), QString());
+        struct stat st;
+        QCOMPARE(::stat((raw + "/E_QSL/QSL_F4XYZ_14 Mhz_SSB.bmp").constData(), &st), 0);
+        QCOMPARE(displayedPath(folder + "/E_QSL"), env_.scratchFolder() + u"/Cartes d'\uFFFDt\uFFFD/E_QSL"_s);
+        QCOMPARE(folderFromBytes("/usr/share"), "/usr/share");
+    }
+
     void qtDialogs()
     {
         QStringList seen;
