@@ -95,12 +95,12 @@ void MainWindow::buildMenus()
     connect(francais_, &QAction::triggered, this, [this] {
         setLanguage(true);
         SettingsBatch batch(program_.store(), program_.dialogs());
-        program_.store().write(Key::Language, kLanguageFrench);
+        batch.write(Key::Language, kLanguageFrench);
     });
     connect(anglais_, &QAction::triggered, this, [this] {
         setLanguage(false);
         SettingsBatch batch(program_.store(), program_.dialogs());
-        program_.store().write(Key::Language, kLanguageEnglish);
+        batch.write(Key::Language, kLanguageEnglish);
     });
 
     QAction* aide = addEntry(bar, "Mnu_Aide", QStringLiteral("Aide"));

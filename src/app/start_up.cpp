@@ -31,7 +31,7 @@ void enterOutputFolder(Program& program)
                                   displayedPath(folder));
         return;
     }
-    if (!QDir().mkpath(folder))
+    if (!makeFolder(folder).ok())
         program.dialogs().message(QStringLiteral("Le dossier des QSL ne peut pas être créé :") + kMessageBreak +
                                   displayedPath(folder));
 }
@@ -63,7 +63,7 @@ StartUpState runStartUp(Program& program)
 
     // Where the program is, and which revision ran last.
     SettingsBatch batch(store, program.dialogs());
-    store.write(Key::CheminRepertoire, program.programFolder());
-    store.write(Key::Revision, Program::kRevision);
+    batch.write(Key::CheminRepertoire, program.programFolder());
+    batch.write(Key::Revision, Program::kRevision);
     return state;
 }

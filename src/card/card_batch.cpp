@@ -36,7 +36,7 @@ CardBatchReport runCardBatch(DrawingSurface& surface, const QStringList& pickedL
     CardBatchReport report;
     const auto total = static_cast<int>(pickedLines.size());
     if (total > 0 && !QDir(outputFolder).exists())
-        QDir().mkpath(outputFolder); // when it cannot be made, each card tells why it is not saved
+        (void)makeFolder(outputFolder).ok(); // when it cannot be made, each card tells why it is not saved
     if (total > 0)
         removeLeftoverTemporaries(outputFolder);
 
@@ -45,11 +45,10 @@ CardBatchReport runCardBatch(DrawingSurface& surface, const QStringList& pickedL
         composer.draw(surface, fields, french());
         ++report.cards;
         const QString name = cardFileName(fields);
-        const QString reason = surface.saveBmp(joinPath(outputFolder, name));
-        if (reason.isEmpty())
+        if (const Outcome saved = surface.saveBmp(joinPath(outputFolder, name)); saved.ok())
             ++report.written;
         else {
-            report.failures.append(displayedPath(name) + QStringLiteral(" : ") + reason);
+            report.failures.append(displayedPath(name) + QStringLiteral(" : ") + saved.reason());
             report.unsaved.append(i);
         }
         if (progress)
@@ -57,7 +56,7 @@ CardBatchReport runCardBatch(DrawingSurface& surface, const QStringList& pickedL
         surface.clear();
     }
     if (report.written > 0) {
-        report.notSynced = syncFolder(outputFolder);
+        report.notSynced = syncFolder(outputFolder).reason();
         // Which cards the failing disk kept cannot be known: none of them is counted as saved.
         if (!report.notSynced.isEmpty()) {
             report.written = 0;

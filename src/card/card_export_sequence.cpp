@@ -32,7 +32,7 @@ void CardExportSequence::load()
     SettingsStore& store = program_.store();
     program_.cardLayout().load(store, LayoutReader::Export);
     program_.setFondQsl(store.read(Key::QslDeFond, kSampleBackground));
-    backgroundProblem_ = surface_.loadPicture(program_.fondQsl());
+    background_ = surface_.loadPicture(program_.fondQsl());
 }
 
 void CardExportSequence::run(QWidget* progressParent)
@@ -40,10 +40,10 @@ void CardExportSequence::run(QWidget* progressParent)
     const QStringList picked = program_.pickedLines();
     // Without cards to draw, a background that cannot be loaded concerns whoever draws next: the
     // editor's sample tells it, and a background being chosen replaces it at once.
-    if (!backgroundProblem_.isEmpty() && !picked.isEmpty()) {
+    if (!background_.ok() && !picked.isEmpty()) {
         refused_ = true;
         program_.dialogs().message(kBackgroundFailure + kMessageBreak + displayedPath(program_.fondQsl()) +
-                                   QStringLiteral(" : ") + backgroundProblem_ + kMessageBreak +
+                                   QStringLiteral(" : ") + background_.reason() + kMessageBreak +
                                    kNoCardsWithoutBackground + kMessageBreak + kPicksKept);
         return;
     }

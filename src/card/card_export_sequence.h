@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/outcome.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -36,7 +38,7 @@ private:
 
     Program& program_;
     DrawingSurface& surface_;
-    QString backgroundProblem_;
+    Outcome background_;
     bool refused_ = false;
     QStringList unsavedLines_;
 };

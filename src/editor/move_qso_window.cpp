@@ -329,10 +329,10 @@ void MoveQsoWindow::Tester_Click()
 
     // Creating the export window runs its own creation sequence first.
     DrawingSurface& surface = program_.exportSurface();
-    const QString pictureError = surface.loadPicture(program_.fondQsl());
-    if (!pictureError.isEmpty()) {
+    const Outcome picture = surface.loadPicture(program_.fondQsl());
+    if (!picture.ok()) {
         // The layout is sound without its picture: it is drawn on a cleared surface and stored.
-        dialogs.message(LayoutMessage::BackgroundNotLoaded.arg(program_.fondQsl(), pictureError) + kMessageBreak +
+        dialogs.message(LayoutMessage::BackgroundNotLoaded.arg(program_.fondQsl(), picture.reason()) + kMessageBreak +
                         LayoutMessage::SampleWithoutBackground);
         surface.clear();
     }
@@ -340,7 +340,7 @@ void MoveQsoWindow::Tester_Click()
 
     {
         SettingsBatch batch(program_.store(), dialogs);
-        writeEditorTexts(program_.store(), current);
+        writeEditorTexts(batch, current);
     }
     program_.setMsgQslEnregistrees(1);
     close();

@@ -14,12 +14,12 @@
 namespace
 {
 
-void apply(Program& program, const ParameterRecord& record)
+void apply(Program& program, SettingsBatch& batch, const ParameterRecord& record)
 {
     program.setFondQsl(record.background);
     program.cardLayout() = record.layout;
     for (const auto& [key, text] : parameterRecordStoreEntries(record))
-        program.store().write(key, text);
+        batch.write(key, text);
 }
 
 QString problemMessage(const ParameterFileProblem& problem, const QString& path)
@@ -62,17 +62,17 @@ void loadParameterFile(Program& program)
         dialogs.message(kNothingChosen);
         return;
     }
-    const TextFileResult file = readTextLines(path);
-    if (!file.error.isEmpty()) {
+    const TextFile file = readTextFile(path);
+    if (!file.outcome.ok()) {
         dialogs.message(LayoutMessage::ParameterFileNotOpened + kMessageBreak +
-                        LayoutMessage::FileAndReason.arg(displayedPath(path), file.error));
+                        LayoutMessage::FileAndReason.arg(displayedPath(path), file.outcome.reason()));
         return;
     }
-    const ParameterFileContents contents = parseParameterFile(file.lines);
+    const ParameterFileContents contents = parseParameterFile(file.lines());
     {
         SettingsBatch batch(program.store(), dialogs);
         for (const ParameterRecord& record : contents.records)
-            apply(program, record);
+            apply(program, batch, record);
     }
     if (contents.problem.kind != ParameterFileProblem::Kind::None)
         dialogs.message(problemMessage(contents.problem, path));
@@ -86,8 +86,8 @@ void saveParameterFile(Program& program, const LayoutTexts& texts)
     }
     program.setFondQsl(program.store().read(Key::QslDeFond, kSampleBackground));
     const QString path = parameterFilePath(program.programFolder(), program.fondQsl());
-    const QString error = writeTextLines(path, parameterFileLines(program.fondQsl(), texts));
-    if (!error.isEmpty())
+    const Outcome written = writeTextLines(path, parameterFileLines(program.fondQsl(), texts));
+    if (!written.ok())
         program.dialogs().message(LayoutMessage::ParameterFileNotCreated + kMessageBreak +
-                                  LayoutMessage::FileAndReason.arg(displayedPath(path), error));
+                                  LayoutMessage::FileAndReason.arg(displayedPath(path), written.reason()));
 }

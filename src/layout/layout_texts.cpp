@@ -54,8 +54,8 @@ QList<std::pair<QString, QString>> editorStoreEntries(const LayoutTexts& texts)
     return entries;
 }
 
-void writeEditorTexts(SettingsStore& store, const LayoutTexts& texts)
+void writeEditorTexts(SettingsBatch& batch, const LayoutTexts& texts)
 {
     for (const auto& [key, text] : editorStoreEntries(texts))
-        store.write(key, text);
+        batch.write(key, text);
 }

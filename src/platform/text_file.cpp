@@ -112,26 +112,20 @@ QStringList splitLines(const QString& text)
     return lines;
 }
 
-TextFileContent readTextFile(const QString& path)
+TextFile readTextFile(const QString& path)
 {
     if (QString reason = whyNotARegularFile(path); !reason.isEmpty())
-        return {{}, reason};
+        return {{}, Outcome::failure(reason)};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, whyCannotRead(path)};
+        return {{}, Outcome::failure(whyCannotRead(path))};
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return {{}, FileReason::CannotRead};
+        return {{}, Outcome::failure(FileReason::CannotRead)};
     return {decodeText(bytes), {}};
 }
 
-TextFileResult readTextLines(const QString& path)
-{
-    TextFileContent file = readTextFile(path);
-    return {splitLines(file.text), std::move(file.error)};
-}
-
-QString writeTextLines(const QString& path, const QStringList& lines)
+Outcome writeTextLines(const QString& path, const QStringList& lines)
 {
     QString text;
     for (const QString& line : lines) {

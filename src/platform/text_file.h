@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/outcome.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -50,23 +52,18 @@ QList<QStringView> lineViews(QStringView text, LineEnds ends = LineEnds::CrLfOrC
 // Whether the text holds a line feed that no carriage return comes just before.
 bool hasLoneLineFeed(QStringView text);
 
-struct TextFileResult {
-    QStringList lines;
-    QString error; // empty on success; otherwise the reason, in French (FileReason)
-};
-
-struct TextFileContent {
+// A text file as read: its text, or why it could not be read (FileReason).
+struct [[nodiscard]] TextFile {
     QString text;
-    QString error; // empty on success; otherwise the reason, in French (FileReason)
+    Outcome outcome;
+
+    QStringList lines() const { return splitLines(text); }
 };
 
 // Reads and decodes a whole file with the rules above.
-TextFileContent readTextFile(const QString& path);
-
-// Reads a whole file into lines with the rules above.
-TextFileResult readTextLines(const QString& path);
+TextFile readTextFile(const QString& path);
 
 // Writes the lines, each followed by a carriage return and a line feed, replacing any file of
 // that name; the file is written whole, and synced to the disk, or not at all (the previous file
-// then stays as it was). Returns an empty text on success, else the reason.
-[[nodiscard]] QString writeTextLines(const QString& path, const QStringList& lines);
+// then stays as it was).
+Outcome writeTextLines(const QString& path, const QStringList& lines);

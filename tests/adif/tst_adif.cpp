@@ -58,8 +58,8 @@ private slots:
         QFETCH(QString, expected);
         const QRegularExpressionMatch name =
             QRegularExpression(QStringLiteral("^(.*?)(?:-room(\\d+))?\\.txt$")).match(expected);
-        const TextFileContent log = readTextFile(kData + name.captured(1) + QStringLiteral(".adi"));
-        QCOMPARE(log.error, QString());
+        const TextFile log = readTextFile(kData + name.captured(1) + QStringLiteral(".adi"));
+        QCOMPARE(log.outcome.reason(), QString());
         QStringList events;
         for (const QString& row : dataLines(kData + expected))
             events << expectedEvent(row);

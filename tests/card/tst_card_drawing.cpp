@@ -61,7 +61,7 @@ private slots:
             else if (word == u"==")
                 input = false;
             else if (word == u"set")
-                env.store.write(rest.section(u'=', 0, 0), rest.section(u'=', 1));
+                env.setStored(rest.section(u'=', 0, 0), rest.section(u'=', 1));
             else if (word == u"comment")
                 comment = rest;
             else if (word == u"output") // "output file": a file in place of the output folder

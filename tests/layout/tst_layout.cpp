@@ -80,7 +80,7 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QString, stored);
         QFETCH(QString, shown);
-        env_->store.write(key, stored);
+        env_->setStored(key, stored);
         if (key == u"Commentaire"_s)
             QCOMPARE(QString(commentTooLong(defaults().comment) ? "too long" : "short"), shown);
         else
@@ -137,7 +137,7 @@ private slots:
     void parameterFileRead()
     {
         QFETCH(QString, path);
-        const ParameterFileContents contents = parseParameterFile(readTextLines(path).lines);
+        const ParameterFileContents contents = parseParameterFile(readTextFile(path).lines());
         QStringList got;
         for (const ParameterRecord& record : contents.records)
             got += entryLines(parameterRecordStoreEntries(record));

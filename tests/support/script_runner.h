@@ -154,7 +154,7 @@ inline void runScript(const QString& folder, const QStringList& commands)
         const QString name = command.section(u' ', 1, 1);
         const QString text = expand(command.section(u' ', 2));
         if (verb == u"store") {
-            env.store.write(command.mid(6).section(u'=', 0, 0), expand(command.section(u'=', 1)));
+            env.setStored(command.mid(6).section(u'=', 0, 0), expand(command.section(u'=', 1)));
         } else if (verb == u"folder" || verb == u"file") {
             const QString path = env.programFolder() + u'/' + command.section(u' ', 1);
             QDir().mkpath(verb == u"file" ? env.programFolder() : path);
@@ -165,7 +165,7 @@ inline void runScript(const QString& folder, const QStringList& commands)
             program.start();
         } else if (!program.mainWindow()) {
             if (!env.store.contains(Key::QslDeFond))
-                env.store.write(Key::QslDeFond, scratch + QStringLiteral("/fond.jpg"));
+                env.setStored(Key::QslDeFond, scratch + QStringLiteral("/fond.jpg"));
             program.start();
         }
         QWidget* control = find(name);

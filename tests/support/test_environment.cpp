@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QTest>
 #include <sys/stat.h>
 
 TestEnvironment::TestEnvironment(const QLocale& locale)
@@ -35,6 +36,12 @@ QString TestEnvironment::blockSettingsFile() const
     return QStringLiteral("Les réglages ne peuvent pas être enregistrés :\r\n") + path +
            QStringLiteral(" : un dossier porte ce nom\r\nLes choix faits restent en vigueur jusqu'à la fermeture du "
                           "programme.");
+}
+
+void TestEnvironment::setStored(const QString& key, const QString& text)
+{
+    const Outcome saved = store.writeAtOnce(key, text);
+    QVERIFY2(saved.ok(), qPrintable(saved.reason()));
 }
 
 RunningProgram& TestEnvironment::program()

@@ -33,6 +33,9 @@ public:
     SettingsStore store;
     ScriptedDialogs dialogs;
 
+    // Stores a text as the program would have stored it before the test; a failure fails the test.
+    void setStored(const QString& key, const QString& text);
+
     // The program, created on first use; start() also creates the main window (start-up).
     RunningProgram& program();
     MainWindow& start() { return program().start(); }
