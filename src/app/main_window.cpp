@@ -8,6 +8,7 @@
 #include "platform/dialogs.h"
 #include "platform/window_controls.h"
 #include "platform/window_geometry.h"
+#include "revision.h"
 #include "selection/aff_qso.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_store.h"
@@ -121,7 +122,7 @@ void MainWindow::startUp()
     setLanguage(state.french);
     selection_->setEnabled(state.backgroundKnown);
     // The title, with two blanks before the revision's digits.
-    setWindowTitle(QStringLiteral("ZELVANE_E-QSL Revision ") + Program::kRevision);
+    setWindowTitle(QStringLiteral("ZELVANE_E-QSL Revision ") + kRevision);
 }
 
 void MainWindow::setLanguage(bool french)

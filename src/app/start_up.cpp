@@ -4,6 +4,7 @@
 #include "platform/file_reasons.h"
 #include "platform/file_writes.h"
 #include "program/program.h"
+#include "revision.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_store.h"
 
@@ -64,6 +65,6 @@ StartUpState runStartUp(Program& program)
     // Where the program is, and which revision ran last.
     SettingsBatch batch(store, program.dialogs());
     batch.write(Key::CheminRepertoire, program.programFolder());
-    batch.write(Key::Revision, Program::kRevision);
+    batch.write(Key::Revision, kRevision);
     return state;
 }

@@ -1,6 +1,6 @@
 #include "card/card_fields.h"
 
-#include "platform/blanks.h"
+#include "text/blanks.h"
 #include "platform/number_format.h"
 
 namespace

@@ -31,8 +31,6 @@ struct CardExport {
 class Program
 {
 public:
-    static inline const QString kRevision = QStringLiteral(" " EQSL_VERSION);
-
     Program(SettingsStore& store, Dialogs& dialogs, QString programFolder)
         : store_(store), dialogs_(dialogs), programFolder_(std::move(programFolder))
     {
