@@ -17,6 +17,7 @@
 #include "app/main_window.h"
 #include "app/running_program.h"
 #include "doubles/scripted_dialogs.h"
+#include "layout/layout_schema.h"
 #include "platform/fonts.h"
 #include "platform/image_surface.h"
 #include "selection/select_qso_window.h"

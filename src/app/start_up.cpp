@@ -1,4 +1,5 @@
 #include "app/start_up.h"
+#include "layout/layout_schema.h"
 
 #include "platform/dialogs.h"
 #include "platform/file_reasons.h"

@@ -1,4 +1,5 @@
 #include "card/card_export_sequence.h"
+#include "layout/layout_schema.h"
 
 #include "card/card_batch.h"
 #include "card/card_batch_progress.h"

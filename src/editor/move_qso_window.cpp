@@ -1,4 +1,5 @@
 #include "editor/move_qso_window.h"
+#include "layout/layout_schema.h"
 
 #include "editor/parameter_file_commands.h"
 #include "layout/card_sequence.h"

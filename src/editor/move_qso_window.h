@@ -1,5 +1,7 @@
 #pragma once
 
+#include "layout/layout_schema.h"
+
 #include "layout/layout_texts.h"
 
 #include <QWidget>

@@ -1,4 +1,5 @@
 #include "editor/parameter_file_commands.h"
+#include "layout/layout_schema.h"
 
 #include "layout/layout_messages.h"
 #include "layout/layout_texts.h"

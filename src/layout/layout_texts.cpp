@@ -1,4 +1,5 @@
 #include "layout/layout_texts.h"
+#include "layout/layout_schema.h"
 
 #include "platform/number_format.h"
 #include "settings/settings_store.h"

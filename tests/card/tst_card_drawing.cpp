@@ -5,6 +5,7 @@
 #include "card/card_batch_progress.h"
 #include "card/card_composer.h"
 #include "layout/card_layout.h"
+#include "layout/layout_schema.h"
 #include "support/data_rows.h"
 #include "support/drawing_log.h"
 #include "support/test_environment.h"

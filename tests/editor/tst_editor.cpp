@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 #include "card/qsl_x_window.h"
 #include "editor/move_qso_window.h"
+#include "layout/layout_schema.h"
 #include "layout/sample_card.h"
 #include "platform/image_surface.h"
 #include "support/data_rows.h"

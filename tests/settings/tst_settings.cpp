@@ -1,4 +1,5 @@
 #include "layout/card_layout.h"
+#include "layout/layout_schema.h"
 #include "platform/file_writes.h"
 #include "platform/text_file.h"
 #include "support/data_rows.h"
