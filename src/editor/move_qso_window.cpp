@@ -102,8 +102,7 @@ constexpr int kGroupSpacing = 8;
 QLineEdit* addBox(QWidget* parent, const QString& name)
 {
     auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setAccessibleName(name);
+    nameControl(*box, name);
     box->setFixedWidth(kNumberBoxWidth);
     return box;
 }
@@ -238,8 +237,7 @@ QGridLayout* MoveQsoWindow::buildGrid()
         }
         if (row.commentBox) {
             comment_ = new QLineEdit(parent);
-            comment_->setObjectName(kCommentBoxName);
-            comment_->setAccessibleName(kCommentBoxName);
+            nameControl(*comment_, kCommentBoxName);
             grid->addWidget(comment_, hRow, kFirstBoxColumn + 2, 1, 5);
         }
         if (present(row.colourBox)) {
@@ -259,8 +257,7 @@ QGridLayout* MoveQsoWindow::buildGrid()
         if (present(row.switchBox)) {
             const int index = layoutIndexOfBox(row.switchBox);
             auto* box = new QCheckBox(parent);
-            box->setObjectName(editorBoxName(index));
-            box->setAccessibleName(box->objectName());
+            nameControl(*box, editorBoxName(index));
             // A greyed box (a stored 2) becomes an ordinary one once the user changes it.
             connect(box, &QCheckBox::stateChanged, box, [box](int state) {
                 if (state != Qt::PartiallyChecked)
