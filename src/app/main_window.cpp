@@ -3,7 +3,7 @@
 #include "app/running_program.h"
 #include "app/start_up.h"
 #include "card/background_choice.h"
-#include "editor/parameter_file_commands.h"
+#include "editor/layout_commands.h"
 #include "help/aide_window.h"
 #include "platform/dialogs.h"
 #include "platform/window_controls.h"

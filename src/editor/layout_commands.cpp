@@ -1,10 +1,13 @@
-#include "editor/parameter_file_commands.h"
+#include "editor/layout_commands.h"
 #include "layout/layout_schema.h"
 
+#include "layout/card_sequence.h"
 #include "layout/layout_messages.h"
 #include "layout/layout_texts.h"
 #include "layout/parameter_file.h"
+#include "layout/sample_card.h"
 #include "platform/dialogs.h"
+#include "platform/drawing_surface.h"
 #include "platform/file_reasons.h"
 #include "platform/text_file.h"
 #include "program/program.h"
@@ -77,6 +80,39 @@ void loadParameterFile(Program& program)
     }
     if (contents.problem.kind != ParameterFileProblem::Kind::None)
         dialogs.message(problemMessage(contents.problem, path));
+}
+
+bool testLayout(Program& program, const LayoutTexts& texts)
+{
+    Dialogs& dialogs = program.dialogs();
+    program.setFondQsl(program.store().read(Key::QslDeFond, kSampleBackground));
+    if (commentTooLong(texts.comment)) {
+        dialogs.message(LayoutMessage::CommentTooLong);
+        return false;
+    }
+    // Every box is converted before anything is drawn, so that a box the sample cannot use
+    // leaves the export window and the store as they were.
+    const SampleCard sample = sampleCard(texts, program.cardLanguageFrench());
+    if (!sample.error.isEmpty()) {
+        dialogs.message(sample.error);
+        return false;
+    }
+
+    // Creating the export window runs its own creation sequence first.
+    DrawingSurface& surface = program.exportSurface();
+    if (const Outcome picture = surface.loadPicture(program.fondQsl()); !picture.ok()) {
+        // The layout is sound without its picture: it is drawn on a cleared surface and stored.
+        dialogs.message(LayoutMessage::BackgroundNotLoaded.arg(program.fondQsl(), picture.reason()) + kMessageBreak +
+                        LayoutMessage::SampleWithoutBackground);
+        surface.clear();
+    }
+    drawCardSequence(surface, sample.card);
+    {
+        SettingsBatch batch(program.store(), dialogs);
+        writeEditorTexts(batch, texts);
+    }
+    program.setMsgQslEnregistrees(1);
+    return true;
 }
 
 void saveParameterFile(Program& program, const LayoutTexts& texts)
