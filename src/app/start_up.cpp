@@ -58,7 +58,7 @@ StartUpState runStartUp(Program& program)
     state.french = store.read(Key::Language, kLanguageFrench) == kLanguageFrench;
 
     // The background; without one, the first-use message.
-    program.setFondQsl(store.read(Key::QslDeFond, QString()));
+    program.readFondQsl(QString());
     state.backgroundKnown = !program.fondQsl().isEmpty();
     if (!state.backgroundKnown)
         program.dialogs().message(kFirstUseMessage);

@@ -2,6 +2,7 @@
 
 #include "card/card_composer.h"
 #include "card/card_fields.h"
+#include "card/card_messages.h"
 #include "platform/dialogs.h"
 #include "platform/drawing_surface.h"
 #include "platform/file_reasons.h"
@@ -23,9 +24,6 @@ const QString kSomeSaved =
 const QString kOneSaved =
     QStringLiteral("1 QSL sur %1 a été enregistrée dans le dossier 'E_QSL' du répertoire ZELVANE_E_QSL");
 const QString kNotSynced = QStringLiteral("Les QSL écrites n'ont peut-être pas toutes atteint le disque :");
-const QString kPicksKept =
-    QStringLiteral("Les QSO de ces QSL sont gardés : corrigez la cause, fermez cet aperçu, puis cliquez à nouveau sur "
-                   "\"Enregistrer les QSL\".");
 
 } // namespace
 
@@ -79,13 +77,14 @@ QString cardBatchFailureMessage(const CardBatchReport& report)
         text += kMessageBreak + report.failures[i];
     if (failed > kFailuresNamed)
         text += kMessageBreak + QStringLiteral("...");
-    return text + kMessageBreak + kPicksKept;
+    return text + kMessageBreak + CardMessage::QsosOfUnsavedCardsKept;
 }
 
 QString cardBatchSyncMessage(const CardBatchReport& report)
 {
-    return report.notSynced.isEmpty() ? QString()
-                                      : kNotSynced + kMessageBreak + report.notSynced + kMessageBreak + kPicksKept;
+    return report.notSynced.isEmpty()
+               ? QString()
+               : kNotSynced + kMessageBreak + report.notSynced + kMessageBreak + CardMessage::QsosOfUnsavedCardsKept;
 }
 
 QString cardBatchSavedMessage(const CardBatchReport& report)

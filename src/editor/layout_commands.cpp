@@ -85,7 +85,7 @@ void loadParameterFile(Program& program)
 bool testLayout(Program& program, const LayoutTexts& texts)
 {
     Dialogs& dialogs = program.dialogs();
-    program.setFondQsl(program.store().read(Key::QslDeFond, kSampleBackground));
+    program.readFondQsl(kSampleBackground);
     if (commentTooLong(texts.comment)) {
         dialogs.message(LayoutMessage::CommentTooLong);
         return false;
@@ -121,7 +121,7 @@ void saveParameterFile(Program& program, const LayoutTexts& texts)
         program.dialogs().message(LayoutMessage::CommentTooLong);
         return;
     }
-    program.setFondQsl(program.store().read(Key::QslDeFond, kSampleBackground));
+    program.readFondQsl(kSampleBackground);
     const QString path = parameterFilePath(program.programFolder(), program.fondQsl());
     const Outcome written = writeTextLines(path, parameterFileLines(program.fondQsl(), texts));
     if (!written.ok())
