@@ -79,7 +79,7 @@ bool RunningProgram::hasPickedLines() const
 
 CardExport RunningProgram::exportPickedCards()
 {
-    const CardExport result = exportWindow_ ? CardExport() : createExportWindow();
+    CardExport result = exportWindow_ ? CardExport() : createExportWindow();
     exportWindow_->show();
     return result;
 }

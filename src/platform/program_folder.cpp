@@ -39,7 +39,7 @@ QString folderFromBytes(const QByteArray& folder)
     const int fd = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return {};
-    const QString alias = QStringLiteral("/proc/self/fd/%1").arg(fd);
+    QString alias = QStringLiteral("/proc/self/fd/%1").arg(fd);
     showFolderAs(alias, name);
     return alias;
 }
