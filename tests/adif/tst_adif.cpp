@@ -1,9 +1,8 @@
 #include "adif/adif_reader.h"
 #include "adif/qso_line.h"
 #include "platform/text_file.h"
-#include "support/data_rows.h"
+#include "support/case_files.h"
 
-#include <QDir>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -47,7 +46,7 @@ private slots:
     void readsLogs_data()
     {
         QTest::addColumn<QString>("expected");
-        const QStringList files = QDir(kData).entryList({QStringLiteral("*.txt")});
+        const QStringList files = dataFiles(kData, QStringLiteral("*.txt"));
         QVERIFY(files.size() >= 20);
         for (const QString& file : files)
             QTest::newRow(qPrintable(file)) << file;

@@ -2,7 +2,7 @@
 
 #include "platform/fonts.h"
 #include "platform/image_surface.h"
-#include "support/data_rows.h"
+#include "support/case_files.h"
 #include "support/test_environment.h"
 
 #include <QFontDatabase>

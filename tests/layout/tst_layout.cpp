@@ -3,11 +3,9 @@
 #include "layout/parameter_file.h"
 #include "layout/sample_card.h"
 #include "platform/text_file.h"
-#include "support/data_rows.h"
+#include "support/case_files.h"
 #include "support/drawing_log.h"
 #include "support/test_environment.h"
-
-#include <QDir>
 
 using namespace Qt::StringLiterals;
 
@@ -18,11 +16,9 @@ namespace
 void addFileRows(const QString& folder, const QString& extension)
 {
     QTest::addColumn<QString>("path");
-    const QDir dir(dataPath(u"layout/"_s + folder));
-    const QStringList names = dir.entryList({u"*"_s + extension}, QDir::Files);
-    QVERIFY(!names.isEmpty());
-    for (const QString& name : names)
-        QTest::newRow(qPrintable(name)) << dir.filePath(name);
+    const QString path = dataPath(u"layout/"_s + folder + u'/');
+    for (const QString& name : dataFiles(path, u"*"_s + extension))
+        QTest::newRow(qPrintable(name)) << path + name;
 }
 
 QStringList entryLines(const QList<std::pair<QString, QString>>& entries)

@@ -4,7 +4,7 @@
 #include "platform/program_folder.h"
 #include "platform/qt_dialogs.h"
 #include "platform/text_file.h"
-#include "support/data_rows.h"
+#include "support/case_files.h"
 #include "support/test_environment.h"
 
 #include <QAbstractButton>

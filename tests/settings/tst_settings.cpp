@@ -1,7 +1,7 @@
 #include "layout/card_layout.h"
 #include "platform/file_writes.h"
 #include "platform/text_file.h"
-#include "support/data_rows.h"
+#include "support/case_files.h"
 #include "support/test_environment.h"
 
 #include <QElapsedTimer>

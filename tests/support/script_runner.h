@@ -4,7 +4,7 @@
 #include "app/main_window.h"
 #include "selection/select_qso_window.h"
 #include "settings/settings_keys.h"
-#include "support/data_rows.h"
+#include "support/case_files.h"
 #include "support/test_environment.h"
 #include "support/window_checks.h"
 
@@ -50,19 +50,9 @@ inline void addScriptRows(const QString& folder)
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QStringList>("commands");
-    const QStringList files = QDir(folder).entryList({QStringLiteral("*.txt")});
-    QVERIFY2(!files.isEmpty(), qPrintable(QStringLiteral("no cases in ") + folder));
-    for (const QString& name : files) {
-        QList<std::pair<QString, QStringList>> cases;
-        for (const QString& line : dataLines(folder + name)) {
-            if (line.startsWith(QStringLiteral("case ")))
-                cases.append({name + QStringLiteral(": ") + line.mid(5).trimmed(), {}});
-            else if (!line.trimmed().isEmpty() && !cases.isEmpty())
-                cases.last().second.append(line.trimmed());
-        }
-        for (const auto& [title, commands] : cases)
-            QTest::newRow(qPrintable(title)) << folder << commands;
-    }
+    for (const QString& name : dataFiles(folder, QStringLiteral("*.txt")))
+        for (const DataCase& paragraph : dataCases(folder + name))
+            QTest::newRow(qPrintable(name + QStringLiteral(": ") + paragraph.name)) << folder << paragraph.lines;
 }
 
 namespace script
@@ -149,7 +139,8 @@ inline void runScript(const QString& folder, const QStringList& commands)
     program.onEnd([&] { ended = true; });
     QSet<QString> bodies;
 
-    for (const QString& command : commands) {
+    for (const QString& line : commands) {
+        const QString command = line.trimmed();
         const QString verb = command.section(u' ', 0, 0);
         const QString name = command.section(u' ', 1, 1);
         const QString text = expand(command.section(u' ', 2));
