@@ -1,9 +1,15 @@
 #include "app/start_up.h"
 #include "platform/window_geometry.h"
 #include "selection/select_log_window.h"
+#include "settings/settings_keys.h"
+#include "support/case_files.h"
 #include "support/script_runner.h"
+#include "support/test_environment.h"
 #include "support/window_checks.h"
 
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
