@@ -1,11 +1,16 @@
+#include "layout/card_layout.h"
 #include "layout/card_sequence.h"
 #include "layout/layout_texts.h"
 #include "layout/parameter_file.h"
 #include "layout/sample_card.h"
+#include "platform/number_format.h"
 #include "platform/text_file.h"
+#include "settings/settings_store.h"
 #include "support/case_files.h"
 #include "support/drawing_log.h"
 #include "support/test_environment.h"
+
+#include <QSettings>
 
 using namespace Qt::StringLiterals;
 
@@ -44,10 +49,63 @@ private slots:
     void init() { env_ = std::make_unique<TestEnvironment>(QLocale(QLocale::French)); }
     void cleanup() { env_.reset(); }
 
-    // With an empty store, in the order "Tester" stores them.
+    // An absent key, or a text that is not a 16-bit number, gives each reader its own default, a
+    // whole number; nothing is written back.
+    void readersDefaults_data()
+    {
+        QTest::addColumn<QString>("stored"); // in every layout key
+        addRow("absent", QString());
+        addRow("not a number", u"abc"_s);
+        addRow("beyond 16 bits", u"40000"_s);
+    }
+
+    void readersDefaults()
+    {
+        QFETCH(QString, stored);
+        for (const LayoutValue& value : kLayoutValues)
+            if (!stored.isNull())
+                env_->store.write(QLatin1String(value.key), stored);
+        for (const LayoutReader reader : {LayoutReader::StartUp, LayoutReader::Export}) {
+            CardLayout layout;
+            layout.load(env_->store, reader);
+            for (int i = 0; i < kLayoutValueCount; ++i)
+                QCOMPARE(double(layout.at(i)), kLayoutValues[i].fallback(reader));
+        }
+        for (const LayoutValue& value : kLayoutValues)
+            QCOMPARE(env_->store.value(QLatin1String(value.key)).value_or(u"-"_s), stored.isNull() ? u"-"_s : stored);
+    }
+
+    // With an empty store the boxes show the editor's defaults in the user's number format; "Tester"
+    // stores the vertical positions, the horizontal ones, the other values in the table's order,
+    // then the comment.
     void editorDefaults()
     {
-        QCOMPARE(entryLines(editorStoreEntries(defaults())), dataLines(dataPath(u"layout/editor_defaults.txt"_s)));
+        QStringList entries;
+        for (const char axis : {'V', 'H', '\0'})
+            for (const LayoutValue& value : kLayoutValues)
+                if (value.axis == axis)
+                    entries << QLatin1String(value.key) + u'=' + writeNumber(value.editor);
+        QCOMPARE(entryLines(editorStoreEntries(defaults())), entries << u"Commentaire="_s);
+    }
+
+    // A text stored for "Pose H7" comes back exactly and is read at start-up in the user's number
+    // format; "Setup" is another section than the program's "Setup ".
+    void startUpReadsStoredTexts_data()
+    {
+        QTest::addColumn<QStringList>("row"); // the text stored, the value read
+        for (const QString& row : dataLines(dataPath(u"layout/stored-texts.txt"_s)))
+            QTest::newRow(qPrintable(row)) << row.split(u'|');
+    }
+
+    void startUpReadsStoredTexts()
+    {
+        QFETCH(QStringList, row);
+        QSettings(QSettings::IniFormat, QSettings::UserScope, "E_QSL", "E_QSL").setValue("Setup/Pose H1", "50");
+        env_->store.write(u"Pose H7"_s, row[0]);
+        QCOMPARE(SettingsStore().read(u"Pose H7"_s, QString()), row[0]);
+        CardLayout layout;
+        layout.load(env_->store, LayoutReader::StartUp);
+        QCOMPARE(QList<int>({layout.h(7), layout.h(1)}), QList<int>({row[1].toInt(), 5}));
     }
 
     // A stored switch shows as a check box state; every other text as stored; the comment limit.
