@@ -7,7 +7,7 @@
 #include "layout/card_layout.h"
 #include "support/case_files.h"
 #include "support/drawing_log.h"
-#include "support/test_environment.h"
+#include "support/test_store.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -49,7 +49,7 @@ private slots:
     void cards()
     {
         QFETCH(QString, file);
-        TestEnvironment env;
+        TestStore env;
         DrawingLog log;
         QString comment;
         QStringList picked, expected;

@@ -8,7 +8,7 @@
 #include "settings/settings_store.h"
 #include "support/case_files.h"
 #include "support/drawing_log.h"
-#include "support/test_environment.h"
+#include "support/test_store.h"
 
 #include <QSettings>
 
@@ -41,12 +41,12 @@ class TestLayout : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<TestEnvironment> env_; // restores the number format when it goes
+    std::unique_ptr<TestStore> env_; // restores the number format when it goes
 
     LayoutTexts defaults() const { return readEditorTexts(env_->store); }
 
 private slots:
-    void init() { env_ = std::make_unique<TestEnvironment>(QLocale(QLocale::French)); }
+    void init() { env_ = std::make_unique<TestStore>(QLocale(QLocale::French)); }
     void cleanup() { env_.reset(); }
 
     // An absent key, or a text that is not a 16-bit number, gives each reader its own default, a

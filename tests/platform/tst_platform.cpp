@@ -5,7 +5,7 @@
 #include "platform/qt_dialogs.h"
 #include "platform/text_file.h"
 #include "support/case_files.h"
-#include "support/test_environment.h"
+#include "support/test_folders.h"
 
 #include <QAbstractButton>
 #include <QFileDialog>
@@ -247,7 +247,7 @@ private slots:
     }
 
 private:
-    const TestEnvironment env_;
+    const TestFolders env_;
 };
 
 QTEST_MAIN(TestPlatform)

@@ -2,7 +2,7 @@
 #include "platform/text_file.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_store.h"
-#include "support/test_environment.h"
+#include "support/test_store.h"
 
 #include <QElapsedTimer>
 #include <QSettings>
@@ -16,7 +16,7 @@ private slots:
     // Saved when the outermost batch ends; a failure told once, values kept, all saved once it is gone.
     void batchesSaveOnce()
     {
-        TestEnvironment env;
+        TestStore env;
         const QString path = env.settingsFolder() + QStringLiteral("/E_QSL/E_QSL.ini"), told = env.blockSettingsFile();
         {
             SettingsBatch batch(env.store, env.dialogs);
@@ -61,7 +61,7 @@ private slots:
     void sameFileAsQSettings()
     {
         QFETCH(QString, text);
-        TestEnvironment env;
+        TestStore env;
         const QString path = env.settingsFolder() + QStringLiteral("/E_QSL/E_QSL.ini");
         {
             QSettings qt(QSettings::IniFormat, QSettings::UserScope, "E_QSL", "E_QSL");
@@ -88,7 +88,7 @@ private slots:
     // pending and reach the file with the next synchronisation that succeeds.
     void failedWriteKeepsTheFile()
     {
-        TestEnvironment env;
+        TestStore env;
         const QString path = env.settingsFolder() + QStringLiteral("/E_QSL/E_QSL.ini");
         env.store.write(Key::QslDeFond, "/home/f6xyz/fond.jpg");
         const QByteArray before = readTextFile(path).text.toUtf8();
@@ -110,7 +110,7 @@ private slots:
     // seconds only: the store is then read-only for the run, told once, and goes on with its values.
     void lockThatCannotBeTaken()
     {
-        TestEnvironment env;
+        TestStore env;
         const QString path = env.settingsFolder() + QStringLiteral("/E_QSL/E_QSL.ini");
         env.store.write(Key::Revision, " 1.0.3");
         QVERIFY(QDir().mkpath(path + ".lock"));

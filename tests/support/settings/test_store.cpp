@@ -1,0 +1,14 @@
+#include "support/test_store.h"
+
+#include <QDir>
+#include <QFile>
+
+QString TestStore::blockSettingsFile() const
+{
+    const QString path = settingsFolder() + QStringLiteral("/E_QSL/E_QSL.ini");
+    QFile::remove(path);
+    QDir().mkpath(path);
+    return QStringLiteral("Les réglages ne peuvent pas être enregistrés :\r\n") + path +
+           QStringLiteral(" : un dossier porte ce nom\r\nLes choix faits restent en vigueur jusqu'à la fermeture du "
+                          "programme.");
+}
