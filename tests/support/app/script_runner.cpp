@@ -28,10 +28,7 @@ namespace
 // The date of the lines "log" makes, unless a line gives its own.
 const QString kDate = u"15/03/24"_s;
 
-QString yesNo(bool yes)
-{
-    return yes ? u"yes"_s : u"no"_s;
-}
+const auto yesNo = [](bool yes) { return yes ? u"yes"_s : u"no"_s; };
 
 // A window, or a control of any window, by its object name.
 QWidget* find(const QString& name)
@@ -49,14 +46,6 @@ QString callOf(const QString& pickedLine)
     const QString via = pickedLine.mid(67); // after the QSL received column
     return pickedLine.left(14).trimmed() + (date == kDate ? QString() : u'@' + date) +
            (via.isEmpty() ? via : u'+' + via);
-}
-
-bool drawnInside(QWidget* view)
-{
-    const QImage image = view->grab().toImage();
-    QImage blank = image;
-    blank.fill(image.pixel(0, 0));
-    return image != blank;
 }
 
 // One case as it runs: its program, what the program told, and the lines Liste_QSO has shown.
@@ -160,14 +149,13 @@ struct Check {
 };
 
 const Check kChecks[] = {
-    {"messages", "the messages told since last checked, | between two, - for none",
-     [](Script& s, Arg) { return taken(s.messages); }},
-    {"at-messages", "at each of them, the picking window's count of lines, hidden, the call of La QSL (- no window)",
+    {"messages", "the messages told since last checked, - for none", [](Script& s, Arg) { return taken(s.messages); }},
+    {"at-messages", "at each, the picking window's lines, hidden, La QSL",
      [](Script& s, Arg) { return taken(s.states); }},
     {"focus", "the object name of the control with the keyboard focus",
      [](Script&, Arg) { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }},
     {"La QSL", "the callsign of the stored La QSL, - for none", [](Script& s, Arg) { return s.laQsl(); }},
-    {"stored", "stored KEY: the stored text, - for none",
+    {"stored", "stored KEY: its text, - for none",
      [](Script& s, Arg key) { return s.env.store.value(key).value_or(u"-"_s); }},
     {"files", "the cards of the output folder, - for none",
      [](Script& s, Arg) {
@@ -189,7 +177,12 @@ const Check kChecks[] = {
          return entries;
      }},
     {"hint", "yes when the empty Liste_QSO draws its hint",
-     [](Script&, Arg) { return yesNo(drawnInside(qobject_cast<QListView*>(find(u"Liste_QSO"_s))->viewport())); }},
+     [](Script&, Arg) {
+         const QImage drawn = qobject_cast<QListView*>(find(u"Liste_QSO"_s))->viewport()->grab().toImage();
+         QImage blank = drawn;
+         blank.fill(drawn.pixel(0, 0));
+         return yesNo(drawn != blank);
+     }},
     {"title", "the main window's title", [](Script& s, Arg) { return s.program.mainWindow()->windowTitle(); }},
     {"current folder", "output when it is the output folder, else elsewhere",
      [](Script& s, Arg) {
@@ -212,10 +205,8 @@ const Check kChecks[] = {
          const QAction* entry = s.program.mainWindow()->findChild<QAction*>(name);
          return yesNo(entry && entry->isChecked());
      }},
-    {"enabled", "enabled CONTROL: yes or no",
-     [](Script&, Arg name) { return yesNo(find(name) && find(name)->isEnabled()); }},
-    {"shown", "shown WINDOW: yes or no",
-     [](Script&, Arg name) { return yesNo(find(name) && find(name)->isVisible()); }},
+    {"enabled", "enabled CONTROL", [](Script&, Arg name) { return yesNo(find(name) && find(name)->isEnabled()); }},
+    {"shown", "shown WINDOW", [](Script&, Arg name) { return yesNo(find(name) && find(name)->isVisible()); }},
     {"reaches", "reaches LIST: yes when every line fits the one width of all items and scrolls into view",
      [](Script&, Arg name) {
          auto* list = qobject_cast<QListView*>(find(name));
@@ -256,35 +247,23 @@ void expect(Script& script, Arg command)
 // the program starts as "start" does, with a background picture stored unless one is.
 struct Verb {
     const char* name;
+    bool setUp;
     const char* usage;
-    void (*run)(Script&, Arg rest);
+    void (*run)(Script&, Arg rest) = nullptr;
     void (*act)(QWidget& control, Arg text) = nullptr;
-    bool setUp = false;
 };
 
 const Verb kVerbs[] = {
-    {"store",
-     "store KEY=VALUE: a setting stored",
-     [](Script& s, Arg c) { s.env.store.write(c.section(u'=', 0, 0), s.expand(c.section(u'=', 1))); },
-     {},
-     true},
-    {"folder",
-     "folder PATH: a folder made under the program folder",
-     [](Script& s, Arg path) { QVERIFY(QDir().mkpath(s.env.programFolder() + u'/' + path)); },
-     {},
-     true},
-    {"file",
-     "file PATH: an empty file made under the program folder",
-     [](Script& s, Arg path) { QVERIFY(QFile(s.env.programFolder() + u'/' + path).open(QIODevice::WriteOnly)); },
-     {},
-     true},
-    {"block",
-     "block settings: a folder in place of the settings file",
-     [](Script& s, Arg) { s.notSaved = s.env.blockSettingsFile(); },
-     {},
-     true},
-    {"start", "start: start-up, which creates the main window", [](Script& s, Arg) { s.program.start(); }, {}, true},
-    {"log", "log CALL[@DD/MM/YY][+VIA] ... | log N: lines (N: C1 to CN) given to Liste_QSO as a reading does",
+    {"store", true, "store KEY=VALUE: a setting stored",
+     [](Script& s, Arg c) { s.env.store.write(c.section(u'=', 0, 0), s.expand(c.section(u'=', 1))); }},
+    {"folder", true, "folder PATH: a folder made under the program folder",
+     [](Script& s, Arg path) { QVERIFY(QDir().mkpath(s.env.programFolder() + u'/' + path)); }},
+    {"file", true, "file PATH: an empty file made under the program folder",
+     [](Script& s, Arg path) { QVERIFY(QFile(s.env.programFolder() + u'/' + path).open(QIODevice::WriteOnly)); }},
+    {"block", true, "block settings: a folder in place of the settings file",
+     [](Script& s, Arg) { s.notSaved = s.env.blockSettingsFile(); }},
+    {"start", true, "start: start-up, which creates the main window", [](Script& s, Arg) { s.program.start(); }},
+    {"log", false, "log CALL[@DD/MM/YY][+VIA] ... | log N: lines (N: C1 to CN) given to Liste_QSO as a reading does",
      [](Script& s, Arg calls) {
          QStringList lines;
          for (const QString& token : calls.split(u' ', Qt::SkipEmptyParts)) {
@@ -302,7 +281,8 @@ const Verb kVerbs[] = {
          window.show();
          QVERIFY(QTest::qWaitForWindowActive(&window));
      }},
-    {"read", "read FILE | read -: Sélectionnez, answered with a log of the case's or the scratch folder, or cancelled",
+    {"read", false,
+     "read FILE | read -: Sélectionnez, answered with a log of the case's or the scratch folder, or none",
      [](Script& s, Arg name) {
          const QString path = name == u"-"                     ? QString()
                               : QFile::exists(s.folder + name) ? s.folder + name
@@ -310,23 +290,23 @@ const Verb kVerbs[] = {
          s.env.dialogs.answerNextFile(path);
          QTest::mouseClick(find(u"Selection"_s), Qt::LeftButton);
      }},
-    {"click", "click LIST ROW: a click on a line of the list (rows from 1)", nullptr,
+    {"click", false, "click LIST ROW: a click on a line of the list (rows from 1)", nullptr,
      [](QWidget& control, Arg row) {
          auto* list = qobject_cast<QListView*>(&control);
          const QModelIndex index = list->model()->index(row.toInt() - 1, 0);
          list->scrollTo(index);
          QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
      }},
-    {"key", "key CONTROL KEY: a key pressed (Down, Tab)", nullptr,
+    {"key", false, "key CONTROL KEY: a key pressed (Down, Tab)", nullptr,
      [](QWidget& control, Arg key) { QTest::keyClick(&control, QKeySequence::fromString(key)[0].key()); }},
-    {"type", "type CONTROL TEXT: the text typed key by key", nullptr,
+    {"type", false, "type CONTROL TEXT: the text typed key by key", nullptr,
      [](QWidget& control, Arg text) { QTest::keyClicks(&control, text); }},
-    {"set", "set BOX TEXT: the box's text replaced at once", nullptr,
+    {"set", false, "set BOX TEXT: the box's text replaced at once", nullptr,
      [](QWidget& box, Arg text) { qobject_cast<QLineEdit*>(&box)->setText(text); }},
-    {"press", "press BUTTON | press ENTRY: a click on the button, or the main window's menu entry chosen", nullptr,
+    {"press", false, "press BUTTON | press ENTRY: the button clicked, the main window's entry chosen", nullptr,
      [](QWidget& button, Arg) { QTest::mouseClick(&button, Qt::LeftButton); }},
-    {"close", "close WINDOW", nullptr, [](QWidget& window, Arg) { window.close(); }},
-    {"expect", "expect WHAT = VALUE: what WHAT shows (kChecks) is VALUE", &expect},
+    {"close", false, "close WINDOW", nullptr, [](QWidget& window, Arg) { window.close(); }},
+    {"expect", false, "expect WHAT = VALUE: what WHAT shows (kChecks) is VALUE", &expect},
 };
 
 } // namespace

@@ -13,7 +13,12 @@ public:
     using TestStore::TestStore;
 
     // The program, created on first use; start() also creates the main window (start-up).
-    RunningProgram& program();
+    RunningProgram& program()
+    {
+        if (!program_)
+            program_ = std::make_unique<RunningProgram>(store, dialogs, programFolder());
+        return *program_;
+    }
     MainWindow& start() { return program().start(); }
 
 private:
