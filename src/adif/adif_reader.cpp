@@ -2,7 +2,7 @@
 
 #include "adif/band_table.h"
 #include "adif/lire_champ.h"
-#include "platform/dialogs.h"
+#include "text/message_break.h"
 
 #include <algorithm>
 

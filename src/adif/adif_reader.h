@@ -2,7 +2,7 @@
 
 #include "adif/adif_messages.h"
 #include "adif/qso_line.h"
-#include "platform/text_file.h"
+#include "text/lines.h"
 
 #include <QList>
 #include <QString>

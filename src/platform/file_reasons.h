@@ -8,6 +8,8 @@ namespace FileReason
 inline const QString NoSuchFile = QStringLiteral("le fichier n'existe pas");
 inline const QString NoSuchFolder = QStringLiteral("le dossier n'existe pas");
 inline const QString FolderCannotBeCreated = QStringLiteral("son dossier ne peut pas être créé");
+inline const QString FolderCannotBeMade = QStringLiteral("le dossier ne peut pas être créé");
+inline const QString IsAFile = QStringLiteral("un fichier porte ce nom");
 inline const QString IsAFolder = QStringLiteral("un dossier porte ce nom");
 inline const QString CannotRead = QStringLiteral("le fichier ne peut pas être lu");
 inline const QString CannotCreate = QStringLiteral("le fichier ne peut pas être créé dans ce dossier");

@@ -33,7 +33,7 @@ private slots:
     void outputFolderThatCannotBeCreated()
     {
         TestEnvironment env;
-        env.store.write(Key::QslDeFond, QStringLiteral("fond.jpg"));
+        env.setStored(Key::QslDeFond, QStringLiteral("fond.jpg"));
         const QString folder = env.writeScratchFile(QStringLiteral("plain"), "x") + QStringLiteral("/ZELVANE_E_QSL");
         RunningProgram program(env.store, env.dialogs, folder);
         QVERIFY(runStartUp(program).backgroundKnown);

@@ -41,7 +41,7 @@ private slots:
         QFETCH(QString, log);
         QFETCH(bool, offered);
         TestEnvironment env;
-        env.store.write(Key::QslDeFond, QStringLiteral("fond.jpg"));
+        env.setStored(Key::QslDeFond, QStringLiteral("fond.jpg"));
         QWidget* selection = env.start().findChild<QWidget*>(QStringLiteral("Selection"));
         const auto listed = [&] {
             const SelectQsoWindow* window = env.program().existingSelectQso();

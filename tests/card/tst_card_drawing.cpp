@@ -5,6 +5,7 @@
 #include "card/card_batch_progress.h"
 #include "card/card_composer.h"
 #include "layout/card_layout.h"
+#include "layout/layout_schema.h"
 #include "support/case_files.h"
 #include "support/drawing_log.h"
 #include "support/test_store.h"
@@ -62,7 +63,7 @@ private slots:
             else if (word == u"==")
                 input = false;
             else if (word == u"set")
-                env.store.write(rest.section(u'=', 0, 0), rest.section(u'=', 1));
+                env.setStored(rest.section(u'=', 0, 0), rest.section(u'=', 1));
             else if (word == u"comment")
                 comment = rest;
             else if (word == u"output") // "output file": a file in place of the output folder

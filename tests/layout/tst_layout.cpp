@@ -56,7 +56,7 @@ private slots:
         for (const QString& stored : {QString(), u"abc"_s, u"40000"_s}) {
             for (const LayoutValue& value : kLayoutValues)
                 if (!stored.isNull())
-                    env_->store.write(QLatin1String(value.key), stored);
+                    SettingsBatch(env_->store, env_->dialogs).write(QLatin1String(value.key), stored);
             for (const LayoutReader reader : {LayoutReader::StartUp, LayoutReader::Export}) {
                 CardLayout layout;
                 layout.load(env_->store, reader);
@@ -95,7 +95,7 @@ private slots:
     {
         QFETCH(QStringList, row);
         QSettings(QSettings::IniFormat, QSettings::UserScope, "E_QSL", "E_QSL").setValue("Setup/Pose H1", "50");
-        env_->store.write(u"Pose H7"_s, row[0]);
+        env_->setStored(u"Pose H7"_s, row[0]);
         QCOMPARE(SettingsStore().read(u"Pose H7"_s, QString()), row[0]);
         CardLayout layout;
         layout.load(env_->store, LayoutReader::StartUp);
@@ -128,7 +128,7 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QString, stored);
         QFETCH(QString, shown);
-        env_->store.write(key, stored);
+        env_->setStored(key, stored);
         if (key == u"Commentaire"_s)
             QCOMPARE(QString(commentTooLong(defaults().comment) ? "too long" : "short"), shown);
         else
@@ -185,7 +185,7 @@ private slots:
     void parameterFileRead()
     {
         QFETCH(QString, path);
-        const ParameterFileContents contents = parseParameterFile(readTextLines(path).lines);
+        const ParameterFileContents contents = parseParameterFile(readTextFile(path).lines());
         QStringList got;
         for (const ParameterRecord& record : contents.records)
             got += entryLines(parameterRecordStoreEntries(record));

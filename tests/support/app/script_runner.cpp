@@ -255,7 +255,7 @@ struct Verb {
 
 const Verb kVerbs[] = {
     {"store", true, "store KEY=VALUE: a setting stored",
-     [](Script& s, Arg c) { s.env.store.write(c.section(u'=', 0, 0), s.expand(c.section(u'=', 1))); }},
+     [](Script& s, Arg c) { s.env.setStored(c.section(u'=', 0, 0), s.expand(c.section(u'=', 1))); }},
     {"folder", true, "folder PATH: a folder made under the program folder",
      [](Script& s, Arg path) { QVERIFY(QDir().mkpath(s.env.programFolder() + u'/' + path)); }},
     {"file", true, "file PATH: an empty file made under the program folder",
@@ -335,7 +335,7 @@ void runScript(const QString& folder, const QStringList& commands)
         }
         if (!verb->setUp && !script.program.mainWindow()) {
             if (!script.env.store.contains(Key::QslDeFond))
-                script.env.store.write(Key::QslDeFond, script.env.scratchFolder() + u"/fond.jpg"_s);
+                script.env.setStored(Key::QslDeFond, script.env.scratchFolder() + u"/fond.jpg"_s);
             script.program.start();
         }
         QAction* entry = script.program.mainWindow() ? script.program.mainWindow()->findChild<QAction*>(rest) : nullptr;

@@ -16,28 +16,29 @@ public:
     // Every save whose path contains the fragment fails with the reason.
     QString saveFailureFragment, saveFailure;
 
-    QString loadPicture(const QString& path) override { return log(QStringLiteral("load ") + path); }
-    void setColour(const QColor& colour) override { log(QStringLiteral("colour ") + colour.name()); }
-    void setBold(bool bold) override { log(bold ? QStringLiteral("bold 1") : QStringLiteral("bold 0")); }
-    void setTextSize(double points) override { log(QStringLiteral("size ") + QString::number(points)); }
-    void setLineWidth(int pixels) override { log(QStringLiteral("width ") + QString::number(pixels)); }
-    void setPosition(double x, double y) override { log(QStringLiteral("at %1 %2").arg(x).arg(y)); }
-    void print(const QString& text) override { log(QStringLiteral("print ") + text); }
+    Outcome loadPicture(const QString& path) override { return log(QStringLiteral("load ") + path); }
+    void setColour(const QColor& colour) override { note(QStringLiteral("colour ") + colour.name()); }
+    void setBold(bool bold) override { note(bold ? QStringLiteral("bold 1") : QStringLiteral("bold 0")); }
+    void setTextSize(double points) override { note(QStringLiteral("size ") + QString::number(points)); }
+    void setLineWidth(int pixels) override { note(QStringLiteral("width ") + QString::number(pixels)); }
+    void setPosition(double x, double y) override { note(QStringLiteral("at %1 %2").arg(x).arg(y)); }
+    void print(const QString& text) override { note(QStringLiteral("print ") + text); }
     void drawLine(double x1, double y1, double x2, double y2) override
     {
-        log(QStringLiteral("line %1 %2 %3 %4").arg(x1).arg(y1).arg(x2).arg(y2));
+        note(QStringLiteral("line %1 %2 %3 %4").arg(x1).arg(y1).arg(x2).arg(y2));
     }
-    void clear() override { log(QStringLiteral("clear")); }
-    QString saveBmp(const QString& path) override
+    void clear() override { note(QStringLiteral("clear")); }
+    Outcome saveBmp(const QString& path) override
     {
         const bool fails = !saveFailureFragment.isEmpty() && path.contains(saveFailureFragment);
         return log(QStringLiteral("save ") + path, fails ? saveFailure : QString());
     }
 
 private:
-    QString log(const QString& call, const QString& failure = {})
+    void note(const QString& call) { calls.append(call); }
+    Outcome log(const QString& call, const QString& failure = {})
     {
-        calls.append(failure.isEmpty() ? call : call + QStringLiteral(" -> ") + failure);
-        return failure;
+        note(failure.isEmpty() ? call : call + QStringLiteral(" -> ") + failure);
+        return failure.isEmpty() ? Outcome() : Outcome::failure(failure);
     }
 };

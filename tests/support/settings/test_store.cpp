@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTest>
 
 QString TestStore::blockSettingsFile() const
 {
@@ -11,4 +12,10 @@ QString TestStore::blockSettingsFile() const
     return QStringLiteral("Les réglages ne peuvent pas être enregistrés :\r\n") + path +
            QStringLiteral(" : un dossier porte ce nom\r\nLes choix faits restent en vigueur jusqu'à la fermeture du "
                           "programme.");
+}
+
+void TestStore::setStored(const QString& key, const QString& text)
+{
+    const Outcome saved = store.writeAtOnce(key, text);
+    QVERIFY2(saved.ok(), qPrintable(saved.reason()));
 }

@@ -14,6 +14,9 @@ public:
     // message that tells the user so.
     QString blockSettingsFile() const;
 
+    // Stores a text as the program would have stored it before the test; a failure fails the test.
+    void setStored(const QString& key, const QString& text);
+
     SettingsStore store;
     ScriptedDialogs dialogs;
 };
