@@ -123,11 +123,6 @@ void SelectQsoWindow::showNoQsoFound(bool shown, std::function<void()> readWithL
                             readWithLf_ ? SelectQsoText::ReadWithLf : QString());
 }
 
-bool SelectQsoWindow::showsNoQsoFound() const
-{
-    return !listeQso_->emptyHint().isEmpty();
-}
-
 int SelectQsoWindow::room() const
 {
     return selection_.room();

@@ -33,7 +33,6 @@ public:
     // `readWithLf`, the hint offers a button that runs it: the reading again, with LF alone as a
     // line end too.
     void showNoQsoFound(bool shown, std::function<void()> readWithLf = {});
-    bool showsNoQsoFound() const;
 
     // How many more lines the two lists can take together.
     int room() const;
