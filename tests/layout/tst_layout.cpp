@@ -54,9 +54,11 @@ private slots:
     void readersDefaults()
     {
         for (const QString& stored : {QString(), u"abc"_s, u"40000"_s}) {
-            for (const LayoutValue& value : kLayoutValues)
-                if (!stored.isNull())
-                    SettingsBatch(env_->store, env_->dialogs).write(QLatin1String(value.key), stored);
+            if (!stored.isNull()) {
+                SettingsBatch batch(env_->store, env_->dialogs);
+                for (const LayoutValue& value : kLayoutValues)
+                    batch.write(QLatin1String(value.key), stored);
+            }
             for (const LayoutReader reader : {LayoutReader::StartUp, LayoutReader::Export}) {
                 CardLayout layout;
                 layout.load(env_->store, reader);
