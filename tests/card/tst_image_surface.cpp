@@ -2,8 +2,8 @@
 
 #include "platform/fonts.h"
 #include "platform/image_surface.h"
-#include "support/data_rows.h"
-#include "support/test_environment.h"
+#include "support/case_files.h"
+#include "support/test_folders.h"
 
 #include <QFontDatabase>
 #include <QImageReader>
@@ -39,7 +39,7 @@ private slots:
     // as a 24-bit BMP of 530 x 340; clearing leaves the background and the style.
     void backgroundDrawingsAndBmp()
     {
-        TestEnvironment env;
+        TestFolders env;
         ImageSurface surface;
         const QString sample = QStringLiteral(EQSL_SAMPLE_BACKGROUND);
         QVERIFY(surface.loadPicture(sample).ok());
@@ -118,7 +118,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, reason);
-        TestEnvironment env;
+        TestFolders env;
         const QString path = makeFifo(env.scratchFolder() + u"/fifo.jpg"_s).replace(u"fifo.jpg"_s, name);
         QDir().mkpath(env.scratchFolder() + u"/dossier.bmp"_s);
         env.writeScratchFile(u"faux.jpg"_s, "pas une image");

@@ -4,8 +4,8 @@
 #include "platform/program_folder.h"
 #include "platform/qt_dialogs.h"
 #include "platform/text_file.h"
-#include "support/data_rows.h"
-#include "support/test_environment.h"
+#include "support/case_files.h"
+#include "support/test_folders.h"
 
 #include <QAbstractButton>
 #include <QFileDialog>
@@ -248,7 +248,7 @@ private slots:
     }
 
 private:
-    const TestEnvironment env_;
+    const TestFolders env_;
 };
 
 QTEST_MAIN(TestPlatform)

@@ -1,23 +1,13 @@
-#include "layout/card_layout.h"
-#include "layout/layout_schema.h"
 #include "platform/file_writes.h"
 #include "platform/text_file.h"
-#include "support/data_rows.h"
-#include "support/test_environment.h"
+#include "settings/settings_keys.h"
+#include "settings/settings_store.h"
+#include "support/test_store.h"
 
 #include <QElapsedTimer>
 #include <QSettings>
 #include <QTest>
 #include <cerrno>
-
-// The rows of tests/data/settings/<file>, split at "|", then the row's number.
-static void addRows(const char* file)
-{
-    QTest::addColumn<QStringList>("row");
-    int number = 0;
-    for (const QString& row : dataLines(dataPath(QStringLiteral("settings/") + QLatin1String(file))))
-        QTest::newRow(qPrintable(row)) << (row.split(QLatin1Char('|')) << QString::number(number++));
-}
 
 class TestSettings : public QObject
 {
@@ -26,7 +16,7 @@ private slots:
     // Saved when the outermost batch ends; a failure told once, values kept, all saved once it is gone.
     void batchesSaveOnce()
     {
-        TestEnvironment env;
+        TestStore env;
         const QString path = env.settingsFolder() + QStringLiteral("/E_QSL/E_QSL.ini"), told = env.blockSettingsFile();
         {
             SettingsBatch batch(env.store, env.dialogs);
@@ -70,7 +60,7 @@ private slots:
     void sameFileAsQSettings()
     {
         QFETCH(QString, text);
-        TestEnvironment env;
+        TestStore env;
         const QString path = env.settingsFolder() + QStringLiteral("/E_QSL/E_QSL.ini");
         {
             QSettings qt(QSettings::IniFormat, QSettings::UserScope, "E_QSL", "E_QSL");
@@ -97,7 +87,7 @@ private slots:
     // pending and reach the file with the next synchronisation that succeeds.
     void failedWriteKeepsTheFile()
     {
-        TestEnvironment env;
+        TestStore env;
         const QString path = env.settingsFolder() + QStringLiteral("/E_QSL/E_QSL.ini");
         env.setStored(Key::QslDeFond, "/home/f6xyz/fond.jpg");
         const QByteArray before = readTextFile(path).text.toUtf8();
@@ -118,7 +108,7 @@ private slots:
     // seconds only: the store is then read-only for the run, told once, and goes on with its values.
     void lockThatCannotBeTaken()
     {
-        TestEnvironment env;
+        TestStore env;
         const QString path = env.settingsFolder() + QStringLiteral("/E_QSL/E_QSL.ini");
         env.setStored(Key::Revision, " 1.0.3");
         QVERIFY(QDir().mkpath(path + ".lock"));
@@ -136,36 +126,6 @@ private slots:
                              "fermeture du programme ; les choix faits restent en vigueur jusque-là."});
         QCOMPARE(env.store.read(Key::Language, {}), QStringLiteral("Fr"));
         QCOMPARE(readTextFile(path).text, QStringLiteral("[Setup%20]\nRevision=\" 1.0.3\"\n"));
-    }
-
-    void layoutDefaults_data() { addRows("layout-keys.txt"); }
-    // Each reader's own default for an absent key, nothing written back; the keys in the order written.
-    void layoutDefaults()
-    {
-        QFETCH(QStringList, row);
-        TestEnvironment env;
-        CardLayout layout;
-        layout.load(env.store, LayoutReader::StartUp);
-        QCOMPARE(QString::number(layout.value(row[0])), row[1]);
-        QCOMPARE(kLayoutValues[layoutKeyIndex(row[0])].fallback(LayoutReader::Editor), row[2].toDouble());
-        layout.load(env.store, LayoutReader::Export);
-        QCOMPARE(QString::number(layout.value(row[0])), row[3]);
-        QVERIFY(!env.store.contains(row[0]));
-        QCOMPARE(layoutWriteOrder()[row.last().toInt()], row[0]);
-    }
-
-    void storedTexts_data() { addRows("stored-texts.txt"); }
-    // Texts come back exactly and read in the user's number format; "Setup" is another section.
-    void storedTexts()
-    {
-        QFETCH(QStringList, row);
-        TestEnvironment env(QLocale(QLocale::French));
-        QSettings(QSettings::IniFormat, QSettings::UserScope, "E_QSL", "E_QSL").setValue("Setup/Pose H1", "50");
-        env.setStored(QStringLiteral("Pose H7"), row[0]);
-        QCOMPARE(SettingsStore().read(QStringLiteral("Pose H7"), QString()), row[0]);
-        CardLayout layout;
-        layout.load(env.store, LayoutReader::StartUp);
-        QCOMPARE(QList<int>({layout.h(7), layout.h(1)}), QList<int>({row[1].toInt(), 5}));
     }
 };
 

@@ -7,7 +7,7 @@
 #include "platform/program_folder.h"
 #include "selection/select_qso_window.h"
 #include "settings/settings_keys.h"
-#include "support/data_rows.h"
+#include "support/case_files.h"
 #include "support/test_environment.h"
 
 #include <QAction>

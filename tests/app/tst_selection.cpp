@@ -1,5 +1,10 @@
+#include "settings/settings_keys.h"
+#include "support/case_files.h"
 #include "support/script_runner.h"
+#include "support/test_environment.h"
+#include "support/window_checks.h"
 
+#include <QListView>
 #include <QPushButton>
 #include <utility>
 

@@ -4,7 +4,7 @@
 #include "layout/layout_schema.h"
 #include "layout/sample_card.h"
 #include "platform/image_surface.h"
-#include "support/data_rows.h"
+#include "support/case_files.h"
 #include "support/test_environment.h"
 
 #include <QAction>
@@ -18,26 +18,24 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
-const QString kData = dataPath({});
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : path.toUtf8();
-}
-
-// One row per paragraph "case <name>" of the file; a line "<column> <text>" adds the text to that column.
+// One row per case of the file; a line "<column> <text>" adds the text to that column.
 void addCaseRows(const QString& name, std::initializer_list<const char*> columns)
 {
-    for (const char* column : columns)
-        QTest::addColumn<QStringList>(column);
-    for (const QString& paragraph : QString::fromUtf8(readBytes(kData + name)).split(u"\ncase "_s).mid(1)) {
-        const QStringList lines = paragraph.split(u'\n');
-        QTestData& row = QTest::newRow(qPrintable(lines[0]));
-        for (const char* column : columns)
-            row << lines.filter(QRegularExpression(u"^%1 "_s.arg(QLatin1String(column))))
-                       .replaceInStrings(QRegularExpression(u"^\\w+ "_s), QString())
-                       .replaceInStrings(u"\\r\\n"_s, u"\r\n"_s);
+    QStringList names;
+    for (const char* column : columns) {
+        QTest::addColumn<QStringList>(column); // keeps the pointer: the names are literals
+        names << QString::fromLatin1(column);
+    }
+    for (const DataCase& paragraph : dataCases(dataPath(name))) {
+        QList<QStringList> texts(columns.size());
+        for (const QString& line : paragraph.lines) {
+            const qsizetype column = names.indexOf(line.section(u' ', 0, 0));
+            QVERIFY2(column >= 0, qPrintable(name + u": a line of no column: "_s + line));
+            texts[column] << line.section(u' ', 1).replace(u"\\r\\n"_s, u"\r\n"_s);
+        }
+        QTestData& row = QTest::newRow(qPrintable(paragraph.name));
+        for (const QStringList& column : std::as_const(texts))
+            row << column;
     }
 }
 
@@ -102,7 +100,9 @@ private slots:
         fill(editor, {u"CommentX=Très bon QSO 73"_s});
         click(editor, "Enregistrement");
         QCOMPARE(env->dialogs.messages(), QStringList{u"30 caractères maximum"_s});
-        QCOMPARE(readBytes(env->programFolder() + u"/ma.inf"_s), readBytes(kData + u"editor/saved.inf"_s));
+        QFile saved(env->programFolder() + u"/ma.inf"_s);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), dataBytes(dataPath(u"editor/saved.inf"_s)));
         QCOMPARE(env->program().fondQsl(), u"C:\\Cartes\\ma.carte.jpg"_s);
         QVERIFY(editor->isVisible() && !env->store.contains(u"Pose H1"_s));
         const QString inf = env->programFolder() + u"/ma.inf"_s; // now a folder: told, nothing else changes
@@ -182,13 +182,14 @@ private slots:
         env->start();
         env->dialogs.clear(); // the first-use message
         const QString notSaved = settings.isEmpty() ? QString() : env->blockSettingsFile();
-        const QString path = kData + u"layout/read/"_s + file.value(0);
+        const QString path = dataPath(u"layout/read/"_s + file.value(0));
         if (!file.isEmpty())
             env->dialogs.answerNextFile(path + u".inf"_s);
         click(env->program().mainWindow(), "Chargez");
         QCOMPARE(env->dialogs.messages(), message.replaceInStrings(u"%1"_s, QDir::toNativeSeparators(path + u".inf"_s))
                                               .replaceInStrings(u"%s"_s, notSaved));
-        const QStringList lines = QString::fromUtf8(readBytes(path + u".expected"_s)).split(u'\n');
+        // A file that cannot be read, or none chosen, has nothing to load.
+        const QStringList lines = QFile::exists(path + u".inf"_s) ? dataLines(path + u".expected"_s) : QStringList();
         const QStringList record = lines.mid(lines.lastIndexOf(QRegularExpression(u"QSL de fond=.*"_s)), 68);
         const bool loaded = record.size() == 68; // otherwise nothing is stored
         for (const QString& entry : loaded ? record : QStringList{u"QSL de fond=-"_s, u"Pose V1=-"_s})
