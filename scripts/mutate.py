@@ -6,7 +6,7 @@ Run from the project's root:
     scripts/mutate.py                       # every fault of tests/faults.txt
     scripts/mutate.py --only adif,card-unsaved-order
     scripts/mutate.py --list                # the faults, and whether each still applies
-    scripts/mutate.py --jobs 2 --timeout 120 --scratch /tmp/eqsl-faults --keep
+    scripts/mutate.py --jobs 2 --timeout 120 --scratch ../eqsl-faults --keep
 
 What it does:
   1. Copies the files git tracks (`git ls-files`, as they are in the work tree) to a scratch
