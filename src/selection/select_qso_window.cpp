@@ -98,11 +98,6 @@ QStringList SelectQsoWindow::pickedLines() const
     return selection_.picked().lines();
 }
 
-QStringList SelectQsoWindow::unpickedLines() const
-{
-    return selection_.unpicked().lines();
-}
-
 int SelectQsoWindow::unpickedCount() const
 {
     return selection_.unpicked().count();

@@ -22,8 +22,6 @@ public:
 
     // The lines of Liste_Imprime (picked form), in order: what the card export works through.
     QStringList pickedLines() const;
-    // The lines of Liste_QSO (numbered form), in order.
-    QStringList unpickedLines() const;
     int unpickedCount() const;
 
     // Appends numbered lines at the end of Liste_QSO, as the log reader does; lines beyond

@@ -43,9 +43,13 @@ private slots:
         TestEnvironment env;
         env.setStored(Key::QslDeFond, QStringLiteral("fond.jpg"));
         QWidget* selection = env.start().findChild<QWidget*>(QStringLiteral("Selection"));
-        const auto listed = [&] {
+        const auto listed = [&] { // the lines Liste_QSO shows
+            QStringList lines;
             const SelectQsoWindow* window = env.program().existingSelectQso();
-            return window ? window->unpickedLines() : QStringList();
+            const auto* list = window ? window->findChild<QAbstractItemView*>(QStringLiteral("Liste_QSO")) : nullptr;
+            for (int row = 0; list && row < list->model()->rowCount(); ++row)
+                lines << list->model()->index(row, 0).data().toString();
+            return lines;
         };
         const auto bytesOf = [](const QString& path) {
             QFile file(path);
