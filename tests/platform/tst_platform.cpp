@@ -11,10 +11,13 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <cerrno>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -203,6 +206,38 @@ private slots:
         QCOMPARE(::stat((raw + "/E_QSL/QSL_F4XYZ_14 Mhz_SSB.bmp").constData(), &st), 0);
         QCOMPARE(displayedPath(folder + "/E_QSL"), env_.scratchFolder() + u"/Cartes d'\uFFFDt\uFFFD/E_QSL"_s);
         QCOMPARE(folderFromBytes("/usr/share"), "/usr/share");
+    }
+
+    void folderWritableForItsUser_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("writable");
+        addRow("an installation of root's, readable by all", 0755, false);
+        addRow("a folder all may write in", 0777, true);
+    }
+
+    // Whether the user who runs the program may write in a folder, as that user: the suite may run
+    // as root, who may write anywhere, so the question is then asked by a child run as "nobody".
+    void folderWritableForItsUser()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, writable);
+        QTemporaryDir root;
+        const QString folder = root.filePath(QStringLiteral("ZELVANE_E_QSL"));
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(::chmod(QFile::encodeName(root.path()).constData(), 0755) == 0 &&
+                ::chmod(QFile::encodeName(folder).constData(), mode_t(mode)) == 0);
+        bool answer = folderWritable(folder);
+        if (::geteuid() == 0) {
+            const pid_t child = ::fork();
+            if (child == 0)
+                _exit(::setgid(65534) == 0 && ::setuid(65534) == 0 ? (folderWritable(folder) ? 1 : 0) : 2);
+            int status = 0;
+            QVERIFY(child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status));
+            QVERIFY(WEXITSTATUS(status) < 2);
+            answer = WEXITSTATUS(status) == 1;
+        }
+        QCOMPARE(answer, writable);
     }
 
     void qtDialogs()
