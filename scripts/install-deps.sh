@@ -6,6 +6,8 @@
 #   scripts/install-deps.sh --fuzz     also clang 14 and its runtime (fuzzing, sanitizers)
 #   scripts/install-deps.sh --package  also what builds and checks the Debian package
 #   scripts/install-deps.sh --lint     also clang-format and clang-tidy
+#   scripts/install-deps.sh --windows  also what builds Qt and the program for Windows (mingw-w64,
+#                                      Ninja, dpkg-source), packages it (NSIS, zip) and runs it (Wine)
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev qt6-qpa-plugins libgl-dev qt6-translations-l10n
@@ -16,6 +18,9 @@ for arg in "$@"; do
     --fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
     --package) packages+=(dpkg-dev file lintian desktop-file-utils appstream) ;;
     --lint) packages+=(clang-format clang-tidy) ;;
+    --windows) packages+=(g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
+                          ninja-build qt6-base-dev-tools dpkg-dev xz-utils patch
+                          debian-archive-keyring nsis zip wine64) ;;
     *) echo "unknown option: $arg" >&2; exit 2 ;;
   esac
 done
