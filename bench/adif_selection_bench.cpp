@@ -66,7 +66,8 @@ struct Fixture {
             qFatal("cannot write the generated log");
         file.close();
         // "Sélectionnez" is enabled once a background is known.
-        store.write(Key::QslDeFond, folder.filePath(QStringLiteral("fond.jpg")));
+        if (!store.writeAtOnce(Key::QslDeFond, folder.filePath(QStringLiteral("fond.jpg"))).ok())
+            qFatal("cannot store the background");
         program = std::make_unique<RunningProgram>(store, dialogs, folder.path());
         program->start().show();
     }
@@ -114,7 +115,7 @@ void readLogIntoLines(benchmark::State& state)
 {
     for (auto _ : state) {
         QStringList lines;
-        TextFileContent file = readTextFile(fixture->logPath);
+        TextFile file = readTextFile(fixture->logPath);
         readAdif(file.text, LineEnds::CrLfOrCr, kMaxListLines, [&](const QString& line) { lines.append(line); }, {});
         if (lines.size() != kRecords)
             state.SkipWithError("wrong line count");

@@ -72,10 +72,10 @@ QString writeRepeated(const QTemporaryDir& dir, const char* name, const QByteArr
 
 bool readLog(const QString& path)
 {
-    TextFileContent file = readTextFile(path);
+    TextFile file = readTextFile(path);
     int lines = 0;
     readAdif(file.text, LineEnds::CrLfOrCr, kMaxListLines, [&](const QString&) { ++lines; }, {});
-    return file.error.isEmpty();
+    return file.outcome.ok();
 }
 
 // A progressive JPEG of width x height, as a photo editor exports one, written by a child process
@@ -135,7 +135,7 @@ int main(int argc, char** argv)
         QGuiApplication app(args, arg);
         QImage picture;
         // Refused for its size, before anything is decoded.
-        return !jpeg.isEmpty() && !ImageSurface::readPicture(jpeg, picture).isEmpty();
+        return !jpeg.isEmpty() && !ImageSurface::readPicture(jpeg, picture).ok();
     });
     report("background: progressive JPEG 20000 x 20000", QFile(jpeg).size(), peak, 100 * kMegabyte);
     return 0;

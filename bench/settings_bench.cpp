@@ -47,7 +47,7 @@ struct Fixture {
         for (int n = 0; n < records; ++n)
             lines += record(n);
         const QString path = folder.filePath(QStringLiteral("%1.inf").arg(records));
-        if (!writeTextLines(path, lines).isEmpty())
+        if (!writeTextLines(path, lines).ok())
             qFatal("cannot write the parameter file");
         return path;
     }

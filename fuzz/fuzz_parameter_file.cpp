@@ -1,6 +1,7 @@
 // Fuzzes the layout parameter file reader: any bytes are read without failing, and every record it
 // takes round-trips: written again as a parameter file and read back, it gives the same layout,
 // background and comment.
+#include "layout/layout_schema.h"
 #include "layout/layout_texts.h"
 #include "layout/parameter_file.h"
 #include "platform/text_file.h"

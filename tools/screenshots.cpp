@@ -165,7 +165,10 @@ int main(int argc, char* argv[])
 
     SettingsStore store;
     // A background chosen with "Fond QSL" on an earlier run: "Sélectionnez" is enabled.
-    store.write(Key::QslDeFond, sample);
+    if (const Outcome saved = store.writeAtOnce(Key::QslDeFond, sample); !saved.ok()) {
+        std::fprintf(stderr, "screenshots: %s\n", qPrintable(saved.reason()));
+        return 1;
+    }
     ScriptedDialogs dialogs;
     {
         RunningProgram program(store, dialogs, programFolder);

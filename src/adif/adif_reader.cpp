@@ -2,7 +2,7 @@
 
 #include "adif/band_table.h"
 #include "adif/lire_champ.h"
-#include "platform/dialogs.h"
+#include "text/message_break.h"
 
 #include <algorithm>
 
@@ -107,8 +107,9 @@ QString listFullMessage(int listed)
            AdifText::ListFullRest;
 }
 
-} // namespace
-
+// Reads the values of one upper-cased record into `fields`, each cut to its column, with the
+// placeholders of missing fields; the missing date, time, callsign and band are told in that order.
+// Every field is written over, keeping its room, so that one QsoFields serves a whole log.
 void readRecordFields(QStringView recordText, const MessageSink& tell, QsoFields& fields)
 {
     const RecordText record(recordText);
@@ -143,6 +144,8 @@ void readRecordFields(QStringView recordText, const MessageSink& tell, QsoFields
     setText(fields.band, Nom_Bande(record, tell));
     setText(fields.qslReceived, qslReceivedText(Lire_Champ(record, Tag::QslReceived)));
 }
+
+} // namespace
 
 AdifReadSummary readAdif(QString& text, LineEnds ends, int room, const LineSink& emitLine, const MessageSink& tell)
 {

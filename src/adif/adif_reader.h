@@ -2,7 +2,7 @@
 
 #include "adif/adif_messages.h"
 #include "adif/qso_line.h"
-#include "platform/text_file.h"
+#include "text/lines.h"
 
 #include <QList>
 #include <QString>
@@ -34,8 +34,3 @@ struct AdifReadSummary {
 // moved together in it, so that reading takes no copy of the text whatever it holds. At most `room` lines are produced:
 // with more records left, reading stops and says once how many QSOs of this file were listed and that the rest was not.
 AdifReadSummary readAdif(QString& text, LineEnds ends, int room, const LineSink& emitLine, const MessageSink& tell);
-
-// Reads the values of one upper-cased record into `fields`, each cut to its column, with the
-// placeholders of missing fields; the missing date, time, callsign and band are told in that order.
-// Every field is written over, keeping its room, so that one QsoFields serves a whole log.
-void readRecordFields(QStringView record, const MessageSink& tell, QsoFields& fields);

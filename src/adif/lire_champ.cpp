@@ -1,6 +1,6 @@
 #include "adif/lire_champ.h"
 
-#include "platform/blanks.h"
+#include "text/blanks.h"
 #include <algorithm>
 
 qsizetype findTag(QStringView record, QStringView tag, qsizetype from)

@@ -3,11 +3,12 @@
 #include "app/running_program.h"
 #include "app/start_up.h"
 #include "card/background_choice.h"
-#include "editor/parameter_file_commands.h"
+#include "editor/layout_commands.h"
 #include "help/aide_window.h"
 #include "platform/dialogs.h"
 #include "platform/window_controls.h"
 #include "platform/window_geometry.h"
+#include "revision.h"
 #include "selection/aff_qso.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_store.h"
@@ -36,26 +37,38 @@ void MainWindow::buildControls()
     // The captions are bold, each in the frame above it.
     using enum ControlKind;
     constexpr unsigned kCaption = Bold | Centered;
-    addControls(
-        client,
-        {
-            {Frame, "Frame1", {}, 120, 0, 5175, 975},
-            {Label, "Label3", QStringLiteral("Création d' E-QSL"), 120, 240, 4935, 255, kCaption, 9.75, 0, "Frame1"},
-            {Label, "Label4", QStringLiteral("à partir d'un fichier ADIF"), 120, 480, 4935, 255, kCaption, 9.75, 0,
-             "Frame1"},
-            {Frame, "Frame2", {}, 120, 960, 5175, 1335},
-            {Label, "Label2", QStringLiteral("Sélection d'un fichier ADIF"), 840, 360, 3375, 255, kCaption, 9.75, 0,
-             "Frame2"},
-            {Button, "Selection", QStringLiteral("Sélectionnez"), 1800, 1680, 1575, 375},
-            {Frame, "Frame3", {}, 120, 2280, 5175, 1335},
-            {Label, "Label5", QStringLiteral("Ouvrir une QSL déja editée"), 840, 240, 3375, 255, kCaption, 9.75, 0,
-             "Frame3"},
-            {Label, "Label1", QStringLiteral("TRELUNE"), 2820, 720, 1995, 375, Bold | RightAligned, 13.5, 0, "Frame3"},
-            {Button, "Chargez", QStringLiteral("Chargez"), 1800, 3000, 1575, 375},
-        });
-    selection_ = client->findChild<QPushButton*>(QStringLiteral("Selection"));
+    addControls(client, {
+                            {Frame, "Frame1", {}, 120, 0, 5175, 975},
+                            {Label, "Label3", QStringLiteral("Création d' E-QSL"), 120, 240, 4935, 255, kCaption,
+                             kDialogPoints, 0, "Frame1"},
+                            {Label, "Label4", QStringLiteral("à partir d'un fichier ADIF"), 120, 480, 4935, 255,
+                             kCaption, kDialogPoints, 0, "Frame1"},
+                            {Frame, "Frame2", {}, 120, 960, 5175, 1335},
+                            {Label, "Label2", QStringLiteral("Sélection d'un fichier ADIF"), 840, 360, 3375, 255,
+                             kCaption, kDialogPoints, 0, "Frame2"},
+                            {.kind = Button,
+                             .name = "Selection",
+                             .caption = QStringLiteral("Sélectionnez"),
+                             .left = 1800,
+                             .top = 1680,
+                             .width = 1575,
+                             .height = 375,
+                             .keep = &selection_},
+                            {Frame, "Frame3", {}, 120, 2280, 5175, 1335},
+                            {Label, "Label5", QStringLiteral("Ouvrir une QSL déja editée"), 840, 240, 3375, 255,
+                             kCaption, kDialogPoints, 0, "Frame3"},
+                            {Label, "Label1", QStringLiteral("TRELUNE"), 2820, 720, 1995, 375, Bold | RightAligned,
+                             13.5, 0, "Frame3"},
+                            {.kind = Button,
+                             .name = "Chargez",
+                             .caption = QStringLiteral("Chargez"),
+                             .left = 1800,
+                             .top = 3000,
+                             .width = 1575,
+                             .height = 375,
+                             .keep = &chargez_},
+                        });
     selection_->setEnabled(false);
-    chargez_ = client->findChild<QPushButton*>(QStringLiteral("Chargez"));
 
     connect(selection_, &QPushButton::clicked, this, [this] { Aff_QSO(program_.dialogs(), program_); });
     connect(chargez_, &QPushButton::clicked, this, [this] { loadParameterFile(program_); });
@@ -95,12 +108,12 @@ void MainWindow::buildMenus()
     connect(francais_, &QAction::triggered, this, [this] {
         setLanguage(true);
         SettingsBatch batch(program_.store(), program_.dialogs());
-        program_.store().write(Key::Language, kLanguageFrench);
+        batch.write(Key::Language, kLanguageFrench);
     });
     connect(anglais_, &QAction::triggered, this, [this] {
         setLanguage(false);
         SettingsBatch batch(program_.store(), program_.dialogs());
-        program_.store().write(Key::Language, kLanguageEnglish);
+        batch.write(Key::Language, kLanguageEnglish);
     });
 
     QAction* aide = addEntry(bar, "Mnu_Aide", QStringLiteral("Aide"));
@@ -121,7 +134,7 @@ void MainWindow::startUp()
     setLanguage(state.french);
     selection_->setEnabled(state.backgroundKnown);
     // The title, with two blanks before the revision's digits.
-    setWindowTitle(QStringLiteral("ZELVANE_E-QSL Revision ") + Program::kRevision);
+    setWindowTitle(QStringLiteral("ZELVANE_E-QSL Revision ") + kRevision);
 }
 
 void MainWindow::setLanguage(bool french)

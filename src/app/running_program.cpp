@@ -31,6 +31,11 @@ RunningProgram::RunningProgram(SettingsStore& store, Dialogs& dialogs, QString p
 
 RunningProgram::~RunningProgram()
 {
+    destroyWindows();
+}
+
+void RunningProgram::destroyWindows()
+{
     destroy(selectQso_);
     destroy(exportWindow_);
     destroy(editor_);
@@ -46,10 +51,7 @@ MainWindow& RunningProgram::start()
 
 void RunningProgram::end()
 {
-    destroy(selectQso_);
-    destroy(exportWindow_);
-    destroy(editor_);
-    destroy(help_);
+    destroyWindows();
     if (end_)
         end_();
 }
@@ -77,14 +79,8 @@ bool RunningProgram::hasPickedLines() const
 
 CardExport RunningProgram::exportPickedCards()
 {
-    CardExport result;
-    result.created = !exportWindow_;
-    QslXWindow& window = exportWindow();
-    window.show();
-    if (result.created) {
-        result.refused = window.batchRefused();
-        result.unsavedLines = window.unsavedLines();
-    }
+    CardExport result = exportWindow_ ? CardExport() : createExportWindow();
+    exportWindow_->show();
     return result;
 }
 
@@ -109,12 +105,18 @@ SelectQsoWindow& RunningProgram::selectQso()
 
 QslXWindow& RunningProgram::exportWindow()
 {
-    if (!exportWindow_) {
-        // Known before the creation sequence runs, so that what it triggers finds this window.
-        exportWindow_ = adopt(new QslXWindow(*this));
-        exportWindow_->runCreationSequence();
-    }
+    // Created for its surface, its batch's outcome concerns no window: only "Enregistrer les QSL"
+    // takes the picked list back.
+    if (!exportWindow_)
+        createExportWindow();
     return *exportWindow_;
+}
+
+CardExport RunningProgram::createExportWindow()
+{
+    // Known before the creation sequence runs, so that what it triggers finds this window.
+    exportWindow_ = adopt(new QslXWindow(*this));
+    return exportWindow_->runCreationSequence();
 }
 
 MoveQsoWindow& RunningProgram::editor()

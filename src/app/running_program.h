@@ -49,6 +49,9 @@ public:
 private:
     // Closing the main window ends the program: every other window goes with it.
     void end();
+    void destroyWindows();
+    // Creates the export window, which runs its whole creation sequence, batch included.
+    CardExport createExportWindow();
 
     std::unique_ptr<MainWindow> main_;
     QPointer<SelectQsoWindow> selectQso_;

@@ -1,9 +1,11 @@
 #include "app/start_up.h"
+#include "layout/layout_schema.h"
 
 #include "platform/dialogs.h"
 #include "platform/file_reasons.h"
 #include "platform/file_writes.h"
 #include "program/program.h"
+#include "revision.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_store.h"
 
@@ -31,7 +33,7 @@ void enterOutputFolder(Program& program)
                                   displayedPath(folder));
         return;
     }
-    if (!QDir().mkpath(folder))
+    if (!makeFolder(folder).ok())
         program.dialogs().message(QStringLiteral("Le dossier des QSL ne peut pas être créé :") + kMessageBreak +
                                   displayedPath(folder));
 }
@@ -56,14 +58,14 @@ StartUpState runStartUp(Program& program)
     state.french = store.read(Key::Language, kLanguageFrench) == kLanguageFrench;
 
     // The background; without one, the first-use message.
-    program.setFondQsl(store.read(Key::QslDeFond, QString()));
+    program.readFondQsl(QString());
     state.backgroundKnown = !program.fondQsl().isEmpty();
     if (!state.backgroundKnown)
         program.dialogs().message(kFirstUseMessage);
 
     // Where the program is, and which revision ran last.
     SettingsBatch batch(store, program.dialogs());
-    store.write(Key::CheminRepertoire, program.programFolder());
-    store.write(Key::Revision, Program::kRevision);
+    batch.write(Key::CheminRepertoire, program.programFolder());
+    batch.write(Key::Revision, kRevision);
     return state;
 }

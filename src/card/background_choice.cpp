@@ -41,22 +41,22 @@ void MNU_New_QSL(Program& program)
 
     // A file that is not a picture is refused before anything, the export window included, is touched.
     QImage picture;
-    if (const QString reason = ImageSurface::readPicture(path, picture); !reason.isEmpty()) {
-        tellUnreadable(program, path, reason);
+    if (const Outcome read = ImageSurface::readPicture(path, picture); !read.ok()) {
+        tellUnreadable(program, path, read.reason());
         return;
     }
 
     // 4.1 On the export window, created first (its whole creation sequence) when needed.
-    if (const QString reason = program.exportSurface().loadPicture(path); !reason.isEmpty()) {
-        tellUnreadable(program, path, reason);
+    if (const Outcome loaded = program.exportSurface().loadPicture(path); !loaded.ok()) {
+        tellUnreadable(program, path, loaded.reason());
         return;
     }
 
     // 4.2 to 4.5.
     {
         SettingsBatch batch(program.store(), program.dialogs());
-        program.store().write(Key::QslDeFond, path);
-        program.store().write(Key::CadreQso, joinPath(programFolder, kCadreQsoName));
+        batch.write(Key::QslDeFond, path);
+        batch.write(Key::CadreQso, joinPath(programFolder, kCadreQsoName));
     }
     program.enableSelection();
     program.setMsgQslEnregistrees(0);

@@ -2,6 +2,7 @@
 
 #include "card/card_composer.h"
 #include "card/card_fields.h"
+#include "card/card_messages.h"
 #include "platform/dialogs.h"
 #include "platform/drawing_surface.h"
 #include "platform/file_reasons.h"
@@ -23,9 +24,6 @@ const QString kSomeSaved =
 const QString kOneSaved =
     QStringLiteral("1 QSL sur %1 a été enregistrée dans le dossier 'E_QSL' du répertoire ZELVANE_E_QSL");
 const QString kNotSynced = QStringLiteral("Les QSL écrites n'ont peut-être pas toutes atteint le disque :");
-const QString kPicksKept =
-    QStringLiteral("Les QSO de ces QSL sont gardés : corrigez la cause, fermez cet aperçu, puis cliquez à nouveau sur "
-                   "\"Enregistrer les QSL\".");
 
 } // namespace
 
@@ -36,7 +34,7 @@ CardBatchReport runCardBatch(DrawingSurface& surface, const QStringList& pickedL
     CardBatchReport report;
     const auto total = static_cast<int>(pickedLines.size());
     if (total > 0 && !QDir(outputFolder).exists())
-        QDir().mkpath(outputFolder); // when it cannot be made, each card tells why it is not saved
+        (void)makeFolder(outputFolder).ok(); // when it cannot be made, each card tells why it is not saved
     if (total > 0)
         removeLeftoverTemporaries(outputFolder);
 
@@ -45,11 +43,10 @@ CardBatchReport runCardBatch(DrawingSurface& surface, const QStringList& pickedL
         composer.draw(surface, fields, french());
         ++report.cards;
         const QString name = cardFileName(fields);
-        const QString reason = surface.saveBmp(joinPath(outputFolder, name));
-        if (reason.isEmpty())
+        if (const Outcome saved = surface.saveBmp(joinPath(outputFolder, name)); saved.ok())
             ++report.written;
         else {
-            report.failures.append(displayedPath(name) + QStringLiteral(" : ") + reason);
+            report.failures.append(displayedPath(name) + QStringLiteral(" : ") + saved.reason());
             report.unsaved.append(i);
         }
         if (progress)
@@ -57,7 +54,7 @@ CardBatchReport runCardBatch(DrawingSurface& surface, const QStringList& pickedL
         surface.clear();
     }
     if (report.written > 0) {
-        report.notSynced = syncFolder(outputFolder);
+        report.notSynced = syncFolder(outputFolder).reason();
         // Which cards the failing disk kept cannot be known: none of them is counted as saved.
         if (!report.notSynced.isEmpty()) {
             report.written = 0;
@@ -80,13 +77,14 @@ QString cardBatchFailureMessage(const CardBatchReport& report)
         text += kMessageBreak + report.failures[i];
     if (failed > kFailuresNamed)
         text += kMessageBreak + QStringLiteral("...");
-    return text + kMessageBreak + kPicksKept;
+    return text + kMessageBreak + CardMessage::QsosOfUnsavedCardsKept;
 }
 
 QString cardBatchSyncMessage(const CardBatchReport& report)
 {
-    return report.notSynced.isEmpty() ? QString()
-                                      : kNotSynced + kMessageBreak + report.notSynced + kMessageBreak + kPicksKept;
+    return report.notSynced.isEmpty()
+               ? QString()
+               : kNotSynced + kMessageBreak + report.notSynced + kMessageBreak + CardMessage::QsosOfUnsavedCardsKept;
 }
 
 QString cardBatchSavedMessage(const CardBatchReport& report)

@@ -1,6 +1,7 @@
 #include "card/card_batch_progress.h"
 
 #include "platform/dialogs.h"
+#include "platform/window_controls.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -40,8 +41,7 @@ void CardBatchProgress::operator()(int done, int total)
         if (estimate <= kShowBeyondMs)
             return;
         dialog_ = new QProgressDialog(kProgressLabel, QString(), 0, total, parent_);
-        dialog_->setObjectName(kProgressName);
-        dialog_->setAccessibleName(kProgressLabel);
+        nameControl(*dialog_, kProgressName, kProgressLabel);
         dialog_->setWindowTitle(QString::fromLatin1(kProgramTitle));
         dialog_->setCancelButton(nullptr);
         dialog_->setMinimumDuration(0);

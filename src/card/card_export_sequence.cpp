@@ -1,8 +1,10 @@
 #include "card/card_export_sequence.h"
+#include "layout/layout_schema.h"
 
 #include "card/card_batch.h"
 #include "card/card_batch_progress.h"
 #include "card/card_composer.h"
+#include "card/card_messages.h"
 #include "platform/dialogs.h"
 #include "platform/drawing_surface.h"
 #include "platform/file_reasons.h"
@@ -18,8 +20,6 @@ namespace
 const QString kBackgroundFailure = QStringLiteral("Le fond de QSL ne peut pas être chargé :");
 const QString kNoCardsWithoutBackground =
     QStringLiteral("Aucune QSL n'a été enregistrée : choisissez un fond avec \"Fond QSL\".");
-const QString kPicksKept = QStringLiteral(
-    "Les QSO sélectionnés sont gardés : fermez cet aperçu, puis cliquez à nouveau sur \"Enregistrer les QSL\".");
 
 } // namespace
 
@@ -31,26 +31,31 @@ void CardExportSequence::load()
 {
     SettingsStore& store = program_.store();
     program_.cardLayout().load(store, LayoutReader::Export);
-    program_.setFondQsl(store.read(Key::QslDeFond, kSampleBackground));
-    backgroundProblem_ = surface_.loadPicture(program_.fondQsl());
+    program_.readFondQsl(kSampleBackground);
+    background_ = surface_.loadPicture(program_.fondQsl());
 }
 
-void CardExportSequence::run(QWidget* progressParent)
+CardExport CardExportSequence::run(QWidget* progressParent)
 {
+    // Whichever window created the export window, the batch reads the picking window's list as it
+    // stands (creating that window, unseen, when it does not exist yet).
     const QStringList picked = program_.pickedLines();
+    CardExport result;
+    result.created = true;
     // Without cards to draw, a background that cannot be loaded concerns whoever draws next: the
     // editor's sample tells it, and a background being chosen replaces it at once.
-    if (!backgroundProblem_.isEmpty() && !picked.isEmpty()) {
-        refused_ = true;
+    if (!background_.ok() && !picked.isEmpty()) {
+        result.refused = true;
         program_.dialogs().message(kBackgroundFailure + kMessageBreak + displayedPath(program_.fondQsl()) +
-                                   QStringLiteral(" : ") + backgroundProblem_ + kMessageBreak +
-                                   kNoCardsWithoutBackground + kMessageBreak + kPicksKept);
-        return;
+                                   QStringLiteral(" : ") + background_.reason() + kMessageBreak +
+                                   kNoCardsWithoutBackground + kMessageBreak + CardMessage::PickedQsosKept);
+        return result;
     }
-    Aff_LaQSL(picked, progressParent);
+    result.unsavedLines = Aff_LaQSL(picked, progressParent);
+    return result;
 }
 
-void CardExportSequence::Aff_LaQSL(const QStringList& pickedLines, QWidget* progressParent)
+QStringList CardExportSequence::Aff_LaQSL(const QStringList& pickedLines, QWidget* progressParent)
 {
     const CardComposer composer(program_.cardLayout(), program_.commentaireQsl());
     CardBatchReport report;
@@ -60,12 +65,14 @@ void CardExportSequence::Aff_LaQSL(const QStringList& pickedLines, QWidget* prog
             surface_, pickedLines, composer, [this] { return program_.cardLanguageFrench(); }, program_.outputFolder(),
             [&progress](int done, int total) { progress(done, total); });
     }
+    QStringList unsaved;
     for (const int i : report.unsaved)
-        unsavedLines_.append(pickedLines[i]);
+        unsaved.append(pickedLines[i]);
     if (!report.failures.isEmpty())
         program_.dialogs().message(cardBatchFailureMessage(report));
     if (!report.notSynced.isEmpty())
         program_.dialogs().message(cardBatchSyncMessage(report));
     if (const QString saved = cardBatchSavedMessage(report); program_.msgQslEnregistrees() == 1 && !saved.isEmpty())
         program_.dialogs().message(saved);
+    return unsaved;
 }

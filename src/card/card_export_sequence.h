@@ -1,10 +1,12 @@
 #pragma once
 
+#include "platform/outcome.h"
+#include "program/program.h"
+
 #include <QString>
 #include <QStringList>
 
 class DrawingSurface;
-class Program;
 class QWidget;
 
 // The work of the export window's creation sequence, apart from the window: the layout and the
@@ -24,19 +26,13 @@ public:
     // names) and the picked QSOs stay where they are; the user is told why. With no QSO picked
     // there is nothing to tell: the next drawing tells about its background. The progress window
     // of a long batch stands over `progressParent`.
-    void run(QWidget* progressParent);
-
-    // Whether no card was drawn for want of a background.
-    bool refused() const { return refused_; }
-    // The picked lines whose cards could not be saved, in their order.
-    const QStringList& unsavedLines() const { return unsavedLines_; }
+    CardExport run(QWidget* progressParent);
 
 private:
-    void Aff_LaQSL(const QStringList& pickedLines, QWidget* progressParent);
+    // The picked lines whose cards could not be saved, in their order.
+    QStringList Aff_LaQSL(const QStringList& pickedLines, QWidget* progressParent);
 
     Program& program_;
     DrawingSurface& surface_;
-    QString backgroundProblem_;
-    bool refused_ = false;
-    QStringList unsavedLines_;
+    Outcome background_;
 };

@@ -1,7 +1,7 @@
 #include "card/card_fields.h"
 
-#include "platform/blanks.h"
 #include "platform/number_format.h"
+#include "text/blanks.h"
 
 namespace
 {

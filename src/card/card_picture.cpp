@@ -1,13 +1,13 @@
 #include "card/card_picture.h"
 
 #include "platform/image_surface.h"
+#include "platform/window_controls.h"
 
 #include <QPainter>
 
 CardPicture::CardPicture(const ImageSurface& surface, QWidget* parent) : QWidget(parent), surface_(surface)
 {
-    setObjectName(QStringLiteral("Picture1"));
-    setAccessibleName(QStringLiteral("Picture1"));
+    nameControl(*this, QStringLiteral("Picture1"));
     setFixedSize(ImageSurface::kWidth, ImageSurface::kHeight);
 }
 

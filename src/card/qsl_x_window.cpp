@@ -45,10 +45,10 @@ void QslXWindow::buildControls()
     connect(edit, &QAction::triggered, this, [this] { program_.showEditor(); });
 }
 
-void QslXWindow::runCreationSequence()
+CardExport QslXWindow::runCreationSequence()
 {
     if (created_)
-        return;
+        return {};
     created_ = true;
 
     // 1. Centre on the screen.
@@ -63,7 +63,5 @@ void QslXWindow::runCreationSequence()
     show();
 
     // 7. The batch.
-    sequence.run(this);
-    batchRefused_ = sequence.refused();
-    unsavedLines_ = sequence.unsavedLines();
+    return sequence.run(this);
 }

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "platform/image_surface.h"
+#include "program/program.h"
 
 #include <QMainWindow>
 #include <QStringList>
 
 class CardPicture;
-class Program;
 
 // The card export window "Aperçu des E- QSL" (QSL_X), owner of the card drawing surface.
 //
@@ -20,14 +20,9 @@ class QslXWindow : public QMainWindow
 public:
     explicit QslXWindow(Program& program, QWidget* parent = nullptr);
 
-    // The creation sequence: layout reloaded, background loaded, window shown, batch run.
-    // Runs once; later calls do nothing.
-    void runCreationSequence();
-
-    // Whether the creation sequence found no background to load, and so drew no card.
-    bool batchRefused() const { return batchRefused_; }
-    // The picked lines whose cards the batch could not save, in their order.
-    const QStringList& unsavedLines() const { return unsavedLines_; }
+    // The creation sequence: layout reloaded, background loaded, window shown, batch run; what the
+    // batch did with the picked cards. Runs once; later calls do nothing.
+    CardExport runCreationSequence();
 
     // The surface shown in `Picture1`.
     DrawingSurface& surface() { return surface_; }
@@ -41,6 +36,4 @@ private:
     ImageSurface surface_;
     CardPicture* picture_ = nullptr;
     bool created_ = false;
-    bool batchRefused_ = false;
-    QStringList unsavedLines_;
 };

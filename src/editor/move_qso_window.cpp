@@ -1,16 +1,11 @@
 #include "editor/move_qso_window.h"
 
-#include "editor/parameter_file_commands.h"
-#include "layout/card_sequence.h"
+#include "editor/layout_commands.h"
 #include "layout/editor_boxes.h"
-#include "layout/layout_messages.h"
-#include "layout/sample_card.h"
-#include "platform/dialogs.h"
-#include "platform/drawing_surface.h"
+#include "layout/layout_schema.h"
 #include "platform/window_controls.h"
 #include "platform/window_geometry.h"
 #include "program/program.h"
-#include "settings/settings_store.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -20,9 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace
-{
 
 // One column of position boxes: its caption (none for a row of a single item) and its item.
 struct GridColumn {
@@ -59,6 +51,9 @@ constexpr std::array<GridRow, 8> kGridRows = {{
     {"Position du X pour case à cocher", "SL7", false, {{{"", 22}}}, "C7", "", {"", ""}, false, false},
 }};
 // clang-format on
+
+namespace
+{
 
 // Texts around the grid.
 const QString kTitle = QStringLiteral("Positionnement des champs sur la QSL");
@@ -101,8 +96,7 @@ constexpr int kGroupSpacing = 8;
 QLineEdit* addBox(QWidget* parent, const QString& name)
 {
     auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setAccessibleName(name);
+    nameControl(*box, name);
     box->setFixedWidth(kNumberBoxWidth);
     return box;
 }
@@ -188,105 +182,114 @@ void MoveQsoWindow::buildControls()
 
 QGridLayout* MoveQsoWindow::buildGrid()
 {
-    QWidget* parent = this;
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(2);
 
     int gridRow = 0;
-    grid->addWidget(addLabel(parent, QStringLiteral("Aide_Cocher"), kTickHint), gridRow++, kSwitchColumn, 1, 2);
-
+    grid->addWidget(addLabel(this, QStringLiteral("Aide_Cocher"), kTickHint), gridRow++, kSwitchColumn, 1, 2);
     for (std::size_t r = 0; r < kGridRows.size(); ++r) {
         const GridRow& row = kGridRows[r];
         const QString rowName = QStringLiteral("Ligne%1").arg(r + 1);
-
-        // The captions above the boxes, where the row has any.
-        bool hasCaptions = present(row.colourBox) || present(row.sizeBox) || row.commentBox;
-        for (const GridColumn& column : row.columns)
-            hasCaptions = hasCaptions || (column.item != 0 && *column.caption != '\0');
-        if (hasCaptions) {
-            for (std::size_t c = 0; c < row.columns.size() && row.columns[c].item != 0; ++c)
-                if (*row.columns[c].caption != '\0')
-                    grid->addWidget(addLabel(parent, QStringLiteral("%1_Colonne%2").arg(rowName).arg(c + 1),
-                                             fromUtf8(row.columns[c].caption)),
-                                    gridRow, kFirstBoxColumn + static_cast<int>(c));
-            if (row.commentBox)
-                grid->addWidget(addLabel(parent, QStringLiteral("%1_Commentaire").arg(rowName), kCommentCaption),
-                                gridRow, kFirstBoxColumn + 2, 1, 5);
-            if (present(row.colourBox))
-                grid->addWidget(addLabel(parent, QStringLiteral("%1_Couleur").arg(rowName), kColourCaption), gridRow,
-                                kColourColumn);
-            if (present(row.sizeBox))
-                grid->addWidget(addLabel(parent, QStringLiteral("%1_Taille").arg(rowName), kSizeCaption), gridRow,
-                                kSizeColumn);
-            ++gridRow;
-        }
-
-        const int hRow = gridRow;
-        const int vRow = gridRow + 1;
-        grid->addWidget(addLabel(parent, rowName, fromUtf8(row.caption)), hRow, kCaptionColumn, 2, 1);
-        grid->addWidget(addLabel(parent, rowName + QStringLiteral("_H"), QStringLiteral("H")), hRow, kAxisColumn);
-        grid->addWidget(addLabel(parent, rowName + QStringLiteral("_V"), QStringLiteral("V")), vRow, kAxisColumn);
-        for (std::size_t c = 0; c < row.columns.size() && row.columns[c].item != 0; ++c) {
-            const int item = row.columns[c].item;
-            for (const char axis : {'H', 'V'}) {
-                const int index = layoutIndex(LayoutKind::Position, item, axis);
-                boxes_[index] = addBox(parent, editorBoxName(index));
-                grid->addWidget(boxes_[index], axis == 'H' ? hRow : vRow, kFirstBoxColumn + static_cast<int>(c));
-            }
-        }
-        if (row.commentBox) {
-            comment_ = new QLineEdit(parent);
-            comment_->setObjectName(kCommentBoxName);
-            comment_->setAccessibleName(kCommentBoxName);
-            grid->addWidget(comment_, hRow, kFirstBoxColumn + 2, 1, 5);
-        }
-        if (present(row.colourBox)) {
-            const int index = layoutIndexOfBox(row.colourBox);
-            boxes_[index] = addBox(parent, editorBoxName(index));
-            grid->addWidget(boxes_[index], hRow, kColourColumn);
-        }
-        if (present(row.sizeBox)) {
-            const int index = layoutIndexOfBox(row.sizeBox);
-            boxes_[index] = addBox(parent, editorBoxName(index));
-            grid->addWidget(boxes_[index], hRow, kSizeColumn);
-        }
-        if (row.colourLegend)
-            for (std::size_t l = 0; l < kColourLegend.size(); ++l)
-                grid->addWidget(addLabel(parent, QStringLiteral("Legende%1").arg(l + 1), kColourLegend[l]),
-                                hRow + static_cast<int>(l), kFirstBoxColumn + 2, 1, 5);
-        if (present(row.switchBox)) {
-            const int index = layoutIndexOfBox(row.switchBox);
-            auto* box = new QCheckBox(parent);
-            box->setObjectName(editorBoxName(index));
-            box->setAccessibleName(box->objectName());
-            // A greyed box (a stored 2) becomes an ordinary one once the user changes it.
-            connect(box, &QCheckBox::stateChanged, box, [box](int state) {
-                if (state != Qt::PartiallyChecked)
-                    box->setTristate(false);
-            });
-            switches_[index] = box;
-            // A shared check box stands between its two rows.
-            const int span = row.switchSpansNextRow ? 4 : 2;
-            grid->addWidget(box, hRow, kSwitchColumn, span, 1, Qt::AlignCenter);
-        }
+        if (hasCaptions(row))
+            addCaptions(*grid, row, rowName, gridRow++);
+        // The row's two lines, H then V.
+        addPositions(*grid, row, rowName, gridRow);
+        addValueBoxes(*grid, row, gridRow);
+        addSwitch(*grid, row, gridRow);
         gridRow += 2;
-
-        if (present(row.sizesUnderColumns[0])) {
-            grid->addWidget(addLabel(parent, rowName + QStringLiteral("_Taille_Call_Via"), kSizeCaption), gridRow,
-                            kAxisColumn);
-            for (std::size_t c = 0; c < row.sizesUnderColumns.size(); ++c) {
-                const int index = layoutIndexOfBox(row.sizesUnderColumns[c]);
-                boxes_[index] = addBox(parent, editorBoxName(index));
-                grid->addWidget(boxes_[index], gridRow, kFirstBoxColumn + static_cast<int>(c));
-            }
-            ++gridRow;
-        }
+        if (present(row.sizesUnderColumns[0]))
+            addSizesUnderColumns(*grid, row, rowName, gridRow++);
         // A little room between the groups; the two thanks rows stay together.
         if (!row.switchSpansNextRow)
             grid->setRowMinimumHeight(gridRow++, kGroupSpacing);
     }
     return grid;
+}
+
+bool MoveQsoWindow::hasCaptions(const GridRow& row)
+{
+    bool captions = present(row.colourBox) || present(row.sizeBox) || row.commentBox;
+    for (const GridColumn& column : row.columns)
+        captions = captions || (column.item != 0 && *column.caption != '\0');
+    return captions;
+}
+
+void MoveQsoWindow::addCaptions(QGridLayout& grid, const GridRow& row, const QString& rowName, int gridRow)
+{
+    for (std::size_t c = 0; c < row.columns.size() && row.columns[c].item != 0; ++c)
+        if (*row.columns[c].caption != '\0')
+            grid.addWidget(addLabel(this, QStringLiteral("%1_Colonne%2").arg(rowName).arg(c + 1),
+                                    fromUtf8(row.columns[c].caption)),
+                           gridRow, kFirstBoxColumn + static_cast<int>(c));
+    if (row.commentBox)
+        grid.addWidget(addLabel(this, QStringLiteral("%1_Commentaire").arg(rowName), kCommentCaption), gridRow,
+                       kFirstBoxColumn + 2, 1, 5);
+    if (present(row.colourBox))
+        grid.addWidget(addLabel(this, QStringLiteral("%1_Couleur").arg(rowName), kColourCaption), gridRow,
+                       kColourColumn);
+    if (present(row.sizeBox))
+        grid.addWidget(addLabel(this, QStringLiteral("%1_Taille").arg(rowName), kSizeCaption), gridRow, kSizeColumn);
+}
+
+void MoveQsoWindow::addPositions(QGridLayout& grid, const GridRow& row, const QString& rowName, int hRow)
+{
+    const int vRow = hRow + 1;
+    grid.addWidget(addLabel(this, rowName, fromUtf8(row.caption)), hRow, kCaptionColumn, 2, 1);
+    grid.addWidget(addLabel(this, rowName + QStringLiteral("_H"), QStringLiteral("H")), hRow, kAxisColumn);
+    grid.addWidget(addLabel(this, rowName + QStringLiteral("_V"), QStringLiteral("V")), vRow, kAxisColumn);
+    for (std::size_t c = 0; c < row.columns.size() && row.columns[c].item != 0; ++c)
+        for (const char axis : {'H', 'V'})
+            grid.addWidget(addValueBox(layoutIndex(LayoutKind::Position, row.columns[c].item, axis)),
+                           axis == 'H' ? hRow : vRow, kFirstBoxColumn + static_cast<int>(c));
+}
+
+void MoveQsoWindow::addValueBoxes(QGridLayout& grid, const GridRow& row, int hRow)
+{
+    if (row.commentBox) {
+        comment_ = new QLineEdit(this);
+        nameControl(*comment_, kCommentBoxName);
+        grid.addWidget(comment_, hRow, kFirstBoxColumn + 2, 1, 5);
+    }
+    if (present(row.colourBox))
+        grid.addWidget(addValueBox(layoutIndexOfBox(row.colourBox)), hRow, kColourColumn);
+    if (present(row.sizeBox))
+        grid.addWidget(addValueBox(layoutIndexOfBox(row.sizeBox)), hRow, kSizeColumn);
+    if (row.colourLegend)
+        for (std::size_t l = 0; l < kColourLegend.size(); ++l)
+            grid.addWidget(addLabel(this, QStringLiteral("Legende%1").arg(l + 1), kColourLegend[l]),
+                           hRow + static_cast<int>(l), kFirstBoxColumn + 2, 1, 5);
+}
+
+void MoveQsoWindow::addSwitch(QGridLayout& grid, const GridRow& row, int hRow)
+{
+    if (!present(row.switchBox))
+        return;
+    const int index = layoutIndexOfBox(row.switchBox);
+    auto* box = new QCheckBox(this);
+    nameControl(*box, editorBoxName(index));
+    // A greyed box (a stored 2) becomes an ordinary one once the user changes it.
+    connect(box, &QCheckBox::stateChanged, box, [box](int state) {
+        if (state != Qt::PartiallyChecked)
+            box->setTristate(false);
+    });
+    switches_[index] = box;
+    // A shared check box stands between its two rows.
+    grid.addWidget(box, hRow, kSwitchColumn, row.switchSpansNextRow ? 4 : 2, 1, Qt::AlignCenter);
+}
+
+void MoveQsoWindow::addSizesUnderColumns(QGridLayout& grid, const GridRow& row, const QString& rowName, int gridRow)
+{
+    grid.addWidget(addLabel(this, rowName + QStringLiteral("_Taille_Call_Via"), kSizeCaption), gridRow, kAxisColumn);
+    for (std::size_t c = 0; c < row.sizesUnderColumns.size(); ++c)
+        grid.addWidget(addValueBox(layoutIndexOfBox(row.sizesUnderColumns[c])), gridRow,
+                       kFirstBoxColumn + static_cast<int>(c));
+}
+
+QLineEdit* MoveQsoWindow::addValueBox(int index)
+{
+    boxes_[index] = addBox(this, editorBoxName(index));
+    return boxes_[index];
 }
 
 void MoveQsoWindow::showTexts(const LayoutTexts& texts)
@@ -311,39 +314,8 @@ LayoutTexts MoveQsoWindow::texts() const
 
 void MoveQsoWindow::Tester_Click()
 {
-    Dialogs& dialogs = program_.dialogs();
-    program_.setFondQsl(program_.store().read(Key::QslDeFond, kSampleBackground));
-
-    const LayoutTexts current = texts();
-    if (commentTooLong(current.comment)) {
-        dialogs.message(LayoutMessage::CommentTooLong);
-        return;
-    }
-    // Every box is converted before anything is drawn, so that a box the sample cannot use
-    // leaves the export window and the store as they were.
-    const SampleCard sample = sampleCard(current, program_.cardLanguageFrench());
-    if (!sample.error.isEmpty()) {
-        dialogs.message(sample.error);
-        return;
-    }
-
-    // Creating the export window runs its own creation sequence first.
-    DrawingSurface& surface = program_.exportSurface();
-    const QString pictureError = surface.loadPicture(program_.fondQsl());
-    if (!pictureError.isEmpty()) {
-        // The layout is sound without its picture: it is drawn on a cleared surface and stored.
-        dialogs.message(LayoutMessage::BackgroundNotLoaded.arg(program_.fondQsl(), pictureError) + kMessageBreak +
-                        LayoutMessage::SampleWithoutBackground);
-        surface.clear();
-    }
-    drawCardSequence(surface, sample.card);
-
-    {
-        SettingsBatch batch(program_.store(), dialogs);
-        writeEditorTexts(program_.store(), current);
-    }
-    program_.setMsgQslEnregistrees(1);
-    close();
+    if (testLayout(program_, texts()))
+        close();
 }
 
 void MoveQsoWindow::Quitter_Click()

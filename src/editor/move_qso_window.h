@@ -1,5 +1,7 @@
 #pragma once
 
+#include "layout/layout_schema.h"
+
 #include "layout/layout_texts.h"
 
 #include <QWidget>
@@ -9,6 +11,7 @@ class Program;
 class QCheckBox;
 class QGridLayout;
 class QLineEdit;
+struct GridRow;
 
 // The layout editor "Edition de la QSL" (Move_QSO). Creating the window runs its load step: the
 // boxes are filled from the store with the editor's own defaults. "Tester" draws a sample card on
@@ -28,8 +31,19 @@ public:
     void Enregistrement_Click();
 
 private:
+    // The window's controls: the title, the hints, the grid of boxes and the buttons.
     void buildControls();
+    // The grid, a row of kGridRows at a time: the captions over its boxes, its positions (H over
+    // V), its colour, size or comment box, its check box, and sizes under its first columns.
     QGridLayout* buildGrid();
+    static bool hasCaptions(const GridRow& row);
+    void addCaptions(QGridLayout& grid, const GridRow& row, const QString& rowName, int gridRow);
+    void addPositions(QGridLayout& grid, const GridRow& row, const QString& rowName, int hRow);
+    void addValueBoxes(QGridLayout& grid, const GridRow& row, int hRow);
+    void addSwitch(QGridLayout& grid, const GridRow& row, int hRow);
+    void addSizesUnderColumns(QGridLayout& grid, const GridRow& row, const QString& rowName, int gridRow);
+    // The text box of a layout value, kept as its box.
+    QLineEdit* addValueBox(int index);
     void showTexts(const LayoutTexts& texts);
 
     Program& program_;

@@ -56,7 +56,7 @@ AideWindow::AideWindow(QWidget* parent) : QWidget(parent)
     outer->addWidget(body);
 
     QFont normal = font();
-    normal.setPointSizeF(9.75);
+    normal.setPointSizeF(kDialogPoints);
     QFont heading = normal;
     heading.setBold(true);
     QFont title = heading;
@@ -65,8 +65,7 @@ AideWindow::AideWindow(QWidget* parent) : QWidget(parent)
     int number = 0;
     for (const Line& line : lines()) {
         auto* label = new QLabel(QString::fromUtf8(line.text));
-        label->setObjectName(QStringLiteral("Label%1").arg(++number));
-        label->setAccessibleName(label->text());
+        nameControl(*label, QStringLiteral("Label%1").arg(++number), label->text());
         label->setTextFormat(Qt::PlainText);
         switch (line.kind) {
         case LineKind::Title:

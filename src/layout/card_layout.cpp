@@ -1,4 +1,5 @@
 #include "layout/card_layout.h"
+#include "layout/layout_schema.h"
 
 #include "platform/number_format.h"
 #include "settings/settings_store.h"

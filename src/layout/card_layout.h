@@ -1,5 +1,7 @@
 #pragma once
 
+#include "layout/layout_schema.h"
+
 #include "settings/settings_keys.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #include "layout/editor_boxes.h"
 
-#include "settings/layout_schema.h"
+#include "layout/layout_schema.h"
 
 QString editorBoxName(int keyIndex)
 {

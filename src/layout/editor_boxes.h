@@ -1,5 +1,7 @@
 #pragma once
 
+#include "layout/layout_schema.h"
+
 #include <QString>
 
 // The editor's box of each layout key (index into kLayoutValues): its object name ("PH8", "PV8",

@@ -1,4 +1,5 @@
 #include "layout/layout_texts.h"
+#include "layout/layout_schema.h"
 
 #include "platform/number_format.h"
 #include "settings/settings_store.h"
@@ -54,8 +55,8 @@ QList<std::pair<QString, QString>> editorStoreEntries(const LayoutTexts& texts)
     return entries;
 }
 
-void writeEditorTexts(SettingsStore& store, const LayoutTexts& texts)
+void writeEditorTexts(SettingsBatch& batch, const LayoutTexts& texts)
 {
     for (const auto& [key, text] : editorStoreEntries(texts))
-        store.write(key, text);
+        batch.write(key, text);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "layout/layout_schema.h"
+
 #include "settings/settings_keys.h"
 
 #include <QList>
@@ -8,6 +10,7 @@
 #include <array>
 #include <utility>
 
+class SettingsBatch;
 class SettingsStore;
 
 // The layout as the editor holds it: texts exactly as typed, one per layout key (in the order of
@@ -46,4 +49,4 @@ LayoutTexts readEditorTexts(const SettingsStore& store, const QLocale& locale = 
 QList<std::pair<QString, QString>> editorStoreEntries(const LayoutTexts& texts);
 
 // Writes every value in that order, texts as typed.
-void writeEditorTexts(SettingsStore& store, const LayoutTexts& texts);
+void writeEditorTexts(SettingsBatch& batch, const LayoutTexts& texts);

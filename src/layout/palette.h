@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/layout_schema.h"
+#include "layout/layout_schema.h"
 
 #include <QColor>
 #include <array>

@@ -1,4 +1,5 @@
 #include "layout/parameter_file.h"
+#include "layout/layout_schema.h"
 
 #include "layout/layout_texts.h"
 #include "platform/number_format.h"

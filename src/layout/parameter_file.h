@@ -1,5 +1,7 @@
 #pragma once
 
+#include "layout/layout_schema.h"
+
 #include "layout/card_layout.h"
 
 #include <QList>

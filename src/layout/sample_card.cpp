@@ -1,4 +1,5 @@
 #include "layout/sample_card.h"
+#include "layout/layout_schema.h"
 
 #include "layout/editor_boxes.h"
 #include "layout/layout_messages.h"

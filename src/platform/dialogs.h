@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/message_break.h"
+
 #include <QString>
 
 // The program's title, shown on every message box.
@@ -22,6 +24,3 @@ public:
 
 // The answer to an open-file dialog that gave back no file.
 inline const QString kNothingChosen = QStringLiteral("selectionnez un fichier ou quitter");
-
-// The line break between the two pieces of a two-piece message.
-inline const QString kMessageBreak = QStringLiteral("\r\n");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/outcome.h"
+
 #include <QColor>
 #include <QString>
 
@@ -14,9 +16,9 @@ class DrawingSurface
 public:
     virtual ~DrawingSurface() = default;
 
-    // Loads a picture file as the background and starts a fresh image from it. Returns an empty
-    // text on success; otherwise the reason, and nothing changes.
-    virtual QString loadPicture(const QString& path) = 0;
+    // Loads a picture file as the background and starts a fresh image from it. On failure
+    // nothing changes.
+    virtual Outcome loadPicture(const QString& path) = 0;
 
     virtual void setColour(const QColor& colour) = 0;
     virtual void setBold(bool bold) = 0;
@@ -33,6 +35,6 @@ public:
     virtual void clear() = 0;
 
     // Saves the whole image as a 24-bit BMP, replacing any file of that name, whole or not at
-    // all. Returns an empty text on success, else the reason.
-    virtual QString saveBmp(const QString& path) = 0;
+    // all.
+    virtual Outcome saveBmp(const QString& path) = 0;
 };

@@ -8,6 +8,8 @@ namespace FileReason
 inline const QString NoSuchFile = QStringLiteral("le fichier n'existe pas");
 inline const QString NoSuchFolder = QStringLiteral("le dossier n'existe pas");
 inline const QString FolderCannotBeCreated = QStringLiteral("son dossier ne peut pas être créé");
+inline const QString FolderCannotBeMade = QStringLiteral("le dossier ne peut pas être créé");
+inline const QString IsAFile = QStringLiteral("un fichier porte ce nom");
 inline const QString IsAFolder = QStringLiteral("un dossier porte ce nom");
 inline const QString CannotRead = QStringLiteral("le fichier ne peut pas être lu");
 inline const QString CannotCreate = QStringLiteral("le fichier ne peut pas être créé dans ce dossier");
@@ -37,6 +39,10 @@ inline bool hasForbiddenCharacter(const QString& path)
 // A path as a message shows it: with the platform's separators, a NUL shown as "\0" (it would end
 // the message there), and a path longer than a file system allows cut in its middle.
 QString displayedPath(const QString& path);
+
+// Makes displayedPath() show paths under `alias` (a path the program uses for a folder whose name
+// Qt cannot give) under `shown` instead.
+void showFolderAs(const QString& alias, const QString& shown);
 
 // Why a file cannot be read: empty for a regular file (or a link to one), else the reason. A FIFO,
 // a device or a socket is refused before it is opened, since opening one may wait for ever.

@@ -108,17 +108,17 @@ QString whyNotCreated(const QString& path, int error)
 
 } // namespace
 
-QString writeFileReplacing(const QString& path, const QByteArray& bytes, Durability durability)
+Outcome writeFileReplacing(const QString& path, const QByteArray& bytes, Durability durability)
 {
     if (hasForbiddenCharacter(path))
-        return FileReason::ForbiddenCharacter;
+        return Outcome::failure(FileReason::ForbiddenCharacter);
     const QByteArray target = QFile::encodeName(path);
     if (QFileInfo(path).isDir())
-        return FileReason::IsAFolder;
+        return Outcome::failure(FileReason::IsAFolder);
 
     Temporary temporary = createTemporary(path);
     if (temporary.fd < 0)
-        return whyNotCreated(path, temporary.error);
+        return Outcome::failure(whyNotCreated(path, temporary.error));
 
     // Each step runs only when every step before it succeeded; the first failure gives the reason.
     int error = injected(FileStep::Write, path);
@@ -141,19 +141,19 @@ QString writeFileReplacing(const QString& path, const QByteArray& bytes, Durabil
     }
     if (error != 0) {
         ::unlink(temporary.name.constData());
-        return reasonForError(error, FileReason::CannotWrite);
+        return Outcome::failure(reasonForError(error, FileReason::CannotWrite));
     }
     if (durability == Durability::AtOnce) {
         error = injected(FileStep::SyncFolder, path);
         if (error == 0)
             error = syncFolderEntries(QFile::encodeName(QFileInfo(path).path()));
         if (error != 0)
-            return reasonForError(error, FileReason::CannotWrite);
+            return Outcome::failure(reasonForError(error, FileReason::CannotWrite));
     }
     return {};
 }
 
-QString syncFolder(const QString& folder)
+Outcome syncFolder(const QString& folder)
 {
     int error = injected(FileStep::SyncFolder, folder);
     const QByteArray name = QFile::encodeName(folder);
@@ -169,7 +169,7 @@ QString syncFolder(const QString& folder)
             ::close(fd);
         }
     }
-    return error == 0 ? QString() : reasonForError(error, FileReason::CannotWrite);
+    return error == 0 ? Outcome() : Outcome::failure(reasonForError(error, FileReason::CannotWrite));
 }
 
 int removeLeftoverTemporaries(const QString& folder)
@@ -182,6 +182,13 @@ int removeLeftoverTemporaries(const QString& folder)
         if (file.lastModified().toUTC() < before && QFile::remove(file.filePath()))
             ++removed;
     return removed;
+}
+
+Outcome makeFolder(const QString& folder)
+{
+    if (QDir().mkpath(folder))
+        return {};
+    return Outcome::failure(QFileInfo(folder).isFile() ? FileReason::IsAFile : FileReason::FolderCannotBeMade);
 }
 
 void setFileFaultHook(FileFaultHook hook)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/outcome.h"
+
 #include <QByteArray>
 #include <QString>
 #include <functional>
@@ -20,19 +22,21 @@ enum class Durability {
     WithFolder,
 };
 
-// Writes `bytes` as the whole content of `path`. Returns an empty text on success, else the reason
-// (in French, FileReason), true to its cause: a full disk, a failing medium, a name too long, ...
-[[nodiscard]] QString writeFileReplacing(const QString& path, const QByteArray& bytes,
-                                         Durability durability = Durability::AtOnce);
+// Writes `bytes` as the whole content of `path`. A failure's reason (FileReason) is true to its
+// cause: a full disk, a failing medium, a name too long, ...
+Outcome writeFileReplacing(const QString& path, const QByteArray& bytes, Durability durability = Durability::AtOnce);
 
 // Makes every file written so far in the folder durable: one sync of the folder's file system,
-// then of the folder itself (which holds the new names). Returns an empty text or the reason.
-[[nodiscard]] QString syncFolder(const QString& folder);
+// then of the folder itself (which holds the new names).
+Outcome syncFolder(const QString& folder);
 
 // Removes the temporary files that an interrupted run (a crash, a power cut) left in the folder.
 // Only those older than a minute are taken: a file being written now by another run of the
 // program is younger. Returns how many were removed.
 int removeLeftoverTemporaries(const QString& folder);
+
+// Makes the folder and the folders above it that are missing.
+Outcome makeFolder(const QString& folder);
 
 // The test seam of the steps above: a hook called before each step with the target's path, which
 // makes the step fail with the error number it returns (0 lets the step run).

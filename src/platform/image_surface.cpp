@@ -81,18 +81,18 @@ const ImageSurface::SizedFont& ImageSurface::sizedFont()
     return found->second;
 }
 
-QString ImageSurface::readPicture(const QString& path, QImage& picture)
+Outcome ImageSurface::readPicture(const QString& path, QImage& picture)
 {
     if (QString reason = whyNotARegularFile(path); !reason.isEmpty())
-        return reason;
+        return Outcome::failure(reason);
     const qint64 limit = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
     if (const JpegStructure jpeg = readJpegStructure(path); jpeg.isJpeg) {
         // A cut or damaged file would be drawn with its missing part grey.
         if (!jpeg.complete)
-            return FileReason::PictureDamaged;
+            return Outcome::failure(FileReason::PictureDamaged);
         // A progressive picture is decoded whole whatever part of it is used.
         if (jpeg.progressive && limit > 0 && jpeg.coefficientBytes > limit)
-            return FileReason::PictureTooLarge.arg(jpeg.width).arg(jpeg.height);
+            return Outcome::failure(FileReason::PictureTooLarge.arg(jpeg.width).arg(jpeg.height));
     }
     QImageReader reader(path);
     // A card shows only the picture's top-left corner: a decoder that can read just that part
@@ -104,18 +104,18 @@ QString ImageSurface::readPicture(const QString& path, QImage& picture)
     if (read.isNull()) {
         // Other formats are read whole, within Qt's limit on the memory of one picture.
         if (size.isValid() && limit > 0 && qint64(size.width()) * size.height() * 4 > limit)
-            return FileReason::PictureTooLarge.arg(size.width()).arg(size.height());
-        return FileReason::NotAPicture;
+            return Outcome::failure(FileReason::PictureTooLarge.arg(size.width()).arg(size.height()));
+        return Outcome::failure(FileReason::NotAPicture);
     }
     picture = std::move(read);
     return {};
 }
 
-QString ImageSurface::loadPicture(const QString& path)
+Outcome ImageSurface::loadPicture(const QString& path)
 {
     QImage picture;
-    if (QString reason = readPicture(path, picture); !reason.isEmpty())
-        return reason;
+    if (Outcome read = readPicture(path, picture); !read.ok())
+        return read;
     // Natural size from the top-left corner, not stretched; what the picture does not cover stays white.
     QImage card = blankCard();
     {
@@ -201,15 +201,15 @@ void ImageSurface::clear()
     changed();
 }
 
-QString ImageSurface::saveBmp(const QString& path)
+Outcome ImageSurface::saveBmp(const QString& path)
 {
     return writeBmp(image(), path);
 }
 
-QString ImageSurface::writeBmp(const QImage& image, const QString& path)
+Outcome ImageSurface::writeBmp(const QImage& image, const QString& path)
 {
     if (hasForbiddenCharacter(path))
-        return FileReason::ForbiddenCharacter;
+        return Outcome::failure(FileReason::ForbiddenCharacter);
     // Made in memory and written in one go: the encoder hands the file one row of pixels at a time.
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -218,7 +218,7 @@ QString ImageSurface::writeBmp(const QImage& image, const QString& path)
     QImageWriter writer(&buffer, "bmp");
     const QImage rgb = image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
     if (!writer.write(rgb))
-        return FileReason::CannotWrite;
+        return Outcome::failure(FileReason::CannotWrite);
     return writeFileReplacing(path, bytes, Durability::WithFolder);
 }
 

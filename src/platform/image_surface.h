@@ -29,7 +29,7 @@ public:
     ImageSurface(const ImageSurface&) = delete;
     ImageSurface& operator=(const ImageSurface&) = delete;
 
-    QString loadPicture(const QString& path) override;
+    Outcome loadPicture(const QString& path) override;
     void setColour(const QColor& colour) override;
     void setBold(bool bold) override;
     void setTextSize(double points) override;
@@ -38,31 +38,25 @@ public:
     void print(const QString& text) override;
     void drawLine(double x1, double y1, double x2, double y2) override;
     void clear() override;
-    QString saveBmp(const QString& path) override;
+    Outcome saveBmp(const QString& path) override;
 
     // The whole image, background and drawings: what is shown and what is saved.
     const QImage& image() const;
-    // The background alone, as laid on the surface (530 x 340).
-    const QImage& background() const { return background_; }
-
-    // The current style.
+    // The current colour and line width, which a clear keeps.
     QColor colour() const { return colour_; }
-    bool bold() const { return bold_; }
-    double textSize() const { return points_; }
     int lineWidth() const { return lineWidth_; }
-    QPointF position() const { return {x_, y_}; }
     // The font texts are printed in now, sized for the surface's 96 dots per inch.
     QFont currentFont() const;
 
     // Called after every change of the image, so that a view can repaint.
     void onChange(std::function<void()> changed) { changed_ = std::move(changed); }
 
-    // Reads a picture file. Returns an empty text on success, else the reason (in French).
-    static QString readPicture(const QString& path, QImage& picture);
+    // Reads a picture file into `picture`.
+    static Outcome readPicture(const QString& path, QImage& picture);
     // Writes an image as a 24-bit BMP file through writeFileReplacing(), so that a failure leaves
     // the previous file, or none, and never half a file; syncFolder() of its folder makes it
-    // durable. Returns an empty text or the reason.
-    static QString writeBmp(const QImage& image, const QString& path);
+    // durable.
+    static Outcome writeBmp(const QImage& image, const QString& path);
 
 private:
     // A font with its ascent, made once for each size and weight the cards use.

@@ -1,10 +1,16 @@
 #include "platform/program_folder.h"
 
+#include "platform/file_reasons.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QStringDecoder>
+#include <climits>
+#include <fcntl.h>
+#include <unistd.h>
 
 void ignoreRelativeXdgFolders()
 {
@@ -24,9 +30,32 @@ void ignoreRelativeXdgFolders()
     }
 }
 
+QString folderFromBytes(const QByteArray& folder)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString name = utf8.decode(folder);
+    if (!utf8.hasError())
+        return QDir::toNativeSeparators(name);
+    const int fd = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return {};
+    QString alias = QStringLiteral("/proc/self/fd/%1").arg(fd);
+    showFolderAs(alias, name);
+    return alias;
+}
+
 QString executableFolder()
 {
-    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    const QString folder = QCoreApplication::applicationDirPath();
+    if (!folder.isEmpty())
+        return QDir::toNativeSeparators(folder);
+    // Qt gives no name for a folder whose name is not UTF-8: its bytes come from the system.
+    char path[PATH_MAX];
+    const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path);
+    if (length <= 0)
+        return {};
+    const QByteArray executable(path, length);
+    return folderFromBytes(executable.left(qMax<qsizetype>(1, executable.lastIndexOf('/'))));
 }
 
 QString joinPath(const QString& folder, const QString& name)

@@ -12,6 +12,12 @@ void ignoreRelativeXdgFolders();
 // The folder that holds the program's executable.
 QString executableFolder();
 
+// A folder as the program names it, from the bytes of its path: its name when that is UTF-8;
+// otherwise (an old Latin-1 name, which Qt cannot name) a path through a descriptor held open for
+// the run, which every file operation follows, and which messages show as the name with its
+// undecodable bytes replaced. Empty when the folder cannot be opened.
+QString folderFromBytes(const QByteArray& folder);
+
 // The folder name of the output folder, under the program folder.
 inline constexpr auto kOutputFolderName = "E_QSL";
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/outcome.h"
+#include "text/lines.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -16,57 +19,18 @@
 QString decodeText(const QByteArray& bytes);
 QByteArray encodeText(const QString& text);
 
-// Which characters end a line.
-enum class LineEnds {
-    CrLfOrCr,  // a carriage return followed by a line feed, or a lone carriage return
-    AlsoLoneLf // the same, and a lone line feed as well, as logs written on Linux end their lines
-};
-
-// The lines of a text one after the other, as views into it (which must outlive them), without
-// holding them all: a text made of line ends alone costs no more memory than the text.
-class LineCursor
-{
-public:
-    explicit LineCursor(QStringView text, LineEnds ends = LineEnds::CrLfOrCr) : text_(text), ends_(ends) {}
-
-    // The next line; false after the last one.
-    bool next(QStringView& line);
-
-private:
-    qsizetype lineEnd(qsizetype from) const;
-
-    QStringView text_;
-    LineEnds ends_;
-    qsizetype start_ = 0;
-};
-
-// Splits text into lines: a line ends at a carriage return followed by a line feed, or at a
-// lone carriage return; a lone line feed is an ordinary character of the line. The last line
-// needs no line end, and a line end at the very end of the text adds no empty line.
-QStringList splitLines(const QString& text);
-// The same lines as views into the text, which must outlive them; with LineEnds::AlsoLoneLf a lone
-// line feed ends its line too.
-QList<QStringView> lineViews(QStringView text, LineEnds ends = LineEnds::CrLfOrCr);
-// Whether the text holds a line feed that no carriage return comes just before.
-bool hasLoneLineFeed(QStringView text);
-
-struct TextFileResult {
-    QStringList lines;
-    QString error; // empty on success; otherwise the reason, in French (FileReason)
-};
-
-struct TextFileContent {
+// A text file as read: its text, or why it could not be read (FileReason).
+struct [[nodiscard]] TextFile {
     QString text;
-    QString error; // empty on success; otherwise the reason, in French (FileReason)
+    Outcome outcome;
+
+    QStringList lines() const { return splitLines(text); }
 };
 
 // Reads and decodes a whole file with the rules above.
-TextFileContent readTextFile(const QString& path);
-
-// Reads a whole file into lines with the rules above.
-TextFileResult readTextLines(const QString& path);
+TextFile readTextFile(const QString& path);
 
 // Writes the lines, each followed by a carriage return and a line feed, replacing any file of
 // that name; the file is written whole, and synced to the disk, or not at all (the previous file
-// then stays as it was). Returns an empty text on success, else the reason.
-[[nodiscard]] QString writeTextLines(const QString& path, const QStringList& lines);
+// then stays as it was).
+Outcome writeTextLines(const QString& path, const QStringList& lines);

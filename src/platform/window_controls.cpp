@@ -77,16 +77,53 @@ void fitCaption(QLabel& label, int usableWidth, const QString& widest)
         label.setFont(font);
 }
 
+namespace
+{
+
+// Hands the control to the window's member, which must be of the control's type.
+template <typename Control> void keep(const ControlRow& row, Control* control)
+{
+    if (Control** const* kept = std::get_if<Control**>(&row.keep))
+        **kept = control;
+    else
+        Q_ASSERT_X(std::holds_alternative<std::monostate>(row.keep), row.name, "kept as another type of control");
+}
+
+} // namespace
+
+void nameControl(QWidget& control, const QString& name, const QString& caption)
+{
+    control.setObjectName(name);
+    control.setAccessibleName(caption.isEmpty() ? name : caption);
+}
+
 void addControls(QWidget* window, std::initializer_list<ControlRow> rows)
 {
+    QList<std::pair<const char*, QFrame*>> frames;
     for (const ControlRow& row : rows) {
-        QWidget* parent = row.frame ? window->findChild<QFrame*>(QString::fromLatin1(row.frame)) : window;
+        QWidget* parent = window;
+        for (const auto& [name, frame] : frames)
+            if (row.frame && qstrcmp(name, row.frame) == 0)
+                parent = frame;
         const QRect place = twipsRect(row.left, row.top, row.width, row.height);
         QWidget* control = nullptr;
         switch (row.kind) {
-        case ControlKind::Frame: control = addFrame(parent, row.name, place); break;
-        case ControlKind::Button: control = addButton(parent, row.name, row.caption, place); break;
-        case ControlKind::EnterButton: control = addEnterButton(parent, row.name, row.caption, place); break;
+        case ControlKind::Frame: {
+            QFrame* frame = addFrame(parent, row.name, place);
+            frames.append({row.name, frame});
+            keep(row, frame);
+            control = frame;
+            break;
+        }
+        case ControlKind::Button:
+        case ControlKind::EnterButton: {
+            QPushButton* button = row.kind == ControlKind::Button
+                                      ? addButton(parent, row.name, row.caption, place)
+                                      : addEnterButton(parent, row.name, row.caption, place);
+            keep(row, button);
+            control = button;
+            break;
+        }
         case ControlKind::Label: {
             QLabel* label = addLabel(parent, row.name, row.caption, place);
             if (row.caption.isEmpty())
@@ -104,6 +141,7 @@ void addControls(QWidget* window, std::initializer_list<ControlRow> rows)
                 label->setAlignment(Qt::AlignCenter);
             if (row.look & RightAligned)
                 label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            keep(row, label);
             control = label;
             break;
         }

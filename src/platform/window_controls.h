@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <initializer_list>
+#include <variant>
 
 class QFont;
 class QFrame;
@@ -17,6 +18,14 @@ class QWidget;
 
 // The light yellow of the lists, the number boxes and the picking window's buttons.
 inline const QColor kLightYellow(255, 255, 192);
+
+// The size of the windows' captions and boxes where a window sets its own: "MS Sans Serif" at
+// 9.75 points, the size the windows were drawn with.
+inline constexpr qreal kDialogPoints = 9.75;
+
+// Names a control built outside the tables: its object name, and its accessible name (the caption
+// it shows, or the object name of a control without one).
+void nameControl(QWidget& control, const QString& name, const QString& caption = QString());
 
 QLabel* addLabel(QWidget* parent, const char* name, const QString& caption, const QRect& place);
 // A label placed by a layout.
@@ -56,9 +65,13 @@ struct ControlRow {
     qreal points = 0;            // caption size; 0: the window's
     int captionWidth = 0;        // twips the caption may use, when a control covers the label's end
     const char* frame = nullptr; // the frame of the table it lies in
+    // Where the window keeps the control built, of the type its kind gives (a frame's for a frame,
+    // which the rows after it name as theirs).
+    std::variant<std::monostate, QLabel**, QPushButton**, QFrame**> keep = {};
 };
 
-// Builds a window's controls from its table, in the table's order (which is the tab order).
+// Builds a window's controls from its table, in the table's order (which is the tab order), and
+// hands each kept one to its window.
 void addControls(QWidget* window, std::initializer_list<ControlRow> rows);
 
 // Gives a control the light yellow background (the base of text boxes and lists, the face of

@@ -2,6 +2,8 @@
 
 #include "layout/card_layout.h"
 #include "platform/program_folder.h"
+#include "settings/settings_keys.h"
+#include "settings/settings_store.h"
 
 #include <QString>
 #include <QStringList>
@@ -31,8 +33,6 @@ struct CardExport {
 class Program
 {
 public:
-    static inline const QString kRevision = QStringLiteral(" " EQSL_VERSION);
-
     Program(SettingsStore& store, Dialogs& dialogs, QString programFolder)
         : store_(store), dialogs_(dialogs), programFolder_(std::move(programFolder))
     {
@@ -57,6 +57,12 @@ public:
     // The background picture's path.
     const QString& fondQsl() const { return fondQsl_; }
     void setFondQsl(const QString& path) { fondQsl_ = path; }
+    // Fond_QSL read again from "QSL de fond", with the reader's fallback for an absent key.
+    const QString& readFondQsl(const QString& fallback)
+    {
+        fondQsl_ = store_.read(Key::QslDeFond, fallback);
+        return fondQsl_;
+    }
 
     // 1 makes the export batch end with the saved-cards message.
     qint16 msgQslEnregistrees() const { return msgQslEnregistrees_; }

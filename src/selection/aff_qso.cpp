@@ -15,10 +15,10 @@ namespace
 // Reads one log into Liste_QSO and shows the picking window.
 void readLog(Dialogs& dialogs, PickingWindows& windows, const QString& path, LineEnds ends)
 {
-    TextFileContent file = readTextFile(path);
-    if (!file.error.isEmpty()) {
+    TextFile file = readTextFile(path);
+    if (!file.outcome.ok()) {
         dialogs.message(ReadLogText::Unreadable + kMessageBreak + displayedPath(path) + QStringLiteral(" : ") +
-                        file.error);
+                        file.outcome.reason());
         return;
     }
 

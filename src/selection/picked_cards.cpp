@@ -13,7 +13,7 @@ void savePickedCards(Program& program, QsoSelection& selection, const PickingWin
         return;
     }
     SettingsBatch batch(program.store(), program.dialogs());
-    program.store().write(Key::LaQsl, picked.first());
+    batch.write(Key::LaQsl, picked.first());
     window.hide();
     program.setMsgQslEnregistrees(1);
     const CardExport cards = program.exportPickedCards();
@@ -22,7 +22,7 @@ void savePickedCards(Program& program, QsoSelection& selection, const PickingWin
         return;
     }
     if (picked.size() > 1)
-        program.store().write(Key::LaQsl, picked.last());
+        batch.write(Key::LaQsl, picked.last());
     if (!cards.unsavedLines.isEmpty()) {
         selection.picked().replaceAll(cards.unsavedLines);
         window.showCount();

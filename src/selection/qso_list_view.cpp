@@ -127,9 +127,8 @@ void QsoListView::setEmptyHint(const QString& text, const char* actionName, cons
             setTabOrder(this, hintAction_);
             connect(hintAction_, &QPushButton::clicked, this, &QsoListView::hintActionChosen);
         }
-        hintAction_->setObjectName(QString::fromLatin1(actionName));
         hintAction_->setText(actionCaption);
-        hintAction_->setAccessibleName(actionCaption);
+        nameControl(*hintAction_, QString::fromLatin1(actionName), actionCaption);
     }
     placeHintAction();
     viewport()->update();

@@ -18,8 +18,7 @@ namespace
 NumberBox* addNumberBox(QWidget* parent, const char* name, const QRect& place)
 {
     auto* box = new NumberBox(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setAccessibleName(box->objectName());
+    nameControl(*box, QString::fromLatin1(name));
     box->setGeometry(place);
     paintLightYellow(*box);
     return box;
@@ -33,7 +32,7 @@ SelectLogWindow::SelectLogWindow(Program& program, SelectQsoWindow& picking)
     setObjectName(QStringLiteral("Select_Log"));
     setWindowTitle(SelectLogText::Title);
     QFont font = this->font();
-    font.setPointSizeF(9.75);
+    font.setPointSizeF(kDialogPoints);
     setFont(font);
     setFixedSize(fromTwips(4080), fromTwips(2400));
     buildControls();
@@ -52,12 +51,18 @@ void SelectLogWindow::buildControls()
                           // "Du numéro" and "au numéro" run under the box after them: their captions end before it.
                           {Label, "Label3", From, 360, 1320, 1095, 375, Fitted, 0, 1440 - 360},
                           {Label, "Label4", To, 2040, 1320, 1095, 375, Fitted, 0, 3120 - 2040},
-                          {EnterButton, "Valider", Confirm, 1560, 1800, 975, 255},
+                          {.kind = EnterButton,
+                           .name = "Valider",
+                           .caption = Confirm,
+                           .left = 1560,
+                           .top = 1800,
+                           .width = 975,
+                           .height = 255,
+                           .keep = &valider_},
                       });
     // The boxes go over the ends of the labels before them.
     deb_ = addNumberBox(this, "Deb", twipsRect(1440, 1320, 495, 285));
     fin_ = addNumberBox(this, "Fin", twipsRect(3120, 1320, 495, 285));
-    valider_ = findChild<QPushButton*>(QStringLiteral("Valider"));
 
     setTabOrder(deb_, fin_);
     setTabOrder(fin_, valider_);

@@ -20,8 +20,7 @@ namespace
 QsoListView* addList(QWidget* parent, const char* name, const QRect& place)
 {
     auto* list = new QsoListView(parent);
-    list->setObjectName(QString::fromLatin1(name));
-    list->setAccessibleName(list->objectName());
+    nameControl(*list, QString::fromLatin1(name));
     list->setGeometry(place);
     return list;
 }
@@ -33,7 +32,7 @@ SelectQsoWindow::SelectQsoWindow(Program& program, QWidget* parent) : QWidget(pa
     setObjectName(QStringLiteral("Select_QSO"));
     setWindowTitle(SelectQsoText::Title);
     QFont font = this->font();
-    font.setPointSizeF(9.75);
+    font.setPointSizeF(kDialogPoints);
     setFont(font);
     setFixedSize(fromTwips(9495), fromTwips(9465));
     buildControls();
@@ -44,28 +43,29 @@ void SelectQsoWindow::buildControls()
 {
     using namespace SelectQsoText;
     using enum ControlKind;
+    QPushButton *sort = nullptr, *all = nullptr, *part = nullptr, *save = nullptr, *quit = nullptr;
     // The frames first, so that the controls over them stay on top.
-    addControls(this, {
-                          {Frame, "Frame1", {}, 120, 0, 9255, 735},
-                          {Frame, "Frame2", {}, 120, 720, 9255, 8055},
-                          {Label, "Label2", Heading, 240, 240, 9015, 375, Bold | Fitted | Centered, 13.5},
-                          {Label, "Label3", ClickToPick, 360, 1080, 3975, 255, Fitted},
-                          {EnterButton, "Command2", SortByCall, 6240, 960, 1215, 375, LightYellow},
-                          {Label, "Label1", numberedHeader(), 360, 1440, 8775, 255, Fitted},
-                          {Label, "Cont", {}, 360, 4920, 495, 255, RightAligned},
-                          {Label, "Label4", PickedHint, 960, 4920, 5655, 255, Fitted},
-                          {Label, "Label5", pickedHeader(), 360, 5160, 8775, 255, Fitted},
-                          // "Sélectionner" and "le log ou une" run under the button after them: their captions end
-                          // before it.
-                          {Label, "Label7", Select, 120, 9000, 1335, 375, Fitted, 0, 1320 - 120},
-                          {EnterButton, "Select_All", All, 1320, 8880, 615, 495, LightYellow},
-                          {Label, "Label6", LogOrA, 2040, 9000, 1215, 255, Fitted, 0, 3240 - 2040},
-                          {EnterButton, "Select_Part", Part, 3240, 8880, 735, 495, LightYellow},
-                          {Label, "Label8", OfTheLog, 4080, 9000, 615, 255, Fitted},
-                          {EnterButton, "Impression", SaveCards, 5040, 8880, 2295, 495, LightYellow},
-                          {EnterButton, "Quitter", Quit, 7680, 8880, 1095, 495, LightYellow},
-                      });
-    cont_ = findChild<QLabel*>(QStringLiteral("Cont"));
+    addControls(this,
+                {
+                    {Frame, "Frame1", {}, 120, 0, 9255, 735},
+                    {Frame, "Frame2", {}, 120, 720, 9255, 8055},
+                    {Label, "Label2", Heading, 240, 240, 9015, 375, Bold | Fitted | Centered, 13.5},
+                    {Label, "Label3", ClickToPick, 360, 1080, 3975, 255, Fitted},
+                    {EnterButton, "Command2", SortByCall, 6240, 960, 1215, 375, LightYellow, 0, 0, nullptr, &sort},
+                    {Label, "Label1", numberedHeader(), 360, 1440, 8775, 255, Fitted},
+                    {Label, "Cont", {}, 360, 4920, 495, 255, RightAligned, 0, 0, nullptr, &cont_},
+                    {Label, "Label4", PickedHint, 960, 4920, 5655, 255, Fitted},
+                    {Label, "Label5", pickedHeader(), 360, 5160, 8775, 255, Fitted},
+                    // "Sélectionner" and "le log ou une" run under the button after them: their captions end
+                    // before it.
+                    {Label, "Label7", Select, 120, 9000, 1335, 375, Fitted, 0, 1320 - 120},
+                    {EnterButton, "Select_All", All, 1320, 8880, 615, 495, LightYellow, 0, 0, nullptr, &all},
+                    {Label, "Label6", LogOrA, 2040, 9000, 1215, 255, Fitted, 0, 3240 - 2040},
+                    {EnterButton, "Select_Part", Part, 3240, 8880, 735, 495, LightYellow, 0, 0, nullptr, &part},
+                    {Label, "Label8", OfTheLog, 4080, 9000, 615, 255, Fitted},
+                    {EnterButton, "Impression", SaveCards, 5040, 8880, 2295, 495, LightYellow, 0, 0, nullptr, &save},
+                    {EnterButton, "Quitter", Quit, 7680, 8880, 1095, 495, LightYellow, 0, 0, nullptr, &quit},
+                });
     fitCaption(*cont_, -1, QString::number(kMaxListLines));
 
     listeQso_ = addList(this, "Liste_QSO", twipsRect(360, 1680, 8775, 2940));
@@ -73,12 +73,6 @@ void SelectQsoWindow::buildControls()
     listeImprime_ = addList(this, "Liste_Imprime", twipsRect(360, 5400, 8775, 2940));
     listeImprime_->setModel(&selection_.picked());
 
-    const auto button = [this](const char* name) { return findChild<QPushButton*>(QString::fromLatin1(name)); };
-    QPushButton* sort = button("Command2");
-    QPushButton* all = button("Select_All");
-    QPushButton* part = button("Select_Part");
-    QPushButton* save = button("Impression");
-    QPushButton* quit = button("Quitter");
     // The lists take their turn between the sort button and the picking buttons.
     setTabOrder(sort, listeQso_);
     setTabOrder(listeQso_, listeImprime_);
@@ -104,11 +98,6 @@ QStringList SelectQsoWindow::pickedLines() const
     return selection_.picked().lines();
 }
 
-QStringList SelectQsoWindow::unpickedLines() const
-{
-    return selection_.unpicked().lines();
-}
-
 int SelectQsoWindow::unpickedCount() const
 {
     return selection_.unpicked().count();
@@ -127,11 +116,6 @@ void SelectQsoWindow::showNoQsoFound(bool shown, std::function<void()> readWithL
     readWithLf_ = shown ? std::move(readWithLf) : nullptr;
     listeQso_->setEmptyHint(shown ? SelectQsoText::NoQsoFound : QString(), "Lire_LF",
                             readWithLf_ ? SelectQsoText::ReadWithLf : QString());
-}
-
-bool SelectQsoWindow::showsNoQsoFound() const
-{
-    return !listeQso_->emptyHint().isEmpty();
 }
 
 int SelectQsoWindow::room() const

@@ -22,8 +22,6 @@ public:
 
     // The lines of Liste_Imprime (picked form), in order: what the card export works through.
     QStringList pickedLines() const;
-    // The lines of Liste_QSO (numbered form), in order.
-    QStringList unpickedLines() const;
     int unpickedCount() const;
 
     // Appends numbered lines at the end of Liste_QSO, as the log reader does; lines beyond
@@ -33,7 +31,6 @@ public:
     // `readWithLf`, the hint offers a button that runs it: the reading again, with LF alone as a
     // line end too.
     void showNoQsoFound(bool shown, std::function<void()> readWithLf = {});
-    bool showsNoQsoFound() const;
 
     // How many more lines the two lists can take together.
     int room() const;

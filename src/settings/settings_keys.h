@@ -1,14 +1,12 @@
 #pragma once
 
-#include "settings/layout_schema.h"
-
 #include <QString>
 
 // Where the program keeps its settings.
 inline constexpr auto kApplicationName = "E_QSL";
 inline constexpr auto kSectionName = "Setup ";
 
-// Keys other than the layout keys of kLayoutValues.
+// Keys other than the 66 layout keys (layout/layout_schema.h).
 namespace Key
 {
 inline const QString Commentaire = QStringLiteral("Commentaire");

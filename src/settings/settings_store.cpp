@@ -101,17 +101,21 @@ void SettingsStore::write(const QString& key, const QString& text)
     load();
     values_.insert(key, text);
     unsaved_.insert(key, text);
-    if (openBatches_ == 0)
-        (void)sync(); // a write outside a command's batch has no one to tell
 }
 
-QString SettingsStore::saveFailure(const QString& reason) const
+Outcome SettingsStore::writeAtOnce(const QString& key, const QString& text)
 {
-    return kCannotSave + kMessageBreak + displayedPath(path_) + QStringLiteral(" : ") + reason + kMessageBreak +
-           kKeptForThisRun;
+    write(key, text);
+    return openBatches_ == 0 ? sync() : Outcome();
 }
 
-QString SettingsStore::sync()
+Outcome SettingsStore::saveFailure(const QString& reason) const
+{
+    return Outcome::failure(kCannotSave + kMessageBreak + displayedPath(path_) + QStringLiteral(" : ") + reason +
+                            kMessageBreak + kKeptForThisRun);
+}
+
+Outcome SettingsStore::sync()
 {
     load();
     if (unsaved_.isEmpty() || readOnly_)
@@ -128,8 +132,8 @@ QString SettingsStore::sync()
     QLockFile lock(path_ + QStringLiteral(".lock"));
     if (!lock.tryLock(kLockWaitMilliseconds)) {
         readOnly_ = true;
-        return kCannotSave + kMessageBreak + displayedPath(path_ + QStringLiteral(".lock")) + QStringLiteral(" : ") +
-               kLocked + kMessageBreak + kReadOnlyForThisRun;
+        return Outcome::failure(kCannotSave + kMessageBreak + displayedPath(path_ + QStringLiteral(".lock")) +
+                                QStringLiteral(" : ") + kLocked + kMessageBreak + kReadOnlyForThisRun);
     }
     // Read again, so that what another run wrote meanwhile is kept; a file that cannot be read is
     // not written over, since its values would be lost.
@@ -139,8 +143,8 @@ QString SettingsStore::sync()
     IniSection section = readIniSection(file.bytes, sectionName());
     for (auto it = unsaved_.cbegin(); it != unsaved_.cend(); ++it)
         section.values.insert(it.key(), it.value());
-    if (const QString reason = writeFileReplacing(path_, writeIniSection(section, sectionName())); !reason.isEmpty())
-        return saveFailure(reason);
+    if (const Outcome written = writeFileReplacing(path_, writeIniSection(section, sectionName())); !written.ok())
+        return saveFailure(written.reason());
     values_ = section.values;
     unsaved_.clear();
     return {};
@@ -155,6 +159,6 @@ SettingsBatch::~SettingsBatch()
 {
     if (--store_.openBatches_ > 0)
         return;
-    if (const QString failure = store_.sync(); !failure.isEmpty())
-        dialogs_.message(failure);
+    if (const Outcome saved = store_.sync(); !saved.ok())
+        dialogs_.message(saved.reason());
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/outcome.h"
+
 #include <QMap>
 #include <QString>
 #include <optional>
@@ -11,8 +13,9 @@ class Dialogs;
 // Kept in an INI file of the user's configuration folder, in the form Qt's QSettings gives it
 // (`~/.config/E_QSL/E_QSL.ini`); an absent key and a key holding an empty text stay different. A
 // write is seen at once by every later read of the run, whether or not it could reach the file, so
-// that the program goes on with what the user chose. Writes reach the file at once, or, inside a
-// SettingsBatch, all together when the batch ends.
+// that the program goes on with what the user chose. The program's commands write through a
+// SettingsBatch, whose writes reach the file all together when it ends; a write outside a command
+// (a tool, a test's set-up) is written at once and returns its outcome.
 //
 // The store writes the file itself, under the lock file QSettings uses: the file is read again,
 // the keys of the run put in, and the whole written through writeFileReplacing(), so that a full
@@ -35,15 +38,16 @@ public:
 
     bool contains(const QString& key) const { return value(key).has_value(); }
 
-    void write(const QString& key, const QString& text);
+    // Writes the text and saves it to the file at once.
+    Outcome writeAtOnce(const QString& key, const QString& text);
 
     // The settings file.
     QString fileName() const;
 
-    // Writes what is pending to the file. Returns an empty text, or the message telling the user
-    // that the settings cannot be saved (once only when the lock cannot be taken: the store is
-    // then read-only, and later synchronisations say nothing).
-    [[nodiscard]] QString sync();
+    // Writes what is pending to the file. A failure's reason is the whole message telling the
+    // user that the settings cannot be saved (once only when the lock cannot be taken: the store
+    // is then read-only, and later synchronisations succeed without writing).
+    Outcome sync();
 
     // How long a synchronisation waits for the lock held by another run of the program.
     static constexpr int kLockWaitMilliseconds = 3000;
@@ -52,7 +56,8 @@ private:
     friend class SettingsBatch;
 
     void load() const;
-    QString saveFailure(const QString& reason) const;
+    void write(const QString& key, const QString& text);
+    Outcome saveFailure(const QString& reason) const;
 
     mutable bool loaded_ = false;
     mutable QString path_;
@@ -65,8 +70,9 @@ private:
     int openBatches_ = 0;
 };
 
-// The writes of one event handler: they reach the file with one synchronisation when the
-// outermost batch ends, and a failure is told to the user once.
+// The writes of one event handler, the only way a command writes: they reach the file with one
+// synchronisation when the outermost batch ends, and a failure is told to the user once, with the
+// handler's dialogs, however the handler ends.
 class SettingsBatch
 {
 public:
@@ -74,6 +80,9 @@ public:
     ~SettingsBatch();
     SettingsBatch(const SettingsBatch&) = delete;
     SettingsBatch& operator=(const SettingsBatch&) = delete;
+
+    // The text, seen at once by every read, saved when the outermost batch ends.
+    void write(const QString& key, const QString& text) { store_.write(key, text); }
 
 private:
     SettingsStore& store_;

@@ -5,9 +5,10 @@
 #include "card/card_batch_progress.h"
 #include "card/card_composer.h"
 #include "layout/card_layout.h"
-#include "support/data_rows.h"
+#include "layout/layout_schema.h"
+#include "support/case_files.h"
 #include "support/drawing_log.h"
-#include "support/test_environment.h"
+#include "support/test_store.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -39,16 +40,17 @@ private slots:
     void cards_data()
     {
         QTest::addColumn<QString>("file");
-        const QDir folder(dataPath(u"card/cards/"_s));
-        for (const QString& name : folder.entryList({u"*.card"_s}))
-            addRow(qPrintable(name), folder.filePath(name));
-        QVERIFY(folder.count() >= 6);
+        const QString folder = dataPath(u"card/cards/"_s);
+        const QStringList names = dataFiles(folder, u"*.card"_s);
+        for (const QString& name : names)
+            addRow(qPrintable(name), folder + name);
+        QVERIFY(names.size() >= 6);
     }
 
     void cards()
     {
         QFETCH(QString, file);
-        TestEnvironment env;
+        TestStore env;
         DrawingLog log;
         QString comment;
         QStringList picked, expected;
@@ -61,7 +63,7 @@ private slots:
             else if (word == u"==")
                 input = false;
             else if (word == u"set")
-                env.store.write(rest.section(u'=', 0, 0), rest.section(u'=', 1));
+                env.setStored(rest.section(u'=', 0, 0), rest.section(u'=', 1));
             else if (word == u"comment")
                 comment = rest;
             else if (word == u"output") // "output file": a file in place of the output folder

@@ -2,8 +2,8 @@
 
 #include "platform/fonts.h"
 #include "platform/image_surface.h"
-#include "support/data_rows.h"
-#include "support/test_environment.h"
+#include "support/case_files.h"
+#include "support/test_folders.h"
 
 #include <QFontDatabase>
 #include <QImageReader>
@@ -39,10 +39,10 @@ private slots:
     // as a 24-bit BMP of 530 x 340; clearing leaves the background and the style.
     void backgroundDrawingsAndBmp()
     {
-        TestEnvironment env;
+        TestFolders env;
         ImageSurface surface;
         const QString sample = QStringLiteral(EQSL_SAMPLE_BACKGROUND);
-        QCOMPARE(surface.loadPicture(sample), QString());
+        QVERIFY(surface.loadPicture(sample).ok());
         const QImage background = QImage(sample).convertToFormat(QImage::Format_RGB32);
         QCOMPARE(surface.image(), background);
         surface.setColour(QColor(255, 0, 0));
@@ -56,7 +56,7 @@ private slots:
                 QCOMPARE(surface.image().pixel(x, y), qRgb(255, 0, 0)); // 3 pixels round 50 % of 340
 
         const QString path = env.scratchFolder() + u"/carte.bmp"_s;
-        QCOMPARE(surface.saveBmp(path), QString());
+        QVERIFY(surface.saveBmp(path).ok());
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray header = file.read(54);
@@ -118,12 +118,12 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, reason);
-        TestEnvironment env;
+        TestFolders env;
         const QString path = makeFifo(env.scratchFolder() + u"/fifo.jpg"_s).replace(u"fifo.jpg"_s, name);
         QDir().mkpath(env.scratchFolder() + u"/dossier.bmp"_s);
         env.writeScratchFile(u"faux.jpg"_s, "pas une image");
         ImageSurface surface;
-        QCOMPARE(surface.loadPicture(QStringLiteral(EQSL_SAMPLE_BACKGROUND)), QString());
+        QVERIFY(surface.loadPicture(QStringLiteral(EQSL_SAMPLE_BACKGROUND)).ok());
         QImage photo(1200, 900, QImage::Format_RGB32);
         photo.fill(Qt::blue);
         QPainter(&photo).fillRect(0, 0, 530, 340, Qt::red);
@@ -142,7 +142,7 @@ private slots:
         const QImage before = surface.image();
         const int limit = QImageReader::allocationLimit();
         QImageReader::setAllocationLimit(1);
-        const QString result = name.endsWith(u".bmp"_s) ? surface.saveBmp(path) : surface.loadPicture(path);
+        const QString result = (name.endsWith(u".bmp"_s) ? surface.saveBmp(path) : surface.loadPicture(path)).reason();
         QImageReader::setAllocationLimit(limit);
         QCOMPARE(result, reason);
         QCOMPARE(surface.image() == before, !reason.isEmpty());

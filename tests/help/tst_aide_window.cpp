@@ -1,5 +1,4 @@
 #include "help/aide_window.h"
-#include "support/data_rows.h"
 
 #include <QLabel>
 #include <QTest>
@@ -8,17 +7,24 @@ class TestAideWindow : public QObject
 {
     Q_OBJECT
 private slots:
+    // The window shows the lines of its page in order, whole, each kind in its font: the title
+    // (also the window's) in 12 points and bold, the headings bold, the body plain.
     void showsThePage()
     {
+        using enum AideWindow::LineKind;
         AideWindow window;
         window.show();
-        QStringList page = {window.windowTitle()};
-        const char* kinds[] = {"body|", "heading|", "title|"}; // bold, and bold in 12 points
-        for (const QLabel* line : window.findChildren<QLabel*>()) {
-            page << QLatin1String(kinds[line->font().bold() + (line->font().pointSize() == 12)]) + line->text();
-            QVERIFY(line->fontMetrics().horizontalAdvance(line->text()) <= line->width());
+        const QList<QLabel*> shown = window.findChildren<QLabel*>();
+        const std::vector<AideWindow::Line>& page = AideWindow::lines();
+        QCOMPARE(size_t(shown.size()), page.size());
+        QVERIFY(page.front().kind == Title && window.windowTitle() == shown.front()->text());
+        for (size_t i = 0; i < page.size(); ++i) {
+            const QLabel& line = *shown[qsizetype(i)];
+            QCOMPARE(line.text(), QString::fromUtf8(page[i].text));
+            QCOMPARE(line.font().bold(), page[i].kind != Body);
+            QCOMPARE(line.font().pointSize() == 12, page[i].kind == Title);
+            QVERIFY(line.fontMetrics().horizontalAdvance(line.text()) <= line.width());
         }
-        QCOMPARE(page, dataLines(dataPath(QStringLiteral("help/page.txt"))));
     }
 };
 QTEST_MAIN(TestAideWindow)

@@ -1,13 +1,16 @@
+#include "layout/card_layout.h"
 #include "layout/card_sequence.h"
 #include "layout/layout_texts.h"
 #include "layout/parameter_file.h"
 #include "layout/sample_card.h"
+#include "platform/number_format.h"
 #include "platform/text_file.h"
-#include "support/data_rows.h"
+#include "settings/settings_store.h"
+#include "support/case_files.h"
 #include "support/drawing_log.h"
-#include "support/test_environment.h"
+#include "support/test_store.h"
 
-#include <QDir>
+#include <QSettings>
 
 using namespace Qt::StringLiterals;
 
@@ -18,11 +21,9 @@ namespace
 void addFileRows(const QString& folder, const QString& extension)
 {
     QTest::addColumn<QString>("path");
-    const QDir dir(dataPath(u"layout/"_s + folder));
-    const QStringList names = dir.entryList({u"*"_s + extension}, QDir::Files);
-    QVERIFY(!names.isEmpty());
-    for (const QString& name : names)
-        QTest::newRow(qPrintable(name)) << dir.filePath(name);
+    const QString path = dataPath(u"layout/"_s + folder + u'/');
+    for (const QString& name : dataFiles(path, u"*"_s + extension))
+        QTest::newRow(qPrintable(name)) << path + name;
 }
 
 QStringList entryLines(const QList<std::pair<QString, QString>>& entries)
@@ -40,18 +41,67 @@ class TestLayout : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<TestEnvironment> env_; // restores the number format when it goes
+    std::unique_ptr<TestStore> env_; // restores the number format when it goes
 
     LayoutTexts defaults() const { return readEditorTexts(env_->store); }
 
 private slots:
-    void init() { env_ = std::make_unique<TestEnvironment>(QLocale(QLocale::French)); }
+    void init() { env_ = std::make_unique<TestStore>(QLocale(QLocale::French)); }
     void cleanup() { env_.reset(); }
 
-    // With an empty store, in the order "Tester" stores them.
+    // An absent key, then a text that is not a 16-bit number, gives each reader its own default, a
+    // whole number; nothing is written back.
+    void readersDefaults()
+    {
+        for (const QString& stored : {QString(), u"abc"_s, u"40000"_s}) {
+            if (!stored.isNull()) {
+                SettingsBatch batch(env_->store, env_->dialogs);
+                for (const LayoutValue& value : kLayoutValues)
+                    batch.write(QLatin1String(value.key), stored);
+            }
+            for (const LayoutReader reader : {LayoutReader::StartUp, LayoutReader::Export}) {
+                CardLayout layout;
+                layout.load(env_->store, reader);
+                for (int i = 0; i < kLayoutValueCount; ++i)
+                    QCOMPARE(double(layout.at(i)), kLayoutValues[i].fallback(reader));
+            }
+            for (const LayoutValue& value : kLayoutValues)
+                QCOMPARE(env_->store.value(QLatin1String(value.key)).value_or(u"-"_s),
+                         stored.isNull() ? u"-"_s : stored);
+        }
+    }
+
+    // With an empty store the boxes show the editor's defaults in the user's number format; "Tester"
+    // stores the vertical positions, the horizontal ones, the other values in the table's order,
+    // then the comment.
     void editorDefaults()
     {
-        QCOMPARE(entryLines(editorStoreEntries(defaults())), dataLines(dataPath(u"layout/editor_defaults.txt"_s)));
+        QStringList entries;
+        for (const char axis : {'V', 'H', '\0'})
+            for (const LayoutValue& value : kLayoutValues)
+                if (value.axis == axis)
+                    entries << QLatin1String(value.key) + u'=' + writeNumber(value.editor);
+        QCOMPARE(entryLines(editorStoreEntries(defaults())), entries << u"Commentaire="_s);
+    }
+
+    // A text stored for "Pose H7" comes back exactly and is read at start-up in the user's number
+    // format; "Setup" is another section than the program's "Setup ".
+    void startUpReadsStoredTexts_data()
+    {
+        QTest::addColumn<QStringList>("row"); // the text stored, the value read
+        for (const QString& row : dataLines(dataPath(u"layout/stored-texts.txt"_s)))
+            QTest::newRow(qPrintable(row)) << row.split(u'|');
+    }
+
+    void startUpReadsStoredTexts()
+    {
+        QFETCH(QStringList, row);
+        QSettings(QSettings::IniFormat, QSettings::UserScope, "E_QSL", "E_QSL").setValue("Setup/Pose H1", "50");
+        env_->setStored(u"Pose H7"_s, row[0]);
+        QCOMPARE(SettingsStore().read(u"Pose H7"_s, QString()), row[0]);
+        CardLayout layout;
+        layout.load(env_->store, LayoutReader::StartUp);
+        QCOMPARE(QList<int>({layout.h(7), layout.h(1)}), QList<int>({row[1].toInt(), 5}));
     }
 
     // A stored switch shows as a check box state; every other text as stored; the comment limit.
@@ -80,7 +130,7 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QString, stored);
         QFETCH(QString, shown);
-        env_->store.write(key, stored);
+        env_->setStored(key, stored);
         if (key == u"Commentaire"_s)
             QCOMPARE(QString(commentTooLong(defaults().comment) ? "too long" : "short"), shown);
         else
@@ -137,7 +187,7 @@ private slots:
     void parameterFileRead()
     {
         QFETCH(QString, path);
-        const ParameterFileContents contents = parseParameterFile(readTextLines(path).lines);
+        const ParameterFileContents contents = parseParameterFile(readTextFile(path).lines());
         QStringList got;
         for (const ParameterRecord& record : contents.records)
             got += entryLines(parameterRecordStoreEntries(record));

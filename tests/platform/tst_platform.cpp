@@ -4,17 +4,20 @@
 #include "platform/program_folder.h"
 #include "platform/qt_dialogs.h"
 #include "platform/text_file.h"
-#include "support/data_rows.h"
-#include "support/test_environment.h"
+#include "support/case_files.h"
+#include "support/test_folders.h"
 
 #include <QAbstractButton>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <cerrno>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -70,18 +73,18 @@ private slots:
         QCOMPARE(decodeText("\x80 \x93r\xE9sum\xE9\x94"), QStringLiteral("€ “résumé”"));
         // Written in Windows-1252 when every character fits, else in UTF-8; the whole file is replaced.
         const QString dir = env_.scratchFolder(), path = dir + QStringLiteral("/carte.inf");
-        QCOMPARE(writeTextLines(path, {"Carte été", "5             84"}), QString());
+        QVERIFY(writeTextLines(path, {"Carte été", "5             84"}).ok());
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll() == "Carte \xE9t\xE9\r\n5             84\r\n");
-        QCOMPARE(writeTextLines(path, {"été Ω"}), QString());
-        QCOMPARE(readTextLines(path).lines, QStringList{"été Ω"});
-        QVERIFY(!writeTextLines(dir + QStringLiteral("/no/p.inf"), {"x"}).isEmpty());
-        QStringList reasons = {writeTextLines(path + QChar(0), {"x"})};
+        QVERIFY(writeTextLines(path, {"été Ω"}).ok());
+        QCOMPARE(readTextFile(path).lines(), QStringList{"été Ω"});
+        QStringList reasons = {writeTextLines(dir + QStringLiteral("/no/p.inf"), {"x"}).reason(),
+                               writeTextLines(path + QChar(0), {"x"}).reason()};
         for (const QString& bad : {dir + "/x", dir, makeFifo(dir + "/fifo.adi"), QStringLiteral("/dev/null")})
-            reasons << readTextLines(bad).error;
-        QCOMPARE(reasons, QStringList({"le nom du fichier contient un caractère interdit", "le fichier n'existe pas",
-                                       "un dossier porte ce nom", "ce n'est pas un fichier ordinaire",
-                                       "ce n'est pas un fichier ordinaire"}));
+            reasons << readTextFile(bad).outcome.reason();
+        QCOMPARE(reasons, QStringList({"le dossier n'existe pas", "le nom du fichier contient un caractère interdit",
+                                       "le fichier n'existe pas", "un dossier porte ce nom",
+                                       "ce n'est pas un fichier ordinaire", "ce n'est pas un fichier ordinaire"}));
     }
 
     void writesFailingAtAStep_data()
@@ -111,12 +114,13 @@ private slots:
         const QString folder = env_.scratchFolder() + "/" + QTest::currentDataTag(), kept = folder + "/MaCarte.inf";
         env_.writeScratchFile(QString(QTest::currentDataTag()) + "/MaCarte.inf", "5             84\r\n");
         setFileFaultHook([step, error](FileStep at, const QString&) { return at == step ? error : 0; });
-        const QStringList reasons = {writeTextLines(kept, {"new"}), writeTextLines(folder + "/New.inf", {"new"}),
-                                     writeFileReplacing(folder + "/card.bmp", "BM", Durability::WithFolder)};
+        const QStringList reasons = {writeTextLines(kept, {"new"}).reason(),
+                                     writeTextLines(folder + "/New.inf", {"new"}).reason(),
+                                     writeFileReplacing(folder + "/card.bmp", "BM", Durability::WithFolder).reason()};
         setFileFaultHook({});
         // A file written for a later sync skips the sync of its own.
         QCOMPARE(reasons, QStringList({reason, reason, step == FileStep::Sync ? QString() : reason}));
-        QCOMPARE(readTextLines(kept).lines, QStringList{"5             84"});
+        QCOMPARE(readTextFile(kept).lines(), QStringList{"5             84"});
         QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
         left.removeAll(QStringLiteral("card.bmp"));
         QCOMPARE(left, QStringList{"MaCarte.inf"});
@@ -130,8 +134,8 @@ private slots:
         QStringList modes;
         for (const mode_t mask : {mode_t(022), mode_t(077)}) {
             const mode_t before = ::umask(mask);
-            QVERIFY(writeTextLines(folder + "/p.inf", {"x"}).isEmpty() &&
-                    writeFileReplacing(folder + "/c.bmp", "BM", Durability::WithFolder).isEmpty());
+            QVERIFY(writeTextLines(folder + "/p.inf", {"x"}).ok() &&
+                    writeFileReplacing(folder + "/c.bmp", "BM", Durability::WithFolder).ok());
             ::umask(before);
             for (const char* name : {"/p.inf", "/c.bmp"}) {
                 struct stat st;
@@ -140,7 +144,7 @@ private slots:
             }
         }
         QCOMPARE(modes, QStringList({"644", "644", "600", "600"}));
-        QCOMPARE(writeFileReplacing(folder + "/" + QString(300, u'n') + ".bmp", "BM"),
+        QCOMPARE(writeFileReplacing(folder + "/" + QString(300, u'n') + ".bmp", "BM").reason(),
                  QStringLiteral("le nom du fichier est trop long"));
         const QString old = env_.writeScratchFile(".eqsl-AbC123", "half a card"),
                       young = env_.writeScratchFile(".eqsl-XyZ789", "being written");
@@ -189,6 +193,53 @@ private slots:
         QCOMPARE(displayedPath(path), shown);
     }
 
+    // A folder named in Latin-1 works as the program folder: its files land in it, and messages
+    // name it with its undecodable bytes replaced.
+    void folderNamedInLatin1()
+    {
+        const QByteArray raw = QFile::encodeName(env_.scratchFolder()) + "/Cartes d'\xE9t\xE9";
+        QVERIFY(::mkdir(raw.constData(), 0755) == 0 && ::mkdir((raw + "/E_QSL").constData(), 0755) == 0);
+        const QString folder = folderFromBytes(raw);
+        QVERIFY(folderWritable(folder));
+        QVERIFY(writeFileReplacing(folder + "/E_QSL/QSL_F4XYZ_14 Mhz_SSB.bmp", "BM").ok());
+        struct stat st;
+        QCOMPARE(::stat((raw + "/E_QSL/QSL_F4XYZ_14 Mhz_SSB.bmp").constData(), &st), 0);
+        QCOMPARE(displayedPath(folder + "/E_QSL"), env_.scratchFolder() + u"/Cartes d'\uFFFDt\uFFFD/E_QSL"_s);
+        QCOMPARE(folderFromBytes("/usr/share"), "/usr/share");
+    }
+
+    void folderWritableForItsUser_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("writable");
+        addRow("an installation of root's, readable by all", 0755, false);
+        addRow("a folder all may write in", 0777, true);
+    }
+
+    // Whether the user who runs the program may write in a folder, as that user: the suite may run
+    // as root, who may write anywhere, so the question is then asked by a child run as "nobody".
+    void folderWritableForItsUser()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, writable);
+        QTemporaryDir root;
+        const QString folder = root.filePath(QStringLiteral("ZELVANE_E_QSL"));
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(::chmod(QFile::encodeName(root.path()).constData(), 0755) == 0 &&
+                ::chmod(QFile::encodeName(folder).constData(), mode_t(mode)) == 0);
+        bool answer = folderWritable(folder);
+        if (::geteuid() == 0) {
+            const pid_t child = ::fork();
+            if (child == 0)
+                _exit(::setgid(65534) == 0 && ::setuid(65534) == 0 ? (folderWritable(folder) ? 1 : 0) : 2);
+            int status = 0;
+            QVERIFY(child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status));
+            QVERIFY(WEXITSTATUS(status) < 2);
+            answer = WEXITSTATUS(status) == 1;
+        }
+        QCOMPARE(answer, writable);
+    }
+
     void qtDialogs()
     {
         QStringList seen;
@@ -232,7 +283,7 @@ private slots:
     }
 
 private:
-    const TestEnvironment env_;
+    const TestFolders env_;
 };
 
 QTEST_MAIN(TestPlatform)

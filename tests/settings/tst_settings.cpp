@@ -1,22 +1,13 @@
-#include "layout/card_layout.h"
 #include "platform/file_writes.h"
 #include "platform/text_file.h"
-#include "support/data_rows.h"
-#include "support/test_environment.h"
+#include "settings/settings_keys.h"
+#include "settings/settings_store.h"
+#include "support/test_store.h"
 
 #include <QElapsedTimer>
 #include <QSettings>
 #include <QTest>
 #include <cerrno>
-
-// The rows of tests/data/settings/<file>, split at "|", then the row's number.
-static void addRows(const char* file)
-{
-    QTest::addColumn<QStringList>("row");
-    int number = 0;
-    for (const QString& row : dataLines(dataPath(QStringLiteral("settings/") + QLatin1String(file))))
-        QTest::newRow(qPrintable(row)) << (row.split(QLatin1Char('|')) << QString::number(number++));
-}
 
 class TestSettings : public QObject
 {
@@ -25,30 +16,29 @@ private slots:
     // Saved when the outermost batch ends; a failure told once, values kept, all saved once it is gone.
     void batchesSaveOnce()
     {
-        TestEnvironment env;
+        TestStore env;
         const QString path = env.settingsFolder() + QStringLiteral("/E_QSL/E_QSL.ini"), told = env.blockSettingsFile();
         {
             SettingsBatch batch(env.store, env.dialogs);
-            env.store.write(Key::QslDeFond, QStringLiteral("fond été.jpg"));
+            batch.write(Key::QslDeFond, QStringLiteral("fond été.jpg"));
             SettingsBatch inner(env.store, env.dialogs);
-            env.store.write(Key::Commentaire, QString());
+            inner.write(Key::Commentaire, QString());
         }
         QCOMPARE(env.store.read(Key::Commentaire, QStringLiteral("absent")), QString());
         QVERIFY(!env.store.contains(Key::Language) && QDir(path).removeRecursively());
         {
             SettingsBatch batch(env.store, env.dialogs);
-            env.store.write(Key::Language, QStringLiteral("Gb"));
+            batch.write(Key::Language, QStringLiteral("Gb"));
             QVERIFY(!QFileInfo::exists(path));
         }
-        env.store.write(Key::Revision, QStringLiteral("1")); // no batch: saved at once
+        QVERIFY(env.store.writeAtOnce(Key::Revision, QStringLiteral("1")).ok()); // no batch: saved at once
         QCOMPARE(readTextFile(path).text,
                  QString("[Setup%20]\nCommentaire=\nLanguage=Gb\nQSL%20de%20fond=fond été.jpg\nRevision=1\n"));
         QCOMPARE(env.dialogs.messages(), QStringList{told});
         // A FIFO put in place of the file during the run would block whoever opens it: it is never
         // opened, and the run goes on with its values.
         QVERIFY(QFile::remove(path) && !makeFifo(path).isEmpty());
-        env.store.write(Key::Revision, QStringLiteral(" 1.0.4"));
-        QCOMPARE(env.store.sync(),
+        QCOMPARE(env.store.writeAtOnce(Key::Revision, QStringLiteral(" 1.0.4")).reason(),
                  QString(told).replace("un dossier porte ce nom", "ce n'est pas un fichier ordinaire"));
         QCOMPARE(env.store.read(Key::Language, {}) + env.store.read(Key::Revision, {}), QStringLiteral("Gb 1.0.4"));
     }
@@ -70,7 +60,7 @@ private slots:
     void sameFileAsQSettings()
     {
         QFETCH(QString, text);
-        TestEnvironment env;
+        TestStore env;
         const QString path = env.settingsFolder() + QStringLiteral("/E_QSL/E_QSL.ini");
         {
             QSettings qt(QSettings::IniFormat, QSettings::UserScope, "E_QSL", "E_QSL");
@@ -80,8 +70,8 @@ private slots:
         }
         const QByteArray qtFile = readTextFile(path).text.toUtf8();
         QCOMPARE(SettingsStore().read(Key::Commentaire, "absent"), text);
-        env.store.write(Key::Language, "Gb");
-        env.store.write(Key::Commentaire, text);
+        env.setStored(Key::Language, "Gb");
+        env.setStored(Key::Commentaire, text);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         // The same bytes as QSettings', with the key written since in its place.
@@ -97,20 +87,19 @@ private slots:
     // pending and reach the file with the next synchronisation that succeeds.
     void failedWriteKeepsTheFile()
     {
-        TestEnvironment env;
+        TestStore env;
         const QString path = env.settingsFolder() + QStringLiteral("/E_QSL/E_QSL.ini");
-        env.store.write(Key::QslDeFond, "/home/f6xyz/fond.jpg");
+        env.setStored(Key::QslDeFond, "/home/f6xyz/fond.jpg");
         const QByteArray before = readTextFile(path).text.toUtf8();
         QStringList told;
         for (const int error : {ENOSPC, EIO}) {
             setFileFaultHook([error](FileStep step, const QString&) { return step == FileStep::Write ? error : 0; });
-            env.store.write(Key::Language, "Gb");
-            told << env.store.sync().section("\r\n", 1, 1).section(" : ", 1);
+            told << env.store.writeAtOnce(Key::Language, "Gb").reason().section("\r\n", 1, 1).section(" : ", 1);
             setFileFaultHook({});
             QCOMPARE(readTextFile(path).text.toUtf8(), before);
         }
         QCOMPARE(told, QStringList({"le disque est plein", "le support de stockage signale une erreur d'écriture"}));
-        QCOMPARE(env.store.sync(), QString());
+        QCOMPARE(env.store.sync().reason(), QString());
         QCOMPARE(SettingsStore().read(Key::Language, {}) + SettingsStore().read(Key::QslDeFond, {}),
                  QStringLiteral("Gb/home/f6xyz/fond.jpg"));
     }
@@ -119,15 +108,15 @@ private slots:
     // seconds only: the store is then read-only for the run, told once, and goes on with its values.
     void lockThatCannotBeTaken()
     {
-        TestEnvironment env;
+        TestStore env;
         const QString path = env.settingsFolder() + QStringLiteral("/E_QSL/E_QSL.ini");
-        env.store.write(Key::Revision, " 1.0.3");
+        env.setStored(Key::Revision, " 1.0.3");
         QVERIFY(QDir().mkpath(path + ".lock"));
         QElapsedTimer waited;
         waited.start();
         for (const char* language : {"Gb", "Fr"}) {
             SettingsBatch batch(env.store, env.dialogs);
-            env.store.write(Key::Language, language);
+            batch.write(Key::Language, language);
         }
         QVERIFY(waited.elapsed() < 60000);
         QCOMPARE(env.dialogs.messages(),
@@ -137,36 +126,6 @@ private slots:
                              "fermeture du programme ; les choix faits restent en vigueur jusque-là."});
         QCOMPARE(env.store.read(Key::Language, {}), QStringLiteral("Fr"));
         QCOMPARE(readTextFile(path).text, QStringLiteral("[Setup%20]\nRevision=\" 1.0.3\"\n"));
-    }
-
-    void layoutDefaults_data() { addRows("layout-keys.txt"); }
-    // Each reader's own default for an absent key, nothing written back; the keys in the order written.
-    void layoutDefaults()
-    {
-        QFETCH(QStringList, row);
-        TestEnvironment env;
-        CardLayout layout;
-        layout.load(env.store, LayoutReader::StartUp);
-        QCOMPARE(QString::number(layout.value(row[0])), row[1]);
-        QCOMPARE(kLayoutValues[layoutKeyIndex(row[0])].fallback(LayoutReader::Editor), row[2].toDouble());
-        layout.load(env.store, LayoutReader::Export);
-        QCOMPARE(QString::number(layout.value(row[0])), row[3]);
-        QVERIFY(!env.store.contains(row[0]));
-        QCOMPARE(layoutWriteOrder()[row.last().toInt()], row[0]);
-    }
-
-    void storedTexts_data() { addRows("stored-texts.txt"); }
-    // Texts come back exactly and read in the user's number format; "Setup" is another section.
-    void storedTexts()
-    {
-        QFETCH(QStringList, row);
-        TestEnvironment env(QLocale(QLocale::French));
-        QSettings(QSettings::IniFormat, QSettings::UserScope, "E_QSL", "E_QSL").setValue("Setup/Pose H1", "50");
-        env.store.write(QStringLiteral("Pose H7"), row[0]);
-        QCOMPARE(SettingsStore().read(QStringLiteral("Pose H7"), QString()), row[0]);
-        CardLayout layout;
-        layout.load(env.store, LayoutReader::StartUp);
-        QCOMPARE(QList<int>({layout.h(7), layout.h(1)}), QList<int>({row[1].toInt(), 5}));
     }
 };
 

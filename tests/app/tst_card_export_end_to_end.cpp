@@ -7,7 +7,7 @@
 #include "platform/program_folder.h"
 #include "selection/select_qso_window.h"
 #include "settings/settings_keys.h"
-#include "support/data_rows.h"
+#include "support/case_files.h"
 #include "support/test_environment.h"
 
 #include <QAction>
@@ -40,7 +40,7 @@ RunningProgram& start(TestEnvironment& env, bool chosen = true)
     QDir().mkpath(env.outputFolder());
     QFile::copy(kSample, env.outputFolder() + u"/QSL_TRELUNE.jpg"_s);
     if (chosen)
-        env.store.write(Key::QslDeFond, u"QSL_TRELUNE.jpg"_s);
+        env.setStored(Key::QslDeFond, u"QSL_TRELUNE.jpg"_s);
     env.start();
     env.dialogs.clear();
     return env.program();
@@ -109,11 +109,11 @@ private slots:
         };
         QVERIFY(exportAgain("Mnu_L_Anglais") != french);
         QCOMPARE(exportAgain("Mnu_L_Francais"), french);
-        env.store.write(u"Aff L1"_s, u"0"_s);
+        env.setStored(u"Aff L1"_s, u"0"_s);
         QVERIFY(exportAgain("Mnu_L_Francais") != french);
         program.existingExportWindow()->findChild<QAction*>(u"Mnu_Edit_QSL"_s)->trigger();
         QVERIFY(program.existingEditor() && program.existingEditor()->isVisible());
-        env.store.write(Key::QslDeFond, u"absent.jpg"_s); // a background gone keeps the QSOs picked
+        env.setStored(Key::QslDeFond, u"absent.jpg"_s); // a background gone keeps the QSOs picked
         closeExportWindow(program);
         env.dialogs.clear();
         click(pickTheLog(program, env.dialogs), "Impression");

@@ -1,4 +1,4 @@
-#include "platform/blanks.h"
+#include "text/blanks.h"
 
 QStringView trimBlanks(QStringView text)
 {

@@ -1,9 +1,13 @@
-#include "editor/parameter_file_commands.h"
+#include "editor/layout_commands.h"
+#include "layout/layout_schema.h"
 
+#include "layout/card_sequence.h"
 #include "layout/layout_messages.h"
 #include "layout/layout_texts.h"
 #include "layout/parameter_file.h"
+#include "layout/sample_card.h"
 #include "platform/dialogs.h"
+#include "platform/drawing_surface.h"
 #include "platform/file_reasons.h"
 #include "platform/text_file.h"
 #include "program/program.h"
@@ -14,12 +18,12 @@
 namespace
 {
 
-void apply(Program& program, const ParameterRecord& record)
+void apply(Program& program, SettingsBatch& batch, const ParameterRecord& record)
 {
     program.setFondQsl(record.background);
     program.cardLayout() = record.layout;
     for (const auto& [key, text] : parameterRecordStoreEntries(record))
-        program.store().write(key, text);
+        batch.write(key, text);
 }
 
 QString problemMessage(const ParameterFileProblem& problem, const QString& path)
@@ -62,20 +66,53 @@ void loadParameterFile(Program& program)
         dialogs.message(kNothingChosen);
         return;
     }
-    const TextFileResult file = readTextLines(path);
-    if (!file.error.isEmpty()) {
+    const TextFile file = readTextFile(path);
+    if (!file.outcome.ok()) {
         dialogs.message(LayoutMessage::ParameterFileNotOpened + kMessageBreak +
-                        LayoutMessage::FileAndReason.arg(displayedPath(path), file.error));
+                        LayoutMessage::FileAndReason.arg(displayedPath(path), file.outcome.reason()));
         return;
     }
-    const ParameterFileContents contents = parseParameterFile(file.lines);
+    const ParameterFileContents contents = parseParameterFile(file.lines());
     {
         SettingsBatch batch(program.store(), dialogs);
         for (const ParameterRecord& record : contents.records)
-            apply(program, record);
+            apply(program, batch, record);
     }
     if (contents.problem.kind != ParameterFileProblem::Kind::None)
         dialogs.message(problemMessage(contents.problem, path));
+}
+
+bool testLayout(Program& program, const LayoutTexts& texts)
+{
+    Dialogs& dialogs = program.dialogs();
+    program.readFondQsl(kSampleBackground);
+    if (commentTooLong(texts.comment)) {
+        dialogs.message(LayoutMessage::CommentTooLong);
+        return false;
+    }
+    // Every box is converted before anything is drawn, so that a box the sample cannot use
+    // leaves the export window and the store as they were.
+    const SampleCard sample = sampleCard(texts, program.cardLanguageFrench());
+    if (!sample.error.isEmpty()) {
+        dialogs.message(sample.error);
+        return false;
+    }
+
+    // Creating the export window runs its own creation sequence first.
+    DrawingSurface& surface = program.exportSurface();
+    if (const Outcome picture = surface.loadPicture(program.fondQsl()); !picture.ok()) {
+        // The layout is sound without its picture: it is drawn on a cleared surface and stored.
+        dialogs.message(LayoutMessage::BackgroundNotLoaded.arg(program.fondQsl(), picture.reason()) + kMessageBreak +
+                        LayoutMessage::SampleWithoutBackground);
+        surface.clear();
+    }
+    drawCardSequence(surface, sample.card);
+    {
+        SettingsBatch batch(program.store(), dialogs);
+        writeEditorTexts(batch, texts);
+    }
+    program.setMsgQslEnregistrees(1);
+    return true;
 }
 
 void saveParameterFile(Program& program, const LayoutTexts& texts)
@@ -84,10 +121,10 @@ void saveParameterFile(Program& program, const LayoutTexts& texts)
         program.dialogs().message(LayoutMessage::CommentTooLong);
         return;
     }
-    program.setFondQsl(program.store().read(Key::QslDeFond, kSampleBackground));
+    program.readFondQsl(kSampleBackground);
     const QString path = parameterFilePath(program.programFolder(), program.fondQsl());
-    const QString error = writeTextLines(path, parameterFileLines(program.fondQsl(), texts));
-    if (!error.isEmpty())
+    const Outcome written = writeTextLines(path, parameterFileLines(program.fondQsl(), texts));
+    if (!written.ok())
         program.dialogs().message(LayoutMessage::ParameterFileNotCreated + kMessageBreak +
-                                  LayoutMessage::FileAndReason.arg(displayedPath(path), error));
+                                  LayoutMessage::FileAndReason.arg(displayedPath(path), written.reason()));
 }

@@ -1,4 +1,4 @@
-#include "settings/layout_schema.h"
+#include "layout/layout_schema.h"
 
 namespace
 {

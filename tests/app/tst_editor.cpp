@@ -1,9 +1,10 @@
 #include "app/main_window.h"
 #include "card/qsl_x_window.h"
 #include "editor/move_qso_window.h"
+#include "layout/layout_schema.h"
 #include "layout/sample_card.h"
 #include "platform/image_surface.h"
-#include "support/data_rows.h"
+#include "support/case_files.h"
 #include "support/test_environment.h"
 
 #include <QAction>
@@ -17,26 +18,24 @@ using namespace Qt::StringLiterals;
 namespace
 {
 
-const QString kData = dataPath({});
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : path.toUtf8();
-}
-
-// One row per paragraph "case <name>" of the file; a line "<column> <text>" adds the text to that column.
+// One row per case of the file; a line "<column> <text>" adds the text to that column.
 void addCaseRows(const QString& name, std::initializer_list<const char*> columns)
 {
-    for (const char* column : columns)
-        QTest::addColumn<QStringList>(column);
-    for (const QString& paragraph : QString::fromUtf8(readBytes(kData + name)).split(u"\ncase "_s).mid(1)) {
-        const QStringList lines = paragraph.split(u'\n');
-        QTestData& row = QTest::newRow(qPrintable(lines[0]));
-        for (const char* column : columns)
-            row << lines.filter(QRegularExpression(u"^%1 "_s.arg(QLatin1String(column))))
-                       .replaceInStrings(QRegularExpression(u"^\\w+ "_s), QString())
-                       .replaceInStrings(u"\\r\\n"_s, u"\r\n"_s);
+    QStringList names;
+    for (const char* column : columns) {
+        QTest::addColumn<QStringList>(column); // keeps the pointer: the names are literals
+        names << QString::fromLatin1(column);
+    }
+    for (const DataCase& paragraph : dataCases(dataPath(name))) {
+        QList<QStringList> texts(columns.size());
+        for (const QString& line : paragraph.lines) {
+            const qsizetype column = names.indexOf(line.section(u' ', 0, 0));
+            QVERIFY2(column >= 0, qPrintable(name + u": a line of no column: "_s + line));
+            texts[column] << line.section(u' ', 1).replace(u"\\r\\n"_s, u"\r\n"_s);
+        }
+        QTestData& row = QTest::newRow(qPrintable(paragraph.name));
+        for (const QStringList& column : std::as_const(texts))
+            row << column;
     }
 }
 
@@ -46,9 +45,9 @@ void start(TestEnvironment& env, const QStringList& stored = {})
     QImage white(530, 340, QImage::Format_RGB32);
     white.fill(Qt::white);
     white.save(env.scratchFolder() + u"/fond.jpg"_s, "JPG");
-    env.store.write(u"QSL de fond"_s, env.scratchFolder() + u"/fond.jpg"_s);
+    env.setStored(u"QSL de fond"_s, env.scratchFolder() + u"/fond.jpg"_s);
     for (const QString& entry : stored)
-        env.store.write(entry.section(u'=', 0, 0), entry.section(u'=', 1));
+        env.setStored(entry.section(u'=', 0, 0), entry.section(u'=', 1));
     env.start();
     env.dialogs.clear();
 }
@@ -101,7 +100,9 @@ private slots:
         fill(editor, {u"CommentX=Très bon QSO 73"_s});
         click(editor, "Enregistrement");
         QCOMPARE(env->dialogs.messages(), QStringList{u"30 caractères maximum"_s});
-        QCOMPARE(readBytes(env->programFolder() + u"/ma.inf"_s), readBytes(kData + u"editor/saved.inf"_s));
+        QFile saved(env->programFolder() + u"/ma.inf"_s);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), dataBytes(dataPath(u"editor/saved.inf"_s)));
         QCOMPARE(env->program().fondQsl(), u"C:\\Cartes\\ma.carte.jpg"_s);
         QVERIFY(editor->isVisible() && !env->store.contains(u"Pose H1"_s));
         const QString inf = env->programFolder() + u"/ma.inf"_s; // now a folder: told, nothing else changes
@@ -146,7 +147,8 @@ private slots:
         for (const QString& entry : stored)
             QCOMPARE(entry.section(u'=', 0, 0) + u'=' + env->store.read(entry.section(u'=', 0, 0), u"-"_s), entry);
         ImageSurface fresh; // the sample in the main window's card language, on a freshly loaded background
-        fresh.loadPicture(env->store.read(u"QSL de fond"_s, QString()));
+        if (!fresh.loadPicture(env->store.read(u"QSL de fond"_s, QString())).ok())
+            fresh.clear(); // as "Tester" draws without a background
         drawCardSequence(fresh, sampleCard(readEditorTexts(env->store), !before.contains(u"Language=Gb"_s)).card);
         QVERIFY(env->program().existingExportWindow()->cardImage() == fresh.image());
     }
@@ -180,13 +182,14 @@ private slots:
         env->start();
         env->dialogs.clear(); // the first-use message
         const QString notSaved = settings.isEmpty() ? QString() : env->blockSettingsFile();
-        const QString path = kData + u"layout/read/"_s + file.value(0);
+        const QString path = dataPath(u"layout/read/"_s + file.value(0));
         if (!file.isEmpty())
             env->dialogs.answerNextFile(path + u".inf"_s);
         click(env->program().mainWindow(), "Chargez");
         QCOMPARE(env->dialogs.messages(), message.replaceInStrings(u"%1"_s, QDir::toNativeSeparators(path + u".inf"_s))
                                               .replaceInStrings(u"%s"_s, notSaved));
-        const QStringList lines = QString::fromUtf8(readBytes(path + u".expected"_s)).split(u'\n');
+        // A file that cannot be read, or none chosen, has nothing to load.
+        const QStringList lines = QFile::exists(path + u".inf"_s) ? dataLines(path + u".expected"_s) : QStringList();
         const QStringList record = lines.mid(lines.lastIndexOf(QRegularExpression(u"QSL de fond=.*"_s)), 68);
         const bool loaded = record.size() == 68; // otherwise nothing is stored
         for (const QString& entry : loaded ? record : QStringList{u"QSL de fond=-"_s, u"Pose V1=-"_s})

@@ -1,5 +1,10 @@
+#include "settings/settings_keys.h"
+#include "support/case_files.h"
 #include "support/script_runner.h"
+#include "support/test_environment.h"
+#include "support/window_checks.h"
 
+#include <QListView>
 #include <QPushButton>
 #include <utility>
 
@@ -36,11 +41,15 @@ private slots:
         QFETCH(QString, log);
         QFETCH(bool, offered);
         TestEnvironment env;
-        env.store.write(Key::QslDeFond, QStringLiteral("fond.jpg"));
+        env.setStored(Key::QslDeFond, QStringLiteral("fond.jpg"));
         QWidget* selection = env.start().findChild<QWidget*>(QStringLiteral("Selection"));
-        const auto listed = [&] {
+        const auto listed = [&] { // the lines Liste_QSO shows
+            QStringList lines;
             const SelectQsoWindow* window = env.program().existingSelectQso();
-            return window ? window->unpickedLines() : QStringList();
+            const auto* list = window ? window->findChild<QAbstractItemView*>(QStringLiteral("Liste_QSO")) : nullptr;
+            for (int row = 0; list && row < list->model()->rowCount(); ++row)
+                lines << list->model()->index(row, 0).data().toString();
+            return lines;
         };
         const auto bytesOf = [](const QString& path) {
             QFile file(path);
