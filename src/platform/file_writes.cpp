@@ -1,16 +1,13 @@
 #include "platform/file_writes.h"
 
 #include "platform/file_reasons.h"
+#include "platform/system_files.h"
 
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace
 {
@@ -33,69 +30,11 @@ int injected(FileStep step, const QString& path)
     return hook ? hook(step, path) : 0;
 }
 
-mode_t userUmask()
+// The files written without being made durable, by folder, until the folder's synchronisation.
+QHash<QString, QStringList>& awaitingSync()
 {
-    // The only way to read the umask is to set it; the program writes its files on one thread.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return mask;
-}
-
-// Writes every byte, through short writes and interruptions. Returns 0 or the error number.
-int writeAll(int fd, const QByteArray& bytes)
-{
-    const char* data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t done = ::write(fd, data, static_cast<size_t>(left));
-        if (done < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        data += done;
-        left -= done;
-    }
-    return 0;
-}
-
-int syncFolderEntries(const QByteArray& folder)
-{
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return errno;
-    const int error = ::fsync(fd) == 0 ? 0 : errno;
-    ::close(fd);
-    return error;
-}
-
-// A temporary file in the target's folder and its name, or the error number.
-struct Temporary {
-    int fd = -1;
-    QByteArray name;
-    int error = 0;
-};
-
-Temporary createTemporary(const QString& path)
-{
-    Temporary temporary;
-    if ((temporary.error = injected(FileStep::Create, path)) != 0)
-        return temporary;
-    // A short name of its own, so that a card whose name is as long as the system allows still fits.
-    temporary.name = QFile::encodeName(QFileInfo(path).path() + QLatin1Char('/') + kTemporaryPrefix) + "XXXXXX";
-    temporary.fd = ::mkostemp(temporary.name.data(), O_CLOEXEC);
-    if (temporary.fd < 0) {
-        temporary.error = errno;
-        return temporary;
-    }
-    // mkostemp makes the file its owner's only; the user's files get the mode their umask gives.
-    if (::fchmod(temporary.fd, 0666 & ~userUmask()) != 0) {
-        temporary.error = errno;
-        ::close(temporary.fd);
-        ::unlink(temporary.name.constData());
-        temporary.fd = -1;
-    }
-    return temporary;
+    static QHash<QString, QStringList> files;
+    return files;
 }
 
 // Why the file could not be created in its folder.
@@ -106,69 +45,69 @@ QString whyNotCreated(const QString& path, int error)
     return reasonForError(error, FileReason::CannotCreate);
 }
 
+// Writes the temporary file's bytes, syncs them if asked, closes it and puts it in place of the
+// target. Each step runs only when every step before it succeeded; the first failure's error
+// number is returned.
+int writeAndReplace(SystemFiles::Temporary& temporary, const QString& path, const QByteArray& bytes,
+                    Durability durability)
+{
+    int error = injected(FileStep::Write, path);
+    if (error == 0)
+        error = SystemFiles::writeAll(temporary, bytes);
+    if (error == 0 && durability == Durability::AtOnce) {
+        error = injected(FileStep::Sync, path);
+        if (error == 0)
+            error = SystemFiles::flush(temporary);
+    }
+    if (const int closed = SystemFiles::close(temporary); error == 0)
+        error = closed;
+    if (error == 0)
+        error = injected(FileStep::Close, path);
+    if (error == 0)
+        error = injected(FileStep::Rename, path);
+    if (error == 0)
+        error = SystemFiles::replace(temporary, path);
+    return error;
+}
+
 } // namespace
 
 Outcome writeFileReplacing(const QString& path, const QByteArray& bytes, Durability durability)
 {
     if (hasForbiddenCharacter(path))
         return Outcome::failure(FileReason::ForbiddenCharacter);
-    const QByteArray target = QFile::encodeName(path);
     if (QFileInfo(path).isDir())
         return Outcome::failure(FileReason::IsAFolder);
 
-    Temporary temporary = createTemporary(path);
-    if (temporary.fd < 0)
-        return Outcome::failure(whyNotCreated(path, temporary.error));
+    const QString folder = QFileInfo(path).path();
+    SystemFiles::Temporary temporary;
+    // A short name of its own, so that a card whose name is as long as the system allows still fits.
+    int error = injected(FileStep::Create, path);
+    if (error == 0)
+        error = SystemFiles::create(folder, kTemporaryPrefix, temporary);
+    if (error != 0)
+        return Outcome::failure(whyNotCreated(path, error));
 
-    // Each step runs only when every step before it succeeded; the first failure gives the reason.
-    int error = injected(FileStep::Write, path);
-    if (error == 0)
-        error = writeAll(temporary.fd, bytes);
-    if (error == 0 && durability == Durability::AtOnce) {
-        error = injected(FileStep::Sync, path);
-        if (error == 0 && ::fsync(temporary.fd) != 0)
-            error = errno;
-    }
-    // A file system that writes on close (NFS, some FUSE ones) tells its failures there.
-    if (const int closed = ::close(temporary.fd); error == 0 && closed != 0)
-        error = errno;
-    if (error == 0)
-        error = injected(FileStep::Close, path);
-    if (error == 0) {
-        error = injected(FileStep::Rename, path);
-        if (error == 0 && std::rename(temporary.name.constData(), target.constData()) != 0)
-            error = errno;
-    }
-    if (error != 0) {
-        ::unlink(temporary.name.constData());
+    if (error = writeAndReplace(temporary, path, bytes, durability); error != 0) {
+        SystemFiles::discard(temporary);
         return Outcome::failure(reasonForError(error, FileReason::CannotWrite));
     }
-    if (durability == Durability::AtOnce) {
-        error = injected(FileStep::SyncFolder, path);
-        if (error == 0)
-            error = syncFolderEntries(QFile::encodeName(QFileInfo(path).path()));
-        if (error != 0)
-            return Outcome::failure(reasonForError(error, FileReason::CannotWrite));
+    if (durability == Durability::WithFolder) {
+        awaitingSync()[QDir::cleanPath(folder)].append(path);
+        return {};
     }
-    return {};
+    error = injected(FileStep::SyncFolder, path);
+    if (error == 0)
+        error = SystemFiles::syncFolderNames(folder);
+    return error == 0 ? Outcome() : Outcome::failure(reasonForError(error, FileReason::CannotWrite));
 }
 
 Outcome syncFolder(const QString& folder)
 {
+    const QStringList written = awaitingSync().take(QDir::cleanPath(folder));
     int error = injected(FileStep::SyncFolder, folder);
-    const QByteArray name = QFile::encodeName(folder);
-    if (error == 0) {
-        const int fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd < 0)
-            error = errno;
-        else {
-            // syncfs() reports the write-back errors of the whole file system since the folder was
-            // opened; fsync() of the folder makes its new names durable.
-            if (::syncfs(fd) != 0 || ::fsync(fd) != 0)
-                error = errno;
-            ::close(fd);
-        }
-    }
+    if (error == 0)
+        error = SystemFiles::syncFileSystem(folder, written);
     return error == 0 ? Outcome() : Outcome::failure(reasonForError(error, FileReason::CannotWrite));
 }
 
