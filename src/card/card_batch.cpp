@@ -43,7 +43,9 @@ CardBatchReport runCardBatch(DrawingSurface& surface, const QStringList& pickedL
         composer.draw(surface, fields, french());
         ++report.cards;
         const QString name = cardFileName(fields);
-        if (const Outcome saved = surface.saveBmp(joinPath(outputFolder, name)); saved.ok())
+        const Outcome saved = hasForbiddenNameCharacter(name) ? Outcome::failure(FileReason::ForbiddenCharacter)
+                                                              : surface.saveBmp(joinPath(outputFolder, name));
+        if (saved.ok())
             ++report.written;
         else {
             report.failures.append(displayedPath(name) + QStringLiteral(" : ") + saved.reason());

@@ -2,7 +2,25 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
+
+bool hasForbiddenNameCharacter(const QString& name)
+{
+#ifdef Q_OS_WIN
+    static const QString kForbidden = QStringLiteral("<>:\"/\\|?*");
+    return std::any_of(name.cbegin(), name.cend(),
+                       [](QChar c) { return c.unicode() < 0x20 || kForbidden.contains(c); });
+#else
+    return name.contains(QChar(u'\0'));
+#endif
+}
+
+bool hasForbiddenCharacter(const QString& path)
+{
+    const qsizetype lastSeparator = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QDir::separator()));
+    return path.contains(QChar(u'\0')) || hasForbiddenNameCharacter(path.mid(lastSeparator + 1));
+}
 
 QString whyNotARegularFile(const QString& path)
 {
@@ -36,7 +54,9 @@ QString reasonForError(int error, const QString& otherwise)
 {
     switch (error) {
     case ENOSPC: return FileReason::DiskFull;
+#ifdef EDQUOT
     case EDQUOT: return FileReason::QuotaReached;
+#endif
     case EIO: return FileReason::MediumFailed;
     case EROFS: return FileReason::ReadOnlyMedium;
     case EACCES:

@@ -29,12 +29,14 @@ inline const QString NameTooLong = QStringLiteral("le nom du fichier est trop lo
 inline const QString PictureDamaged = QStringLiteral("l'image est incomplète ou abîmée");
 } // namespace FileReason
 
-// Whether a path holds a character no file name may hold (NUL, which would cut the name short, so
-// that another file would be written).
-inline bool hasForbiddenCharacter(const QString& path)
-{
-    return path.contains(QChar(u'\0'));
-}
+// Whether a file name (one name, not a path) holds a character the system forbids in names: NUL
+// everywhere; on Windows also < > : " / \ | ? * and the control characters, which Windows would
+// refuse or read as a folder, a drive or a stream of another file.
+bool hasForbiddenNameCharacter(const QString& name);
+
+// Whether a path holds a character no path may hold: NUL anywhere (it would cut the name short, so
+// that another file would be written), or a character the system forbids in its last name.
+bool hasForbiddenCharacter(const QString& path);
 
 // A path as a message shows it: with the platform's separators, a NUL shown as "\0" (it would end
 // the message there), and a path longer than a file system allows cut in its middle.

@@ -8,9 +8,12 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringDecoder>
+#include <QTemporaryFile>
+#ifndef Q_OS_WIN
 #include <climits>
 #include <fcntl.h>
 #include <unistd.h>
+#endif
 
 void ignoreRelativeXdgFolders()
 {
@@ -36,12 +39,17 @@ QString folderFromBytes(const QByteArray& folder)
     const QString name = utf8.decode(folder);
     if (!utf8.hasError())
         return QDir::toNativeSeparators(name);
+#ifdef Q_OS_WIN
+    // Windows names its folders in UTF-16: every name has its UTF-8 bytes.
+    return {};
+#else
     const int fd = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return {};
     QString alias = QStringLiteral("/proc/self/fd/%1").arg(fd);
     showFolderAs(alias, name);
     return alias;
+#endif
 }
 
 QString executableFolder()
@@ -49,6 +57,9 @@ QString executableFolder()
     const QString folder = QCoreApplication::applicationDirPath();
     if (!folder.isEmpty())
         return QDir::toNativeSeparators(folder);
+#ifdef Q_OS_WIN
+    return {};
+#else
     // Qt gives no name for a folder whose name is not UTF-8: its bytes come from the system.
     char path[PATH_MAX];
     const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path);
@@ -56,6 +67,7 @@ QString executableFolder()
         return {};
     const QByteArray executable(path, length);
     return folderFromBytes(executable.left(qMax<qsizetype>(1, executable.lastIndexOf('/'))));
+#endif
 }
 
 QString joinPath(const QString& folder, const QString& name)
@@ -74,7 +86,16 @@ QString perUserProgramFolder()
 bool folderWritable(const QString& folder)
 {
     const QFileInfo info(folder);
+#ifdef Q_OS_WIN
+    // Windows' access rules (Program Files is the administrators' only) are not in a folder's
+    // attributes: a file made and removed at once is the answer.
+    if (!info.isDir())
+        return false;
+    QTemporaryFile probe(joinPath(folder, QStringLiteral(".eqsl-probe-XXXXXX")));
+    return probe.open();
+#else
     return info.isDir() && info.isWritable();
+#endif
 }
 
 QStringList sampleFileNames()

@@ -25,7 +25,8 @@ inline constexpr auto kOutputFolderName = "E_QSL";
 QString joinPath(const QString& folder, const QString& name);
 
 // The program folder of a user who may not write in the executable's folder (a system-wide
-// installation): "ZELVANE_E_QSL" in the user's data folder, $XDG_DATA_HOME or ~/.local/share.
+// installation): "ZELVANE_E_QSL" in the user's data folder, $XDG_DATA_HOME or ~/.local/share on
+// Linux, %LOCALAPPDATA% on Windows.
 QString perUserProgramFolder();
 
 // Whether the user who runs the program may create files in the folder.
