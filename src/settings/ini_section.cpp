@@ -291,16 +291,22 @@ IniSection readIniSection(const QByteArray& bytes, const QString& name)
 
 QByteArray writeIniSection(const IniSection& section, const QString& name)
 {
+    // QSettings ends its lines as the system does.
+#ifdef Q_OS_WIN
+    const QByteArray lineEnd = "\r\n";
+#else
+    const QByteArray lineEnd = "\n";
+#endif
     QByteArray out = section.before;
     // Sections are parted by one empty line, as QSettings writes them.
     if (!out.isEmpty() && !out.endsWith('\n'))
-        out += '\n';
-    if (!out.isEmpty() && !out.endsWith("\n\n"))
-        out += '\n';
-    out += '[' + iniEscapedKey(name) + "]\n";
+        out += lineEnd;
+    if (!out.isEmpty() && !out.endsWith(lineEnd + lineEnd))
+        out += lineEnd;
+    out += '[' + iniEscapedKey(name) + ']' + lineEnd;
     for (auto it = section.values.cbegin(); it != section.values.cend(); ++it)
-        out += iniEscapedKey(it.key()) + '=' + escapedValue(it.value()) + '\n';
+        out += iniEscapedKey(it.key()) + '=' + escapedValue(it.value()) + lineEnd;
     if (!section.after.isEmpty())
-        out += (section.after.startsWith('\n') ? QByteArray() : QByteArray("\n")) + section.after;
+        out += (section.after.startsWith(lineEnd) ? QByteArray() : lineEnd) + section.after;
     return out;
 }

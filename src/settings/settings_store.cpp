@@ -60,9 +60,19 @@ FileBytes readSettingsFile(const QString& path)
     return read;
 }
 
+// The registry key of application "E_QSL", and its section "Setup " as messages name it.
+const QString kRegistryKey = QStringLiteral("HKEY_CURRENT_USER\\Software\\E_QSL");
+
+QString registrySection()
+{
+    return kRegistryKey + QLatin1Char('\\') + sectionName();
+}
+
 } // namespace
 
-SettingsStore::SettingsStore() = default;
+SettingsStore::SettingsStore(SettingsPlace place) : place_(place)
+{
+}
 SettingsStore::~SettingsStore() = default;
 
 void SettingsStore::load() const
@@ -70,6 +80,14 @@ void SettingsStore::load() const
     if (loaded_)
         return;
     loaded_ = true;
+    if (place_ == SettingsPlace::Registry) {
+        path_ = registrySection();
+        QSettings registry(kRegistryKey, QSettings::NativeFormat);
+        registry.beginGroup(sectionName());
+        for (const QString& key : registry.childKeys())
+            values_.insert(key, registry.value(key).toString());
+        return;
+    }
     path_ = userSettingsFile();
     removeLeftoverTemporaries(QFileInfo(path_).path());
     // A file that cannot be read gives no values; synchronisations then say why.
@@ -120,6 +138,25 @@ Outcome SettingsStore::sync()
     load();
     if (unsaved_.isEmpty() || readOnly_)
         return {};
+    return place_ == SettingsPlace::Registry ? syncRegistry() : syncFile();
+}
+
+Outcome SettingsStore::syncRegistry()
+{
+    QSettings registry(kRegistryKey, QSettings::NativeFormat);
+    registry.beginGroup(sectionName());
+    for (auto it = unsaved_.cbegin(); it != unsaved_.cend(); ++it)
+        registry.setValue(it.key(), it.value());
+    registry.endGroup();
+    registry.sync();
+    if (registry.status() != QSettings::NoError)
+        return saveFailure(FileReason::AccessDenied);
+    unsaved_.clear();
+    return {};
+}
+
+Outcome SettingsStore::syncFile()
+{
     const QFileInfo info(path_);
     if (info.isDir())
         return saveFailure(FileReason::IsAFolder);

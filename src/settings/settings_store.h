@@ -8,24 +8,39 @@
 
 class Dialogs;
 
-// The per-user store of texts: application "E_QSL", section "Setup " (with its blank).
-//
-// Kept in an INI file of the user's configuration folder, in the form Qt's QSettings gives it
-// (`~/.config/E_QSL/E_QSL.ini`); an absent key and a key holding an empty text stay different. A
+// Where the store keeps its texts.
+enum class SettingsPlace {
+    // An INI file of the user's configuration folder, in the form Qt's QSettings gives it
+    // (`~/.config/E_QSL/E_QSL.ini`): the store of Linux, and of the tests on every system.
+    IniFile,
+    // The current user's registry, `HKEY_CURRENT_USER\Software\E_QSL\Setup `: Windows' own
+    // store of a program's settings.
+    Registry,
+};
+
+#ifdef Q_OS_WIN
+inline constexpr SettingsPlace kSystemSettingsPlace = SettingsPlace::Registry;
+#else
+inline constexpr SettingsPlace kSystemSettingsPlace = SettingsPlace::IniFile;
+#endif
+
+// The per-user store of texts: application "E_QSL", section "Setup " (with its blank), in the
+// system's own place (above); an absent key and a key holding an empty text stay different. A
 // write is seen at once by every later read of the run, whether or not it could reach the file, so
 // that the program goes on with what the user chose. The program's commands write through a
 // SettingsBatch, whose writes reach the file all together when it ends; a write outside a command
 // (a tool, a test's set-up) is written at once and returns its outcome.
 //
-// The store writes the file itself, under the lock file QSettings uses: the file is read again,
+// In an INI file, the store writes the file itself, under the lock file QSettings uses: the file is read again,
 // the keys of the run put in, and the whole written through writeFileReplacing(), so that a full
 // disk or a failing medium leaves the file as it was. A file that cannot be read is never written
 // over, a file that is not a regular file (a FIFO would block) is never opened, and a lock that
-// cannot be taken within a few seconds makes the settings read-only for the rest of the run.
+// cannot be taken within a few seconds makes the settings read-only for the rest of the run. In the
+// registry, each write is one value of the key, which the system writes whole or not at all.
 class SettingsStore
 {
 public:
-    SettingsStore();
+    explicit SettingsStore(SettingsPlace place = kSystemSettingsPlace);
     ~SettingsStore();
     SettingsStore(const SettingsStore&) = delete;
     SettingsStore& operator=(const SettingsStore&) = delete;
@@ -41,7 +56,7 @@ public:
     // Writes the text and saves it to the file at once.
     Outcome writeAtOnce(const QString& key, const QString& text);
 
-    // The settings file.
+    // The settings file, or the registry key, as messages name it.
     QString fileName() const;
 
     // Writes what is pending to the file. A failure's reason is the whole message telling the
@@ -58,7 +73,10 @@ private:
     void load() const;
     void write(const QString& key, const QString& text);
     Outcome saveFailure(const QString& reason) const;
+    Outcome syncFile();
+    Outcome syncRegistry();
 
+    SettingsPlace place_;
     mutable bool loaded_ = false;
     mutable QString path_;
     // The texts of the section as the file gave them, with the writes of the run.
