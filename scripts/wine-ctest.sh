@@ -30,6 +30,13 @@ for dll in libstdc++-6.dll libwinpthread-1.dll; do
 done
 
 WINEPREFIX=$(mktemp -d)
+# Qt's offscreen platform reads its fonts from one folder: the fonts the tests draw with (Comic
+# Neue for the cards' Comic Sans MS, DejaVu for the windows), as Debian installs them.
+fonts=$WINEPREFIX/fonts
+mkdir -p "$fonts"
+ln -s /usr/share/fonts/opentype/comic-neue/*.otf /usr/share/fonts/truetype/dejavu/*.ttf "$fonts"/
+export QT_QPA_FONTDIR
+QT_QPA_FONTDIR=$(windows_path "$fonts")
 export WINEPREFIX WINEPATH="$winepath" WINEDEBUG=-all
 # No Mono nor Gecko: Wine would offer to download them when the prefix is made.
 export WINEDLLOVERRIDES="mscoree,mshtml="

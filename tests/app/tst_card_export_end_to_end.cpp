@@ -63,6 +63,8 @@ SelectQsoWindow* pickTheLog(RunningProgram& program, ScriptedDialogs& dialogs)
 {
     dialogs.answerNextFile(dataPath(u"card/journal.adi"_s));
     click(program.mainWindow(), "Selection");
+    if (!program.existingSelectQso())
+        qFatal("\"Sélectionnez\" opened no window; told: %s", qPrintable(dialogs.messages().join(u" | ")));
     click(program.existingSelectQso(), "Select_All");
     return program.existingSelectQso();
 }
@@ -165,9 +167,11 @@ private slots:
         chooseBackground(program, env.dialogs, path);
         const bool chosen = message == kSaved || sampleGone;
         QCOMPARE(env.dialogs.messages(),
-                 (sampleGone ? QStringList() : QStringList{message.replace(u"%1"_s, path)}) + notSaved);
+                 (sampleGone ? QStringList() : QStringList{message.replace(u"%1"_s, QDir::toNativeSeparators(path))}) +
+                     notSaved);
         QCOMPARE(env.store.read(Key::QslDeFond, {}), chosen ? path : QString());
-        QCOMPARE(env.store.read(Key::CadreQso, {}), chosen ? env.programFolder() + u"/Cadre_QSO.jpg"_s : QString());
+        QCOMPARE(env.store.read(Key::CadreQso, {}),
+                 chosen ? joinPath(env.programFolder(), u"Cadre_QSO.jpg"_s) : QString());
         QCOMPARE(program.mainWindow()->findChild<QPushButton*>(u"Selection"_s)->isEnabled(), chosen);
         QCOMPARE(program.msgQslEnregistrees(), qint16(chosen ? 0 : 1));
         QCOMPARE(cardsIn(env.outputFolder()), chosen && !sampleGone ? kCards.mid(0, 1) : QStringList());

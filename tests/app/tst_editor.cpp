@@ -103,6 +103,7 @@ private slots:
         QFile saved(env->programFolder() + u"/ma.inf"_s);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), dataBytes(dataPath(u"editor/saved.inf"_s)));
+        saved.close(); // Windows removes no open file
         QCOMPARE(env->program().fondQsl(), u"C:\\Cartes\\ma.carte.jpg"_s);
         QVERIFY(editor->isVisible() && !env->store.contains(u"Pose H1"_s));
         const QString inf = env->programFolder() + u"/ma.inf"_s; // now a folder: told, nothing else changes

@@ -88,7 +88,7 @@ private slots:
         QStringList actual;
         for (const QString& call : std::as_const(log.calls))
             actual.append(call.startsWith(u"print "_s) ? u"print ["_s + call.mid(6) + u']'
-                                                       : QString(call).replace(output, u"OUT"_s));
+                                                       : QDir::fromNativeSeparators(call).replace(output, u"OUT"_s));
         for (const int i : report.unsaved)
             actual.append(u"unsaved %1"_s.arg(i));
         for (const QString& message :

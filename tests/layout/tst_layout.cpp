@@ -98,7 +98,7 @@ private slots:
         QFETCH(QStringList, row);
         QSettings(QSettings::IniFormat, QSettings::UserScope, "E_QSL", "E_QSL").setValue("Setup/Pose H1", "50");
         env_->setStored(u"Pose H7"_s, row[0]);
-        QCOMPARE(SettingsStore().read(u"Pose H7"_s, QString()), row[0]);
+        QCOMPARE(SettingsStore(SettingsPlace::IniFile).read(u"Pose H7"_s, QString()), row[0]);
         CardLayout layout;
         layout.load(env_->store, LayoutReader::StartUp);
         QCOMPARE(QList<int>({layout.h(7), layout.h(1)}), QList<int>({row[1].toInt(), 5}));

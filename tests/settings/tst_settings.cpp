@@ -9,6 +9,20 @@
 #include <QTest>
 #include <cerrno>
 
+namespace
+{
+
+// INI lines ended as QSettings ends them on this system.
+QString iniLines(QString lines)
+{
+#ifdef Q_OS_WIN
+    lines.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+#endif
+    return lines;
+}
+
+} // namespace
+
 class TestSettings : public QObject
 {
     Q_OBJECT
@@ -33,8 +47,10 @@ private slots:
         }
         QVERIFY(env.store.writeAtOnce(Key::Revision, QStringLiteral("1")).ok()); // no batch: saved at once
         QCOMPARE(readTextFile(path).text,
-                 QString("[Setup%20]\nCommentaire=\nLanguage=Gb\nQSL%20de%20fond=fond été.jpg\nRevision=1\n"));
+                 iniLines("[Setup%20]\nCommentaire=\nLanguage=Gb\nQSL%20de%20fond=fond été.jpg\nRevision=1\n"));
         QCOMPARE(env.dialogs.messages(), QStringList{told});
+        if (!kHasFifos)
+            return;
         // A FIFO put in place of the file during the run would block whoever opens it: it is never
         // opened, and the run goes on with its values.
         QVERIFY(QFile::remove(path) && !makeFifo(path).isEmpty());
@@ -69,14 +85,15 @@ private slots:
             qt.setValue("Setup /Commentaire", text);
         }
         const QByteArray qtFile = readTextFile(path).text.toUtf8();
-        QCOMPARE(SettingsStore().read(Key::Commentaire, "absent"), text);
+        QCOMPARE(SettingsStore(SettingsPlace::IniFile).read(Key::Commentaire, "absent"), text);
         env.setStored(Key::Language, "Gb");
         env.setStored(Key::Commentaire, text);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         // The same bytes as QSettings', with the key written since in its place.
         QCOMPARE(file.readAll(),
-                 QByteArray(qtFile).insert(qtFile.indexOf('\n', qtFile.indexOf("Commentaire=")) + 1, "Language=Gb\n"));
+                 QByteArray(qtFile).insert(qtFile.indexOf('\n', qtFile.indexOf("Commentaire=")) + 1,
+                                           iniLines("Language=Gb\n").toUtf8()));
         const QSettings qt(QSettings::IniFormat, QSettings::UserScope, "E_QSL", "E_QSL");
         QCOMPARE(qt.value("Setup /Commentaire").toString() + qt.value("Setup/Pose H1").toString() +
                      qt.value("General key").toString(),
@@ -100,7 +117,8 @@ private slots:
         }
         QCOMPARE(told, QStringList({"le disque est plein", "le support de stockage signale une erreur d'écriture"}));
         QCOMPARE(env.store.sync().reason(), QString());
-        QCOMPARE(SettingsStore().read(Key::Language, {}) + SettingsStore().read(Key::QslDeFond, {}),
+        QCOMPARE(SettingsStore(SettingsPlace::IniFile).read(Key::Language, {}) +
+                     SettingsStore(SettingsPlace::IniFile).read(Key::QslDeFond, {}),
                  QStringLiteral("Gb/home/f6xyz/fond.jpg"));
     }
 
@@ -120,13 +138,44 @@ private slots:
         }
         QVERIFY(waited.elapsed() < 60000);
         QCOMPARE(env.dialogs.messages(),
-                 QStringList{"Les réglages ne peuvent pas être enregistrés :\r\n" + path +
+                 QStringList{"Les réglages ne peuvent pas être enregistrés :\r\n" + QDir::toNativeSeparators(path) +
                              ".lock : le verrou des réglages ne peut pas être pris (un autre programme les enregistre, "
                              "ou le verrou ne peut pas être levé)\r\nLes réglages restent en lecture seule jusqu'à la "
                              "fermeture du programme ; les choix faits restent en vigueur jusque-là."});
         QCOMPARE(env.store.read(Key::Language, {}), QStringLiteral("Fr"));
-        QCOMPARE(readTextFile(path).text, QStringLiteral("[Setup%20]\nRevision=\" 1.0.3\"\n"));
+        QCOMPARE(readTextFile(path).text, iniLines("[Setup%20]\nRevision=\" 1.0.3\"\n"));
     }
+
+#ifdef Q_OS_WIN
+    // On Windows the program's store is the current user's registry, where QSettings finds it; an
+    // empty text stays apart from an absent key. The user's own values are put back afterwards.
+    void storedInTheRegistry()
+    {
+        const QString key = QStringLiteral("HKEY_CURRENT_USER\\Software\\E_QSL\\Setup ");
+        QSettings registry(key, QSettings::NativeFormat);
+        QMap<QString, QVariant> users;
+        for (const QString& name : registry.childKeys())
+            users.insert(name, registry.value(name));
+        registry.clear();
+        registry.sync();
+        {
+            SettingsStore store;
+            QCOMPARE(store.fileName(), key);
+            QVERIFY(store.writeAtOnce(Key::Commentaire, QString()).ok());
+            QVERIFY(store.writeAtOnce(Key::QslDeFond, QStringLiteral("C:\\QSL\\fond été.jpg")).ok());
+        }
+        SettingsStore again;
+        const QStringList seen = {again.value(Key::Commentaire).value_or(QStringLiteral("absent")),
+                                  again.value(Key::QslDeFond).value_or(QStringLiteral("absent")),
+                                  again.value(Key::Language).value_or(QStringLiteral("absent")),
+                                  QSettings(key, QSettings::NativeFormat).value(Key::QslDeFond).toString()};
+        registry.clear();
+        for (auto it = users.cbegin(); it != users.cend(); ++it)
+            registry.setValue(it.key(), it.value());
+        registry.sync();
+        QCOMPARE(seen, QStringList({QString(), "C:\\QSL\\fond été.jpg", "absent", "C:\\QSL\\fond été.jpg"}));
+    }
+#endif
 };
 
 QTEST_MAIN(TestSettings)

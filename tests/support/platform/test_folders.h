@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QLocale>
 #include <QString>
 #include <QTemporaryDir>
@@ -17,8 +18,9 @@ public:
     TestFolders& operator=(const TestFolders&) = delete;
 
     QString settingsFolder() const { return temp_.filePath(QStringLiteral("settings")); }
-    QString programFolder() const { return temp_.filePath(QStringLiteral("ZELVANE_E_QSL")); }
-    QString outputFolder() const { return programFolder() + QStringLiteral("/E_QSL"); }
+    // Written with the system's separators, as the program names its folders.
+    QString programFolder() const { return QDir::toNativeSeparators(temp_.filePath(QStringLiteral("ZELVANE_E_QSL"))); }
+    QString outputFolder() const { return programFolder() + QDir::separator() + QStringLiteral("E_QSL"); }
     QString scratchFolder() const { return temp_.filePath(QStringLiteral("scratch")); }
 
     // Writes a file of bytes under the scratch folder, making its folders, and returns its path.
@@ -31,4 +33,10 @@ private:
 };
 
 // Makes a FIFO at the path and returns the path: a file that hangs whoever opens it for reading.
+// Windows has no FIFO in a folder: nothing is made there (kHasFifos tells the tests).
 QString makeFifo(const QString& path);
+#ifdef Q_OS_WIN
+inline constexpr bool kHasFifos = false;
+#else
+inline constexpr bool kHasFifos = true;
+#endif

@@ -9,7 +9,7 @@ QString TestStore::blockSettingsFile() const
     const QString path = settingsFolder() + QStringLiteral("/E_QSL/E_QSL.ini");
     QFile::remove(path);
     QDir().mkpath(path);
-    return QStringLiteral("Les réglages ne peuvent pas être enregistrés :\r\n") + path +
+    return QStringLiteral("Les réglages ne peuvent pas être enregistrés :\r\n") + QDir::toNativeSeparators(path) +
            QStringLiteral(" : un dossier porte ce nom\r\nLes choix faits restent en vigueur jusqu'à la fermeture du "
                           "programme.");
 }

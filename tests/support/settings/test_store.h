@@ -17,6 +17,6 @@ public:
     // Stores a text as the program would have stored it before the test; a failure fails the test.
     void setStored(const QString& key, const QString& text);
 
-    SettingsStore store;
+    SettingsStore store{SettingsPlace::IniFile};
     ScriptedDialogs dialogs;
 };
