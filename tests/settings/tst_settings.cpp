@@ -91,9 +91,8 @@ private slots:
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         // The same bytes as QSettings', with the key written since in its place.
-        QCOMPARE(file.readAll(),
-                 QByteArray(qtFile).insert(qtFile.indexOf('\n', qtFile.indexOf("Commentaire=")) + 1,
-                                           iniLines("Language=Gb\n").toUtf8()));
+        QCOMPARE(file.readAll(), QByteArray(qtFile).insert(qtFile.indexOf('\n', qtFile.indexOf("Commentaire=")) + 1,
+                                                           iniLines("Language=Gb\n").toUtf8()));
         const QSettings qt(QSettings::IniFormat, QSettings::UserScope, "E_QSL", "E_QSL");
         QCOMPARE(qt.value("Setup /Commentaire").toString() + qt.value("Setup/Pose H1").toString() +
                      qt.value("General key").toString(),
