@@ -23,11 +23,13 @@ FileFaultHook& faultHook()
     return hook;
 }
 
-// The error number of a step: the one the hook injects, else the one the system gave.
-int injected(FileStep step, const QString& path)
+// Runs one step: the error number the hook injects, else the one of the system call.
+template <typename Call> int step(FileStep at, const QString& path, Call call)
 {
     const FileFaultHook& hook = faultHook();
-    return hook ? hook(step, path) : 0;
+    if (const int error = hook ? hook(at, path) : 0; error != 0)
+        return error;
+    return call();
 }
 
 // The files written without being made durable, by folder, until the folder's synchronisation.
@@ -51,22 +53,13 @@ QString whyNotCreated(const QString& path, int error)
 int writeAndReplace(SystemFiles::Temporary& temporary, const QString& path, const QByteArray& bytes,
                     Durability durability)
 {
-    int error = injected(FileStep::Write, path);
-    if (error == 0)
-        error = SystemFiles::writeAll(temporary, bytes);
-    if (error == 0 && durability == Durability::AtOnce) {
-        error = injected(FileStep::Sync, path);
-        if (error == 0)
-            error = SystemFiles::flush(temporary);
-    }
+    int error = step(FileStep::Write, path, [&] { return SystemFiles::writeAll(temporary, bytes); });
+    if (error == 0 && durability == Durability::AtOnce)
+        error = step(FileStep::Sync, path, [&] { return SystemFiles::flush(temporary); });
     if (const int closed = SystemFiles::close(temporary); error == 0)
-        error = closed;
+        error = step(FileStep::Close, path, [closed] { return closed; });
     if (error == 0)
-        error = injected(FileStep::Close, path);
-    if (error == 0)
-        error = injected(FileStep::Rename, path);
-    if (error == 0)
-        error = SystemFiles::replace(temporary, path);
+        error = step(FileStep::Rename, path, [&] { return SystemFiles::replace(temporary, path); });
     return error;
 }
 
@@ -82,9 +75,7 @@ Outcome writeFileReplacing(const QString& path, const QByteArray& bytes, Durabil
     const QString folder = QFileInfo(path).path();
     SystemFiles::Temporary temporary;
     // A short name of its own, so that a card whose name is as long as the system allows still fits.
-    int error = injected(FileStep::Create, path);
-    if (error == 0)
-        error = SystemFiles::create(folder, kTemporaryPrefix, temporary);
+    int error = step(FileStep::Create, path, [&] { return SystemFiles::create(folder, kTemporaryPrefix, temporary); });
     if (error != 0)
         return Outcome::failure(whyNotCreated(path, error));
 
@@ -96,18 +87,14 @@ Outcome writeFileReplacing(const QString& path, const QByteArray& bytes, Durabil
         awaitingSync()[QDir::cleanPath(folder)].append(path);
         return {};
     }
-    error = injected(FileStep::SyncFolder, path);
-    if (error == 0)
-        error = SystemFiles::syncFolderNames(folder);
+    error = step(FileStep::SyncFolder, path, [&] { return SystemFiles::syncFolderNames(folder); });
     return error == 0 ? Outcome() : Outcome::failure(reasonForError(error, FileReason::CannotWrite));
 }
 
 Outcome syncFolder(const QString& folder)
 {
     const QStringList written = awaitingSync().take(QDir::cleanPath(folder));
-    int error = injected(FileStep::SyncFolder, folder);
-    if (error == 0)
-        error = SystemFiles::syncFileSystem(folder, written);
+    const int error = step(FileStep::SyncFolder, folder, [&] { return SystemFiles::syncFileSystem(folder, written); });
     return error == 0 ? Outcome() : Outcome::failure(reasonForError(error, FileReason::CannotWrite));
 }
 
