@@ -23,6 +23,9 @@ What it does:
         stale         the original text is not found exactly once
         equivalent    the fault file explains why the fault cannot change what the program does;
                       it is not run (unless --check-equivalent is given)
+        unseen        the fault file explains why no test can see it (a sync whose loss shows only
+                      when the power is cut) and what checks the behaviour instead; not run either
+                      (unless --check-equivalent is given), and not counted in the score
   4. Prints a table and the score, killed / (killed + survived), and writes the same as JSON to
      <scratch>/summary.json. The build and test output of each fault is kept in <scratch>/logs/.
 
@@ -54,7 +57,7 @@ import time
 from pathlib import Path
 
 DEFAULT_FAULTS = Path("tests/faults.txt")
-FIELDS = ("id", "file", "effect", "original", "faulty", "equivalent")
+FIELDS = ("id", "file", "effect", "original", "faulty", "equivalent", "unseen")
 REQUIRED = ("id", "file", "effect", "original", "faulty")
 
 KILLED = "killed"
@@ -62,6 +65,7 @@ SURVIVED = "survived"
 NOT_COMPILED = "not compiled"
 STALE = "stale"
 EQUIVALENT = "equivalent"
+UNSEEN = "unseen"
 
 
 class FaultFileError(Exception):
@@ -76,6 +80,7 @@ class Fault:
     original: str
     faulty: str
     equivalent: str = ""
+    unseen: str = ""
     line: int = 0  # where its block starts in the fault file
 
 
@@ -149,7 +154,7 @@ def parse_faults(path: Path) -> list[Fault]:
             raise FaultFileError(f"{path}:{number}: a fault starts with its id")
         if name in current:
             raise FaultFileError(f"{path}:{number}: {name} given twice")
-        current[name] = value.rstrip() if name in ("id", "file", "effect", "equivalent") else value
+        current[name] = value.rstrip() if name in ("id", "file", "effect", "equivalent", "unseen") else value
         key = name
     finish()
     return faults
@@ -314,6 +319,8 @@ def try_fault(fault: Fault, tree: Path, build: Path, tests: list[TestCase], args
     started = time.monotonic()
     if fault.equivalent and not args.check_equivalent:
         return Result(fault, EQUIVALENT, note=fault.equivalent)
+    if fault.unseen and not args.check_equivalent:
+        return Result(fault, UNSEEN, note=fault.unseen)
     why = staleness(fault, tree)
     if why:
         return Result(fault, STALE, note=why)
@@ -337,6 +344,9 @@ def try_fault(fault: Fault, tree: Path, build: Path, tests: list[TestCase], args
     if fault.equivalent:
         note = "explained as equivalent, yet killed: the explanation is wrong" if failed else fault.equivalent
         status = KILLED if failed else EQUIVALENT
+    if fault.unseen:
+        note = "explained as unseen, yet killed: the explanation is wrong" if failed else fault.unseen
+        status = KILLED if failed else UNSEEN
     return Result(fault, status, failed, note, time.monotonic() - started)
 
 
@@ -356,7 +366,7 @@ def print_table(results: list[Result]) -> None:
 
 
 def score(results: list[Result]) -> tuple[dict[str, int], float | None]:
-    counts = {s: sum(1 for r in results if r.status == s) for s in (KILLED, SURVIVED, NOT_COMPILED, STALE, EQUIVALENT)}
+    counts = {s: sum(1 for r in results if r.status == s) for s in (KILLED, SURVIVED, NOT_COMPILED, STALE, EQUIVALENT, UNSEEN)}
     judged = counts[KILLED] + counts[SURVIVED]
     return counts, (counts[KILLED] / judged if judged else None)
 
@@ -416,7 +426,7 @@ def main() -> int:
     if args.list:
         for fault in faults:
             why = staleness(fault, root)
-            state = f"STALE: {why}" if why else ("equivalent" if fault.equivalent else "ok")
+            state = f"STALE: {why}" if why else ("equivalent" if fault.equivalent else "unseen" if fault.unseen else "ok")
             print(f"{fault.id:<34} {fault.file:<40} {state}")
             print(f"{'':<34} {fault.effect}")
         stale = sum(1 for f in faults if staleness(f, root))
