@@ -13,7 +13,6 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ZELVANE_E_QSL"));
     installFontSubstitutions();
-    installQtFrenchTranslations();
 
     SettingsStore store;
     QtDialogs dialogs;

@@ -6,6 +6,12 @@
 #include <QMessageBox>
 #include <QTranslator>
 
+QtDialogs::QtDialogs()
+{
+    // Once for the run; without Qt's translations installed, Qt's texts stay in English.
+    [[maybe_unused]] static const bool french = installQtFrenchTranslations();
+}
+
 void QtDialogs::message(const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kProgramTitle), text, QMessageBox::Ok,
