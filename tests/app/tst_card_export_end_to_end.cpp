@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "card/qsl_x_window.h"
 #include "editor/move_qso_window.h"
+#include "platform/file_writes.h"
 #include "platform/program_folder.h"
 #include "selection/select_qso_window.h"
 #include "settings/settings_keys.h"
@@ -13,6 +14,7 @@
 #include <QAction>
 #include <QPushButton>
 #include <QtTest>
+#include <cerrno>
 
 using namespace Qt::StringLiterals;
 
@@ -76,6 +78,38 @@ class TestCardExportEndToEnd : public QObject
     Q_OBJECT
 
 private slots:
+    // Cards that may not have reached the disk (its synchronisation fails) keep every QSO picked, in
+    // its order, and are told after the cards that failed; none is counted as saved. What an
+    // interrupted batch left in "E_QSL" is removed before the batch.
+    void batchNotDurable()
+    {
+        TestEnvironment env;
+        QDir().mkpath(env.outputFolder() + u'/' + kCards[1]);
+        RunningProgram& program = start(env);
+        const QString leftover = env.outputFolder() + u"/.eqsl-AbC123"_s;
+        QFile half(leftover);
+        QVERIFY(half.open(QIODevice::WriteOnly) &&
+                half.setFileTime(QDateTime::currentDateTime().addSecs(-120), QFileDevice::FileModificationTime));
+        half.close();
+        SelectQsoWindow* select = pickTheLog(program, env.dialogs);
+        const QStringList picked = select->pickedLines();
+        setFileFaultHook([](FileStep at, const QString& path) {
+            return at == FileStep::SyncFolder && path.endsWith(u"E_QSL"_s) ? EIO : 0;
+        });
+        click(select, "Impression");
+        setFileFaultHook({});
+        const QString kept = u"\r\nLes QSO de ces QSL sont gardés : corrigez la cause, fermez cet aperçu, puis cliquez "
+                             u"à nouveau sur \"Enregistrer les QSL\"."_s;
+        QCOMPARE(env.dialogs.messages(),
+                 (QStringList{u"1 QSL n'a pas pu être enregistrée :\r\n"_s + kCards[1] +
+                                  u" : un dossier porte ce nom"_s + kept,
+                              u"Les QSL écrites n'ont peut-être pas toutes atteint le disque :\r\nle support de "
+                              u"stockage signale une erreur d'écriture"_s +
+                                  kept}));
+        QCOMPARE(select->pickedLines(), picked);
+        QVERIFY(!QFileInfo::exists(leftover));
+    }
+
     // The batch runs when the window is created: a card not saved is told before the count of those
     // saved, its QSO kept picked. An open window is only shown again, the picks emptied; a new one
     // reads the layout stored then and the card language of the main window's menu.

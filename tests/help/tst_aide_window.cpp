@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QTest>
+#include <climits>
 
 class TestAideWindow : public QObject
 {
@@ -25,6 +26,32 @@ private slots:
             QCOMPARE(line.font().pointSize() == 12, page[i].kind == Title);
             QVERIFY(line.fontMetrics().horizontalAdvance(line.text()) <= line.width());
         }
+    }
+
+    // The page tells the background's size the cards are laid out for, and sets each section apart
+    // from the one before by more space than between two lines of a section.
+    void pageReadsAsSections()
+    {
+        using enum AideWindow::LineKind;
+        AideWindow window;
+        window.show();
+        const QList<QLabel*> shown = window.findChildren<QLabel*>();
+        const std::vector<AideWindow::Line>& page = AideWindow::lines();
+        QStringList text;
+        int widestBodyGap = 0, narrowestHeadingGap = INT_MAX;
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            text << shown[i]->text();
+            if (i < 2)
+                continue;
+            const int gap = shown[i]->geometry().top() - shown[i - 1]->geometry().bottom();
+            if (page[size_t(i)].kind == Heading)
+                narrowestHeadingGap = qMin(narrowestHeadingGap, gap);
+            else if (page[size_t(i)].kind == Body && page[size_t(i - 1)].kind == Body)
+                widestBodyGap = qMax(widestBodyGap, gap);
+        }
+        QVERIFY(text.join(u'\n').contains(QStringLiteral("530 x 340 pixels")));
+        QVERIFY2(narrowestHeadingGap > widestBodyGap,
+                 qPrintable(QStringLiteral("%1 <= %2").arg(narrowestHeadingGap).arg(widestBodyGap)));
     }
 };
 QTEST_MAIN(TestAideWindow)

@@ -99,6 +99,55 @@ private slots:
                  text + "50g");
     }
 
+    // A file QSettings wrote without the section gets it as QSettings adds it: after an empty line.
+    void sectionAddedAsQSettingsAddsIt()
+    {
+        TestStore env;
+        const QString path = env.settingsFolder() + QStringLiteral("/E_QSL/E_QSL.ini");
+        QSettings(QSettings::IniFormat, QSettings::UserScope, "E_QSL", "E_QSL").setValue("Setup/Pose H1", "50");
+        env.setStored(Key::Language, "Gb");
+        QCOMPARE(readTextFile(path).text, iniLines("[Setup]\nPose%20H1=50\n\n[Setup%20]\nLanguage=Gb\n"));
+    }
+
+    // What another run saved meanwhile is kept by this run's next save; a command that writes
+    // nothing new writes nothing (a file that can no longer be written is not told again); a write
+    // made at once during a command waits for the command's end.
+    void otherRunsAndNothingNew()
+    {
+        TestStore env;
+        QVERIFY(!env.store.contains(Key::Language)); // this run has read the file
+        QVERIFY(SettingsStore(SettingsPlace::IniFile).writeAtOnce(Key::Language, "Gb").ok());
+        env.setStored(Key::Commentaire, "73");
+        SettingsStore next(SettingsPlace::IniFile);
+        QCOMPARE(next.read(Key::Language, {}) + next.read(Key::Commentaire, {}), QStringLiteral("Gb73"));
+        const QString told = env.blockSettingsFile();
+        {
+            SettingsBatch nothingNew(env.store, env.dialogs);
+        }
+        QVERIFY(env.dialogs.messages().isEmpty());
+        {
+            SettingsBatch batch(env.store, env.dialogs);
+            QVERIFY(env.store.writeAtOnce(Key::Revision, "1").ok());
+            batch.write(Key::Language, "Fr");
+        }
+        QCOMPARE(env.dialogs.messages(), QStringList{told});
+    }
+
+#ifndef Q_OS_WIN
+    // A settings file that cannot be read (here one whose reading fails) is never written over:
+    // every value it holds would be lost. The run goes on with what it chose.
+    void unreadableFileKept()
+    {
+        TestStore env;
+        const QString path = env.settingsFolder() + QStringLiteral("/E_QSL/E_QSL.ini");
+        QVERIFY(QDir().mkpath(env.settingsFolder() + "/E_QSL") && QFile::link("/proc/self/clear_refs", path));
+        QCOMPARE(env.store.writeAtOnce(Key::Language, "Gb").reason().section("\r\n", 1, 1),
+                 path + " : le fichier ne peut pas être lu");
+        QVERIFY(QFileInfo(path).isSymLink());
+        QCOMPARE(env.store.read(Key::Language, {}), QStringLiteral("Gb"));
+    }
+#endif
+
     // On a full disk or a failing medium the file stays as it was, byte for byte; the keys stay
     // pending and reach the file with the next synchronisation that succeeds.
     void failedWriteKeepsTheFile()
