@@ -56,6 +56,7 @@ int writeAndReplace(SystemFiles::Temporary& temporary, const QString& path, cons
     int error = step(FileStep::Write, path, [&] { return SystemFiles::writeAll(temporary, bytes); });
     if (error == 0 && durability == Durability::AtOnce)
         error = step(FileStep::Sync, path, [&] { return SystemFiles::flush(temporary); });
+    // A file system that writes on close (NFS, some FUSE ones) tells its failures there.
     if (const int closed = SystemFiles::close(temporary); error == 0)
         error = step(FileStep::Close, path, [closed] { return closed; });
     if (error == 0)
