@@ -26,34 +26,48 @@ void apply(Program& program, SettingsBatch& batch, const ParameterRecord& record
         batch.write(key, text);
 }
 
-QString problemMessage(const ParameterFileProblem& problem, const QString& path)
+// What stopped the reading, in one sentence.
+QString problemSentence(const ParameterFileProblem& problem)
 {
-    const QString file = displayedPath(path);
     switch (problem.kind) {
     case ParameterFileProblem::Kind::None: return {};
-    case ParameterFileProblem::Kind::Empty: return LayoutMessage::ParameterFileEmpty + kMessageBreak + file;
+    case ParameterFileProblem::Kind::Empty: return LayoutMessage::ParameterFileEmpty;
     case ParameterFileProblem::Kind::LineTooLong:
-        return LayoutMessage::ParameterFileLineTooLong.arg(QString::number(problem.line), problem.field,
-                                                           QString::number(kLongestParameterLine)) +
-               kMessageBreak + file;
+        return (problem.loneLineFeed ? LayoutMessage::ParameterFileLfLineTooLong
+                                     : LayoutMessage::ParameterFileLineTooLong)
+            .arg(QString::number(problem.line), problem.field, QString::number(kLongestParameterLine));
     case ParameterFileProblem::Kind::Incomplete:
-        return LayoutMessage::ParameterFileIncomplete.arg(problem.line).arg(problem.recordStart) + kMessageBreak + file;
+        return LayoutMessage::ParameterFileIncomplete.arg(problem.line).arg(problem.recordStart);
     case ParameterFileProblem::Kind::BadField:
         // One arg() call, so that a field holding "%1" is printed as it is.
         return LayoutMessage::ParameterFileBadField.arg(QString::number(problem.line), problem.key, problem.field,
-                                                        QString::number(problem.recordStart)) +
-               kMessageBreak + file;
+                                                        QString::number(problem.recordStart));
     case ParameterFileProblem::Kind::OutOfRange: {
         const LayoutKind kind = layoutKind(problem.keyIndex);
         const QString& format = kind == LayoutKind::Colour  ? LayoutMessage::ParameterFileColourOutOfRange
                                 : kind == LayoutKind::Width ? LayoutMessage::ParameterFileLineWidthTooSmall
                                                             : LayoutMessage::ParameterFileSizeTooSmall;
         return format.arg(QString::number(problem.line), problem.key, problem.field.trimmed(),
-                          QString::number(problem.recordStart)) +
-               kMessageBreak + file;
+                          QString::number(problem.recordStart));
     }
     }
     return {};
+}
+
+// The problem, what stayed loaded before it, the file, and the line feeds alone it comes from.
+QString problemMessage(const ParameterFileContents& contents, const QString& path)
+{
+    const ParameterFileProblem& problem = contents.problem;
+    QString message = problemSentence(problem);
+    if (!contents.records.isEmpty()) {
+        const int lastRecordStart = problem.recordStart - kParameterRecordLines;
+        message += u' ' + LayoutMessage::ParameterFileLoadedBefore.arg(lastRecordStart)
+                              .arg(lastRecordStart + kParameterRecordLines - 1);
+    }
+    message += kMessageBreak + displayedPath(path);
+    if (problem.loneLineFeed)
+        message += kMessageBreak + LayoutMessage::ParameterFileLoneLf;
+    return message;
 }
 
 } // namespace
@@ -79,7 +93,7 @@ void loadParameterFile(Program& program)
             apply(program, batch, record);
     }
     if (contents.problem.kind != ParameterFileProblem::Kind::None)
-        dialogs.message(problemMessage(contents.problem, path));
+        dialogs.message(problemMessage(contents, path));
 }
 
 bool testLayout(Program& program, const LayoutTexts& texts)

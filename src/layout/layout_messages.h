@@ -32,6 +32,19 @@ inline const QString FileAndReason = QStringLiteral("%1 (%2)");
 inline const QString ParameterFileLineTooLong =
     QStringLiteral("Ligne %1 du fichier de paramètres : %2 caractères, alors qu'une mise en page n'en utilise pas plus "
                    "de %3 ; ce fichier n'est pas un fichier de paramètres et rien n'a été chargé.");
+// The same when that line holds line feeds alone: the file may well be a parameter file, read
+// whole as one line (the note below says why).
+inline const QString ParameterFileLfLineTooLong =
+    QStringLiteral("Ligne %1 du fichier de paramètres : %2 caractères, alors qu'une mise en page n'en utilise pas plus "
+                   "de %3 ; rien n'a été chargé.");
+// After a problem met past complete records: %1 and %2 the first and last lines of the last of
+// them, which stays loaded.
+inline const QString ParameterFileLoadedBefore = QStringLiteral("Celle des lignes %1 à %2 a été chargée.");
+// After a problem met where the lines read hold line feeds alone.
+inline const QString ParameterFileLoneLf =
+    QStringLiteral("Des lignes de ce fichier se terminent par LF seul, qui n'est pas une fin de ligne dans un fichier "
+                   "de paramètres : chacune y est lue avec la suivante comme une seule ligne. « Enregistrer les "
+                   "paramètres » termine ses lignes par CR LF.");
 inline const QString ParameterFileEmpty = QStringLiteral("Le fichier de paramètres est vide : rien n'a été chargé.");
 // %1 the last line, %2 the first line of the record that was not taken.
 inline const QString ParameterFileIncomplete =

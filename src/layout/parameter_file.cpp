@@ -92,7 +92,15 @@ QStringList parameterFileLines(const QString& background, const LayoutTexts& tex
     return lines;
 }
 
-ParameterFileContents parseParameterFile(const QStringList& lines, const QLocale& locale)
+namespace
+{
+
+bool isBlank(const QString& line)
+{
+    return line.trimmed().isEmpty();
+}
+
+ParameterFileContents parseRecords(const QStringList& lines, const QLocale& locale)
 {
     ParameterFileContents contents;
     if (lines.isEmpty()) {
@@ -110,8 +118,11 @@ ParameterFileContents parseParameterFile(const QStringList& lines, const QLocale
             return contents;
         }
 
+    qsizetype end = lines.size(); // past the last line that is not blank
+    while (end > 0 && isBlank(lines[end - 1]))
+        --end;
     qsizetype start = 0; // index of the record's first line
-    while (start < lines.size()) {
+    while (start < lines.size() && (start == 0 || start < end)) {
         ParameterRecord record;
         const auto lineAt = [&](int lineInRecord) { return lines.at(start + lineInRecord - 1); };
         const auto fileLine = [&](int lineInRecord) { return static_cast<int>(start) + lineInRecord; };
@@ -158,6 +169,17 @@ ParameterFileContents parseParameterFile(const QStringList& lines, const QLocale
         contents.records.append(record);
         start += kParameterRecordLines;
     }
+    return contents;
+}
+
+} // namespace
+
+ParameterFileContents parseParameterFile(const QStringList& lines, const QLocale& locale)
+{
+    ParameterFileContents contents = parseRecords(lines, locale);
+    ParameterFileProblem& problem = contents.problem;
+    for (qsizetype i = 0; problem.kind != ParameterFileProblem::Kind::None && i < problem.line; ++i)
+        problem.loneLineFeed = problem.loneLineFeed || lines[i].contains(QLatin1Char('\n'));
     return contents;
 }
 

@@ -68,6 +68,9 @@ struct ParameterFileProblem {
     QString key;         // the layout key of the bad field
     QString field;       // its four characters
     int keyIndex = -1;   // the index of that key in kLayoutValues
+    // A line feed alone, which ends no line here, stands in the lines read up to the problem: lines
+    // that an editor shows apart were read as one, which is then what the problem comes from.
+    bool loneLineFeed = false;
 };
 
 struct ParameterFileContents {
@@ -76,7 +79,8 @@ struct ParameterFileContents {
 };
 
 // Reads records until the lines run out or a problem is met; a record with a problem is not
-// taken, nor anything after it. A file with a line too long for any layout gives no record. A number is read from the
+// taken, nor anything after it. Blank lines after a complete record, as an editor may leave at the
+// end of a file, end the reading as the end of the file does. A file with a line too long for any layout gives no record. A number is read from the
 // first four characters of its line (the last four for a vertical position), in the user's number format, rounded
 // halves to even. A colour, text size or line width the cards cannot be drawn with (the values the layout editor
 // refuses) is a problem too.

@@ -198,6 +198,8 @@ private slots:
             problem += u" line %1 record %2"_s.arg(p.line).arg(p.recordStart);
         if (!p.key.isEmpty())
             problem += u" key %1 field «%2»"_s.arg(p.key, p.field);
+        if (p.loneLineFeed)
+            problem += u" lone LF"_s;
         QCOMPARE(got << problem, dataLines(path.chopped(4) + u".expected"_s));
     }
 };
