@@ -145,6 +145,14 @@ void readRecordFields(QStringView recordText, const MessageSink& tell, QsoFields
     setText(fields.qslReceived, qslReceivedText(Lire_Champ(record, Tag::QslReceived)));
 }
 
+// The header: up to and including the first line holding "<EOH>".
+void skipHeader(LineCursor& lines)
+{
+    for (QStringView line; lines.next(line);)
+        if (findTag(line, kEndOfHeader) >= 0)
+            return;
+}
+
 } // namespace
 
 AdifReadSummary readAdif(QString& text, LineEnds ends, int room, const LineSink& emitLine, const MessageSink& tell)
@@ -152,12 +160,8 @@ AdifReadSummary readAdif(QString& text, LineEnds ends, int room, const LineSink&
     AdifReadSummary summary;
     upperInPlace(text);
     LineCursor lines(text, ends);
+    skipHeader(lines);
     QStringView line;
-
-    // The header: up to and including the first line holding "<EOH>".
-    while (lines.next(line))
-        if (findTag(line, kEndOfHeader) >= 0)
-            break;
 
     const int limit = qMin(room, kMaxQsoNumber);
     int counter = 1;
@@ -194,4 +198,31 @@ AdifReadSummary readAdif(QString& text, LineEnds ends, int room, const LineSink&
         ++summary.listed;
     }
     return summary;
+}
+
+int countAdifRecords(QString& text, LineEnds ends, int limit)
+{
+    upperInPlace(text);
+    LineCursor lines(text, ends);
+    skipHeader(lines);
+    limit = qMin(limit, kMaxQsoNumber);
+    const qsizetype keep = kEndOfRecord.size() - 1;
+    int records = 0;
+    QString tail; // the last characters of the record so far, where an "<EOR>" cut by a line end begins
+    for (QStringView line; records < limit && lines.next(line);) {
+        // The record's lines as readAdif glues them, up to the one that completes an "<EOR>".
+        bool empty = line.isEmpty();
+        bool ended = findTag(line, kEndOfRecord) >= 0;
+        tail = line.right(keep).toString();
+        while (!ended && lines.next(line)) {
+            empty = empty && line.isEmpty();
+            const QString joint = tail + line.left(keep).toString();
+            ended = findTag(joint, kEndOfRecord) >= 0 || findTag(line, kEndOfRecord) >= 0;
+            tail = (tail + line.right(keep).toString()).right(keep);
+        }
+        if (empty)
+            break;
+        ++records;
+    }
+    return records;
 }

@@ -34,3 +34,9 @@ struct AdifReadSummary {
 // moved together in it, so that reading takes no copy of the text whatever it holds. At most `room` lines are produced:
 // with more records left, reading stops and says once how many QSOs of this file were listed and that the rest was not.
 AdifReadSummary readAdif(QString& text, LineEnds ends, int room, const LineSink& emitLine, const MessageSink& tell);
+
+// How many lines readAdif would list from the text with `ends`, at most `limit`, without a message
+// and without moving its lines: the text is only upper-cased in place, as reading does first, so
+// that the same text can be read afterwards. Telling whether lines ended by LF alone made records
+// run together costs one pass over the text and no copy of it.
+int countAdifRecords(QString& text, LineEnds ends, int limit);
