@@ -77,6 +77,15 @@ private slots:
         QCOMPARE(summary.listed, events.filter(QRegularExpression(QStringLiteral("^L "))).size());
         QCOMPARE(summary.full, !events.isEmpty() && events.last().startsWith(QStringLiteral("M La liste")));
         QCOMPARE(eventsOf(log, room, summary), events); // numbered from 1 again
+
+        // Counting gives what reading lists, with either line ends, and leaves the text readable.
+        for (const LineEnds ends : {LineEnds::CrLfOrCr, LineEnds::AlsoLoneLf}) {
+            QString text = log;
+            const int counted = countAdifRecords(text, ends, room);
+            QCOMPARE(readAdif(text, ends, room, {}, {}).listed, counted);
+            text = log;
+            QCOMPARE(readAdif(text, ends, room, {}, {}).listed, counted);
+        }
     }
 
     // The reader on its own stops before a number would need a sixth digit.
