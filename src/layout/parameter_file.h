@@ -80,10 +80,10 @@ struct ParameterFileContents {
 
 // Reads records until the lines run out or a problem is met; a record with a problem is not
 // taken, nor anything after it. Blank lines after a complete record, as an editor may leave at the
-// end of a file, end the reading as the end of the file does. A file with a line too long for any layout gives no record. A number is read from the
-// first four characters of its line (the last four for a vertical position), in the user's number format, rounded
-// halves to even. A colour, text size or line width the cards cannot be drawn with (the values the layout editor
-// refuses) is a problem too.
+// end of a file, end the reading as the end of the file does. A file with a line too long for any layout gives no
+// record. A number is read from the first four characters of its line (the last four for a vertical position), in the
+// user's number format, rounded halves to even. A colour, text size or line width the cards cannot be drawn with (the
+// values the layout editor refuses) is a problem too.
 ParameterFileContents parseParameterFile(const QStringList& lines, const QLocale& locale = QLocale());
 
 // The (key, text) pairs a loaded record writes to the store, in order: "QSL de fond", the 66

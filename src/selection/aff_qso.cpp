@@ -33,8 +33,13 @@ void readLog(Dialogs& dialogs, PickingWindows& windows, const QString& path, Lin
             windows.selectQso().appendQsoLines(waiting);
         waiting.clear();
     };
-    // Whether the file holds a lone LF, asked before reading changes the text.
-    const bool loneLineFeed = ends == LineEnds::CrLfOrCr && hasLoneLineFeed(file.text);
+    // Most Linux logging programs end lines with LF alone, which is no line end here: the records
+    // of such lines run together, and only the first of each line is read. Whether they did is
+    // asked before reading changes the text: how many QSOs a reading with LF alone as a line end
+    // too would list.
+    const int withLf = ends == LineEnds::CrLfOrCr && hasLoneLineFeed(file.text)
+                           ? countAdifRecords(file.text, LineEnds::AlsoLoneLf, room)
+                           : 0;
     const AdifReadSummary summary = readAdif(
         file.text, ends, room, [&](const QString& line) { waiting.append(line); },
         [&](const QString& text) {
@@ -44,17 +49,20 @@ void readLog(Dialogs& dialogs, PickingWindows& windows, const QString& path, Lin
     handOver();
 
     SelectQsoWindow& window = windows.selectQso();
-    // A log in which no QSO was found says why inside the empty list (a full list is told apart).
-    // Most Linux logging programs end lines with LF alone, which is no line end here: the hint
-    // then offers to read the same file again taking LF alone as a line end too.
-    if (summary.listed == 0 && !summary.full) {
-        std::function<void()> readWithLf;
-        if (loneLineFeed)
-            readWithLf = [&dialogs, &windows, path] { readLog(dialogs, windows, path, LineEnds::AlsoLoneLf); };
-        window.showNoQsoFound(true, std::move(readWithLf));
-    }
+    const bool ranTogether = withLf > summary.listed;
+    // Told by the empty list itself when it has no line; over lines, by a message too.
+    const bool tell = ranTogether && window.unpickedCount() > 0;
+    if (ranTogether)
+        window.offerLfReading(summary.listed,
+                              [&dialogs, &windows, path] { readLog(dialogs, windows, path, LineEnds::AlsoLoneLf); });
+    else if (summary.listed == 0 && !summary.full) // a full list is told apart
+        window.showNoQsoFound();
     window.show();
     window.raise();
+    if (tell)
+        dialogs.message(SelectQsoText::RecordsRanTogether + kMessageBreak +
+                        SelectQsoText::RecordsRanTogetherCounts.arg(summary.listed).arg(withLf) + kMessageBreak +
+                        SelectQsoText::RecordsRanTogetherOffer);
 }
 
 } // namespace

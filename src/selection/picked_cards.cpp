@@ -5,12 +5,12 @@
 #include "settings/settings_keys.h"
 #include "settings/settings_store.h"
 
-void savePickedCards(Program& program, QsoSelection& selection, const PickingWindowMoves& window)
+EmptiedPicks savePickedCards(Program& program, QsoSelection& selection, const PickingWindowMoves& window)
 {
     const QStringList picked = selection.picked().lines();
     if (picked.isEmpty()) {
         window.showCount();
-        return;
+        return {};
     }
     SettingsBatch batch(program.store(), program.dialogs());
     batch.write(Key::LaQsl, picked.first());
@@ -19,7 +19,7 @@ void savePickedCards(Program& program, QsoSelection& selection, const PickingWin
     const CardExport cards = program.exportPickedCards();
     if (cards.refused) {
         window.show();
-        return;
+        return {};
     }
     if (picked.size() > 1)
         batch.write(Key::LaQsl, picked.last());
@@ -27,8 +27,11 @@ void savePickedCards(Program& program, QsoSelection& selection, const PickingWin
         selection.picked().replaceAll(cards.unsavedLines);
         window.showCount();
         window.show();
-        return;
+        return {};
     }
     selection.clearPicked();
     window.showCount();
+    if (!cards.created)
+        window.show();
+    return {picked, cards.created};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <functional>
 
 class Program;
@@ -22,5 +23,11 @@ struct PickingWindowMoves {
 //
 // The picked list is emptied, except when no card was drawn (the background could not be loaded:
 // every picked QSO stays) or some cards could not be saved (their QSOs stay picked, in their
-// order); then the picking window shows again for another try.
-void savePickedCards(Program& program, QsoSelection& selection, const PickingWindowMoves& window);
+// order); then the picking window shows again for another try. It is emptied too when the export
+// window was open already, which then only shows again and makes no card: the picking window
+// shows again, so that the user can take the emptied lines back.
+struct EmptiedPicks {
+    QStringList lines;      // the picked lines taken out of Liste_Imprime, in order; none when kept
+    bool cardsMade = false; // the export window was created for them, and so saved their cards
+};
+EmptiedPicks savePickedCards(Program& program, QsoSelection& selection, const PickingWindowMoves& window);

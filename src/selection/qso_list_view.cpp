@@ -3,10 +3,7 @@
 #include "platform/window_controls.h"
 #include "selection/qso_list_model.h"
 
-#include <QApplication>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPushButton>
 #include <QStyledItemDelegate>
 
 namespace
@@ -30,14 +27,6 @@ public:
         return size;
     }
 };
-
-// The desktop's usual face, not the lists' fixed-pitch one.
-QFont hintFont()
-{
-    QFont font = QApplication::font();
-    font.setResolveMask(QFont::AllPropertiesResolved);
-    return font;
-}
 
 } // namespace
 
@@ -98,89 +87,8 @@ void QsoListView::mouseMoveEvent(QMouseEvent* event)
     QListView::mouseMoveEvent(event);
 }
 
-void QsoListView::setModel(QAbstractItemModel* lines)
+void QsoListView::setBottomBand(int height)
 {
-    QListView::setModel(lines);
-    if (!lines)
-        return;
-    // Lines that come take the hint away; lines that leave may uncover it.
-    const auto rowsChanged = [this] {
-        if (hasLines())
-            setEmptyHint({});
-        else
-            placeHintAction();
-    };
-    connect(lines, &QAbstractItemModel::rowsInserted, this, rowsChanged);
-    connect(lines, &QAbstractItemModel::modelReset, this, rowsChanged);
-    connect(lines, &QAbstractItemModel::rowsRemoved, this, &QsoListView::placeHintAction);
-}
-
-void QsoListView::setEmptyHint(const QString& text, const char* actionName, const QString& actionCaption)
-{
-    emptyHint_ = text;
-    actionOffered_ = !actionCaption.isEmpty();
-    if (actionOffered_) {
-        if (!hintAction_) {
-            hintAction_ = addEnterButton(viewport(), actionName, actionCaption, {});
-            hintAction_->setFont(hintFont());
-            paintLightYellow(*hintAction_);
-            setTabOrder(this, hintAction_);
-            connect(hintAction_, &QPushButton::clicked, this, &QsoListView::hintActionChosen);
-        }
-        hintAction_->setText(actionCaption);
-        nameControl(*hintAction_, QString::fromLatin1(actionName), actionCaption);
-    }
-    placeHintAction();
-    viewport()->update();
-}
-
-bool QsoListView::hasLines() const
-{
-    return model() && model()->rowCount(rootIndex()) > 0;
-}
-
-bool QsoListView::showsHint() const
-{
-    return !emptyHint_.isEmpty() && !hasLines();
-}
-
-QRect QsoListView::hintTextPlace() const
-{
-    const int margin = fontMetrics().height() / 2;
-    const QRect area = viewport()->rect().adjusted(margin, margin, -margin, -margin);
-    if (!hintAction_ || hintAction_->isHidden())
-        return area;
-    const int textHeight =
-        QFontMetrics(hintFont()).boundingRect(area, Qt::AlignHCenter | Qt::TextWordWrap, emptyHint_).height();
-    const int top = area.top() + qMax(0, (area.height() - textHeight - margin - hintAction_->height()) / 2);
-    return {area.left(), top, area.width(), textHeight};
-}
-
-void QsoListView::placeHintAction()
-{
-    if (!hintAction_)
-        return;
-    hintAction_->setVisible(actionOffered_ && showsHint());
-    // Some room around the caption, as the window's own buttons have.
-    hintAction_->resize(hintAction_->sizeHint() + QSize(fontMetrics().height(), fontMetrics().height() / 2));
-    const QRect text = hintTextPlace();
-    const int margin = fontMetrics().height() / 2;
-    hintAction_->move(text.center().x() - hintAction_->width() / 2, text.bottom() + 1 + margin);
-}
-
-void QsoListView::resizeEvent(QResizeEvent* event)
-{
-    QListView::resizeEvent(event);
-    placeHintAction();
-}
-
-void QsoListView::paintEvent(QPaintEvent* event)
-{
-    QListView::paintEvent(event);
-    if (!showsHint())
-        return;
-    QPainter painter(viewport());
-    painter.setFont(hintFont());
-    painter.setPen(palette().color(QPalette::PlaceholderText));
-    painter.drawText(hintTextPlace(), Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWordWrap, emptyHint_);
+    if (viewportMargins().bottom() != height)
+        setViewportMargins(0, 0, 0, height);
 }

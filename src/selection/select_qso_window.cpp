@@ -6,6 +6,7 @@
 #include "platform/window_controls.h"
 #include "platform/window_geometry.h"
 #include "program/program.h"
+#include "selection/list_note.h"
 #include "selection/picked_cards.h"
 #include "selection/qso_list_view.h"
 #include "selection/select_log_window.h"
@@ -13,6 +14,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <utility>
 
 namespace
 {
@@ -77,15 +79,19 @@ void SelectQsoWindow::buildControls()
     setTabOrder(sort, listeQso_);
     setTabOrder(listeQso_, listeImprime_);
     setTabOrder(listeImprime_, all);
+    // The notes over the lists, each button after its list in the tab order.
+    qsoNote_ = new ListNote(*listeQso_, "Note_QSO", "Lire_LF");
+    pickedNote_ = new ListNote(*listeImprime_, "Note_Imprime", "Reprendre_QSO");
 
     connect(listeQso_, &QsoListView::lineChosen, this, &SelectQsoWindow::pick);
     connect(listeImprime_, &QsoListView::lineChosen, this, &SelectQsoWindow::putBack);
-    connect(listeQso_, &QsoListView::hintActionChosen, this, [this] {
-        // A copy: the reading it starts takes the hint, and with it this function, away.
-        const std::function<void()> read = readWithLf_;
+    connect(qsoNote_, &ListNote::chosen, this, [this] {
+        // A copy: the reading it starts takes the note, and with it this function, away.
+        const std::function<void()> read = std::exchange(readWithLf_, nullptr);
         if (read)
             read();
     });
+    connect(pickedNote_, &ListNote::chosen, this, &SelectQsoWindow::restorePicks);
     connect(all, &QPushButton::clicked, this, &SelectQsoWindow::pickAll);
     connect(part, &QPushButton::clicked, this, &SelectQsoWindow::openRangeWindow);
     connect(sort, &QPushButton::clicked, this, &SelectQsoWindow::sortByCall);
@@ -107,15 +113,32 @@ void SelectQsoWindow::appendQsoLines(const QStringList& numberedLines)
 {
     const int room = selection_.room();
     selection_.unpicked().append(numberedLines.size() <= room ? numberedLines : numberedLines.first(room));
-    if (!numberedLines.isEmpty())
-        showNoQsoFound(false);
 }
 
-void SelectQsoWindow::showNoQsoFound(bool shown, std::function<void()> readWithLf)
+void SelectQsoWindow::showNoQsoFound()
 {
-    readWithLf_ = shown ? std::move(readWithLf) : nullptr;
-    listeQso_->setEmptyHint(shown ? SelectQsoText::NoQsoFound : QString(), "Lire_LF",
-                            readWithLf_ ? SelectQsoText::ReadWithLf : QString());
+    readWithLf_ = nullptr;
+    if (selection_.unpicked().count() == 0)
+        qsoNote_->showOverEmptyList(SelectQsoText::NoQsoFound);
+    else
+        qsoNote_->withdraw();
+}
+
+void SelectQsoWindow::offerLfReading(int lines, std::function<void()> readWithLf)
+{
+    if (selection_.unpicked().count() == 0) {
+        readWithLf_ = std::move(readWithLf);
+        qsoNote_->showOverEmptyList(SelectQsoText::NoQsoFound, SelectQsoText::ReadWithLf);
+        return;
+    }
+    // Under lines the note goes at any change of the list, so the last `lines` lines are still
+    // those of the reading when the button is pressed.
+    readWithLf_ = [this, lines, read = std::move(readWithLf)] {
+        QsoListModel& unpicked = selection_.unpicked();
+        unpicked.remove(unpicked.count() - lines, lines);
+        read();
+    };
+    qsoNote_->showUnderLines(SelectQsoText::ReadWithLf);
 }
 
 int SelectQsoWindow::room() const
@@ -171,7 +194,23 @@ void SelectQsoWindow::sortByCall()
 
 void SelectQsoWindow::Impression()
 {
-    savePickedCards(program_, selection_, {[this] { hide(); }, [this] { show(); }, [this] { showCount(); }});
+    EmptiedPicks emptied =
+        savePickedCards(program_, selection_, {[this] { hide(); }, [this] { show(); }, [this] { showCount(); }});
+    if (emptied.lines.isEmpty())
+        return;
+    emptiedPicks_ = std::move(emptied.lines);
+    pickedNote_->showOverEmptyList(emptied.cardsMade ? SelectQsoText::PicksSaved : SelectQsoText::PicksNotSaved,
+                                   SelectQsoText::RestorePicks);
+}
+
+void SelectQsoWindow::restorePicks()
+{
+    const QStringList lines = std::exchange(emptiedPicks_, {});
+    const int room = selection_.room();
+    selection_.picked().append(lines.size() <= room ? lines : lines.first(room));
+    showCount();
+    if (lines.size() > room)
+        program_.dialogs().message(SelectQsoText::RestoreFull.arg(room).arg(lines.size()));
 }
 
 void SelectQsoWindow::showCount()

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <functional>
 
+class ListNote;
 class Program;
 class QLabel;
 class QsoListView;
@@ -25,12 +26,17 @@ public:
     int unpickedCount() const;
 
     // Appends numbered lines at the end of Liste_QSO, as the log reader does; lines beyond
-    // room() are left out. Lines appended take away the no-QSO hint.
+    // room() are left out. Lines appended take away the notes over Liste_QSO.
     void appendQsoLines(const QStringList& numberedLines);
-    // Whether Liste_QSO, while empty, shows the hint that the last reading found no QSO. Given
-    // `readWithLf`, the hint offers a button that runs it: the reading again, with LF alone as a
-    // line end too.
-    void showNoQsoFound(bool shown, std::function<void()> readWithLf = {});
+    // The reading just made found no QSO: the empty Liste_QSO says so, until lines come into it.
+    // Nothing is shown over lines.
+    void showNoQsoFound();
+    // The reading just made gave the last `lines` lines of Liste_QSO, and lines ended by LF alone
+    // made some of its records run together: a button "Lire ce journal avec ses fins de ligne LF"
+    // puts in their place what `readWithLf` reads (the same log, with LF alone as a line end too).
+    // Over an empty list it stands under the no-QSO text; under lines, alone, until the list
+    // changes.
+    void offerLfReading(int lines, std::function<void()> readWithLf);
 
     // How many more lines the two lists can take together.
     int room() const;
@@ -50,6 +56,7 @@ private:
     void openRangeWindow(); // "partie"
     void sortByCall();      // "Tri par call"
     void Impression();      // "Enregistrer les QSL"
+    void restorePicks();    // "Reprendre les QSO retirés", after the export emptied Liste_Imprime
     void showCount();
 
     Program& program_;
@@ -57,6 +64,9 @@ private:
     QsoListView* listeQso_ = nullptr;
     QsoListView* listeImprime_ = nullptr;
     QLabel* cont_ = nullptr;
+    ListNote* qsoNote_ = nullptr;
+    ListNote* pickedNote_ = nullptr;
     QPointer<SelectLogWindow> rangeWindow_;
     std::function<void()> readWithLf_;
+    QStringList emptiedPicks_; // the lines the last export took out of Liste_Imprime
 };

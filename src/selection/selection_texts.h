@@ -24,9 +24,31 @@ inline const QString Quit = QStringLiteral("Quitter");
 inline const QString NoQsoFound =
     QStringLiteral("Aucun QSO n'a été trouvé dans ce fichier.\n\nL'en-tête d'un fichier ADIF doit se terminer par "
                    "<EOH>, et ses lignes par CR LF ou CR : les lignes terminées par LF seul ne sont pas lues.");
-// The button of that hint when the file holds lines ended by LF alone: it reads the file again,
-// taking LF alone as a line end too.
+// The button offered when lines ended by LF alone made records run together: it reads the file
+// again, taking LF alone as a line end too. Under that hint when no QSO was listed; under the lines
+// of the list otherwise, and then told by the message below ("%1" the QSOs listed, "%2" those the
+// LF reading gives).
 inline const QString ReadWithLf = QStringLiteral("Lire ce journal avec ses fins de ligne LF");
+inline const QString RecordsRanTogether =
+    QStringLiteral("Des lignes de ce fichier se terminent par LF seul, qui n'est pas une fin de ligne ici : les QSO "
+                   "de ces lignes se suivent sur une seule ligne, et seul le premier de chaque ligne est lu.");
+inline const QString RecordsRanTogetherCounts =
+    QStringLiteral("QSO listés : %1 ; en prenant aussi LF seul pour une fin de ligne : %2.");
+inline const QString RecordsRanTogetherOffer =
+    QStringLiteral("Le bouton \"Lire ce journal avec ses fins de ligne LF\", sous la liste, relit ce fichier ainsi "
+                   "à la place de cette lecture.");
+
+// Shown in the empty Liste_Imprime once "Enregistrer les QSL" has emptied it, with the button
+// that puts the emptied lines back.
+inline const QString PicksSaved =
+    QStringLiteral("Les QSL des QSO sélectionnés ont été enregistrées, et ces QSO retirés de cette liste.");
+inline const QString PicksNotSaved = QStringLiteral(
+    "Aucune QSL n'a été enregistrée : l'aperçu des E- QSL était déjà ouvert, et les QSO sélectionnés ont été retirés "
+    "de cette liste. Fermez l'aperçu avant de cliquer sur \"Enregistrer les QSL\".");
+inline const QString RestorePicks = QStringLiteral("Reprendre les QSO retirés");
+// The lists cannot take them all back: "%1" those taken back, "%2" those emptied.
+inline const QString RestoreFull =
+    QStringLiteral("La liste des QSO est pleine : %1 des %2 QSO retirés ont été repris, les autres non.");
 } // namespace SelectQsoText
 
 namespace SelectLogText

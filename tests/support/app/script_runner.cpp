@@ -1,12 +1,14 @@
 #include "support/script_runner.h"
 
 #include "adif/qso_line.h"
+#include "selection/list_note.h"
 #include "selection/select_qso_window.h"
 #include "settings/settings_keys.h"
 #include "support/case_files.h"
 #include "support/test_environment.h"
 #include "support/window_checks.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -38,6 +40,54 @@ QWidget* find(const QString& name)
         if (QWidget* found = window->objectName() == name ? window : window->findChild<QWidget*>(name))
             return found;
     return nullptr;
+}
+
+// The note laid over a list, while one shows.
+const ListNote* noteOver(const QListView& list)
+{
+    for (const ListNote* note : list.parentWidget()->findChildren<ListNote*>(Qt::FindDirectChildrenOnly))
+        if (note->isVisible() && note->geometry().intersects(list.geometry()))
+            return note;
+    return nullptr;
+}
+
+// What the note over a list shows: the first line of its text, " …" when more follows, and its
+// button's caption in brackets; "over lines: " first when it covers a line the list shows.
+QString noteShown(const QListView& list)
+{
+    const ListNote* note = noteOver(list);
+    if (!note)
+        return u"no"_s;
+    const QString text = note->text();
+    QString shown = text.section(u'\n', 0, 0) + (text.contains(u'\n') ? u" …"_s : QString());
+    if (!note->caption().isEmpty())
+        shown += (shown.isEmpty() ? QString() : u" "_s) + u'[' + note->caption() + u']';
+    const QRect place = note->geometry();
+    for (int row = 0; row < list.model()->rowCount(); ++row) {
+        const QRect line = list.visualRect(list.model()->index(row, 0));
+        if (line.top() > list.viewport()->height())
+            break;
+        if (line.intersects(list.viewport()->rect()) &&
+            place.intersects(line.translated(list.viewport()->mapTo(list.parentWidget(), QPoint(0, 0)))))
+            return u"over lines: "_s + shown;
+    }
+    return shown;
+}
+
+// Whether a shown element of the accessibility tree under `node`, walked as assistive technology
+// walks it, is named `text` or shows it. The lines of a list are not walked.
+bool reaches(QAccessibleInterface* node, const QString& text)
+{
+    if (!node || !node->isValid() || node->state().invisible)
+        return false;
+    if (node->text(QAccessible::Name) == text || node->text(QAccessible::Value) == text)
+        return true;
+    if (node->role() == QAccessible::List)
+        return false;
+    for (int i = 0; i < node->childCount(); ++i)
+        if (reaches(node->child(i), text))
+            return true;
+    return false;
 }
 
 // A picked line as "call[@date][+via]", its date written only when it is not kDate.
@@ -183,12 +233,15 @@ const Check kChecks[] = {
              entries += menu->text() + u'|';
          return entries;
      }},
-    {"hint", "yes when the empty Liste_QSO draws its hint",
-     [](Script&, Arg) {
-         const QImage drawn = qobject_cast<QListView*>(find(u"Liste_QSO"_s))->viewport()->grab().toImage();
-         QImage blank = drawn;
-         blank.fill(drawn.pixel(0, 0));
-         return yesNo(drawn != blank);
+    {"note", "note LIST: the note laid over the list (noteShown), no for none",
+     [](Script&, Arg name) { return noteShown(*qobject_cast<QListView*>(find(name))); }},
+    {"reachable",
+     "reachable WINDOW TEXT: yes when the window's accessibility tree has a shown element of that name or text (\\n a "
+     "line break)",
+     [](Script&, Arg what) {
+         QWidget* window = find(what.section(u' ', 0, 0));
+         const QString text = what.section(u' ', 1).replace(u"\\n"_s, u"\n"_s);
+         return yesNo(window && reaches(QAccessible::queryAccessibleInterface(window), text));
      }},
     {"title", "the main window's title", [](Script& s, Arg) { return s.program.mainWindow()->windowTitle(); }},
     {"current folder", "output when it is the output folder, else elsewhere",

@@ -28,7 +28,8 @@ inline bool garbled(const QString& text)
 // or an empty text: each has an object name of its own and an accessible name (its caption, or
 // its object name when it shows none or shows a value), lies inside its parent, and shows its
 // caption whole, rightly decoded, at a readable size. A label's caption may run on up to the
-// first sibling that covers the label's end on the line of its caption.
+// first sibling that covers the label's end on the line of its caption; one that wraps it, over
+// lines that fit its height.
 inline QString controlFault(const QWidget& window, QSet<QString>&& names = {})
 {
     const QList<QWidget*> controls = window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
@@ -50,7 +51,14 @@ inline QString controlFault(const QWidget& window, QSet<QString>&& names = {})
             if (label && other->x() > control->x() && other->x() <= control->geometry().right() &&
                 other->geometry().contains(other->x(), control->geometry().center().y()))
                 room = qMin(room, other->x() - control->x());
-        if (control->fontMetrics().horizontalAdvance(caption) > room || control->font().pointSizeF() < 6.0)
+        // A label that wraps its caption shows it whole when its lines fit its place.
+        const auto* wrapping = qobject_cast<const QLabel*>(control);
+        const QSize wrapped =
+            wrapping && wrapping->wordWrap()
+                ? control->fontMetrics().boundingRect(control->rect(), Qt::TextWordWrap, caption).size()
+                : QSize(control->fontMetrics().horizontalAdvance(caption), 0);
+        const bool fits = wrapped.width() <= room && wrapped.height() <= control->height();
+        if (!fits || control->font().pointSizeF() < 6.0)
             return name + QStringLiteral(": caption does not fit");
         if (garbled(caption))
             return name + QStringLiteral(": caption wrongly decoded");
