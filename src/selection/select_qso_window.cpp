@@ -206,6 +206,7 @@ void SelectQsoWindow::Impression()
 void SelectQsoWindow::restorePicks()
 {
     const QStringList lines = std::exchange(emptiedPicks_, {});
+    pickedNote_->withdraw();
     const int room = selection_.room();
     selection_.picked().append(lines.size() <= room ? lines : lines.first(room));
     showCount();

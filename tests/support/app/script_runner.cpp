@@ -42,11 +42,11 @@ QWidget* find(const QString& name)
     return nullptr;
 }
 
-// The note laid over a list, while one shows.
+// The note laid over a list, while one shows (in the window, shown or hidden).
 const ListNote* noteOver(const QListView& list)
 {
     for (const ListNote* note : list.parentWidget()->findChildren<ListNote*>(Qt::FindDirectChildrenOnly))
-        if (note->isVisible() && note->geometry().intersects(list.geometry()))
+        if (note->isVisibleTo(list.parentWidget()) && note->geometry().intersects(list.geometry()))
             return note;
     return nullptr;
 }
