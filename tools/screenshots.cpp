@@ -2,10 +2,10 @@
 //
 // The real windows are driven in-process as a user drives them: a background already chosen,
 // a small log read with "Sélectionnez", a few QSOs picked, the range window opened,
-// "Enregistrer les QSL", the layout editor and its "Tester", the help page, and the same log with
-// LF line ends read into an empty picking window. Settings and the program folder are temporary;
-// nothing of the user's own is read or written. Each window is grabbed without its frame. Meant
-// to run on the xcb platform under Xvfb (scripts/screenshots.sh).
+// "Enregistrer les QSL", the layout editor and its "Tester", the help page, the same log with
+// LF line ends read into an empty picking window, and the notes over its lists. Settings and the program folder are
+// temporary; nothing of the user's own is read or written. Each window is grabbed without its frame. Meant to run on
+// the xcb platform under Xvfb (scripts/screenshots.sh).
 //
 // Usage: eqsl_screenshots <sample background .jpg, the sample log beside it> <output folder>
 
@@ -19,6 +19,7 @@
 #include "platform/qt_dialogs.h"
 #include "selection/select_log_window.h"
 #include "selection/select_qso_window.h"
+#include "selection/selection_texts.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_store.h"
 
@@ -258,10 +259,31 @@ int main(int argc, char* argv[])
             fail(QStringLiteral("the LF log listed QSOs"));
         control<QPushButton>(lfSelect, "Lire_LF");
         grab(lfSelect, outFolder, "Select_QSO_LF");
+
+        // The notes under the lines and over the emptied picked list: the LF log read with its
+        // line ends, two QSOs picked and saved while the preview is still open (which makes no card
+        // and empties the picks), then the log with a CR LF header and LF records read again.
+        click(lfSelect, "Lire_LF");
+        clickLine(lfSelect, "Liste_QSO", 0);
+        clickLine(lfSelect, "Liste_QSO", 0);
+        click(lfSelect, "Impression");
+        QFile mixedLog(temp.filePath(QStringLiteral("journal-mixte.adi")));
+        const qsizetype header = kLog.indexOf("<EOH>\r\n") + 7;
+        const QByteArray mixedBytes = kLog.left(header) + QByteArray(kLog).mid(header).replace("\r\n", "\n");
+        if (!mixedLog.open(QIODevice::WriteOnly) || mixedLog.write(mixedBytes) != mixedBytes.size())
+            fail(QStringLiteral("cannot write the mixed log"));
+        mixedLog.close();
+        dialogs.answerNextFile(mixedLog.fileName());
+        click(&main, "Selection");
+        control<QPushButton>(lfSelect, "Reprendre_QSO");
+        grab(lfSelect, outFolder, "Select_QSO_notes");
     }
 
     const QStringList expected = {
         QStringLiteral("Les QSL ont été enregistrées dans le dossier 'E_QSL' du répertoire ZELVANE_E_QSL"),
+        SelectQsoText::RecordsRanTogether + QStringLiteral("\r\n") +
+            SelectQsoText::RecordsRanTogetherCounts.arg(1).arg(8) + QStringLiteral("\r\n") +
+            SelectQsoText::RecordsRanTogetherOffer,
     };
     if (dialogs.messages() != expected)
         fail(QStringLiteral("messages were: ") + dialogs.messages().join(QStringLiteral(" | ")));
