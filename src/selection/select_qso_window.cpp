@@ -86,7 +86,7 @@ void SelectQsoWindow::buildControls()
     connect(listeQso_, &QsoListView::lineChosen, this, &SelectQsoWindow::pick);
     connect(listeImprime_, &QsoListView::lineChosen, this, &SelectQsoWindow::putBack);
     connect(qsoNote_, &ListNote::chosen, this, [this] {
-        // A copy: the reading it starts takes the note, and with it this function, away.
+        // Taken out first: the offer runs once, and what it reads offers nothing more.
         const std::function<void()> read = std::exchange(readWithLf_, nullptr);
         if (read)
             read();
