@@ -77,10 +77,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     QString text = decodeText(bytes);
     // A small room so the list-full path is exercised too.
     const int room = size % 2 == 0 ? kMaxListLines : 3;
+    const LineEnds ends = size % 3 == 0 ? LineEnds::AlsoLoneLf : LineEnds::CrLfOrCr;
+    // Counting first, as "Sélectionnez" does, leaves the text to be read as it is.
+    const int counted = countAdifRecords(text, ends, room);
     int produced = 0;
     int fullMessages = 0;
     const AdifReadSummary summary = readAdif(
-        text, size % 3 == 0 ? LineEnds::AlsoLoneLf : LineEnds::CrLfOrCr, room,
+        text, ends, room,
         [&](const QString& line) {
             ++produced;
             checkLine(line, produced);
@@ -92,6 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             }
         });
     check(summary.listed == produced);
+    check(counted == produced);
     check(produced <= room);
     check(fullMessages == (summary.full ? 1 : 0));
     return 0;
