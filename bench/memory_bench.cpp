@@ -74,6 +74,9 @@ bool readLog(const QString& path)
 {
     TextFile file = readTextFile(path);
     int lines = 0;
+    // As "Sélectionnez": whether line feeds alone ran records together, before reading.
+    if (hasLoneLineFeed(file.text))
+        lines = countAdifRecords(file.text, LineEnds::AlsoLoneLf, kMaxListLines);
     readAdif(file.text, LineEnds::CrLfOrCr, kMaxListLines, [&](const QString&) { ++lines; }, {});
     return file.outcome.ok();
 }
@@ -116,6 +119,9 @@ int main(int argc, char** argv)
         {"log: one line of \"<\"", "<"},
         {"log: \"<\" and CR, line after line", "<\r"},
         {"log: CR alone", "\r"},
+        {"log: \"<\" and LF, line after line", "<\n"},
+        {"log: ordinary records, LF line ends",
+         "<EOH>\n" + QByteArray(record).replace("\r\n", "\n").repeated(int(kMegabyte / record.size()))},
         {"log: header, then one record of \"<\"", "<EOH>\r" + QByteArray(kMegabyte, '<')},
         {"log: ordinary records", "<EOH>\r\n" + record.repeated(int(kMegabyte / record.size()))},
     };
