@@ -31,7 +31,5 @@ EmptiedPicks savePickedCards(Program& program, QsoSelection& selection, const Pi
     }
     selection.clearPicked();
     window.showCount();
-    if (!cards.created)
-        window.show();
     return {picked, cards.created};
 }

@@ -24,8 +24,8 @@ struct PickingWindowMoves {
 // The picked list is emptied, except when no card was drawn (the background could not be loaded:
 // every picked QSO stays) or some cards could not be saved (their QSOs stay picked, in their
 // order); then the picking window shows again for another try. It is emptied too when the export
-// window was open already, which then only shows again and makes no card: the picking window
-// shows again, so that the user can take the emptied lines back.
+// window was open already, which then only shows again and makes no card; the picking window stays
+// hidden, as it does after cards were made, and offers the emptied lines back when it next shows.
 struct EmptiedPicks {
     QStringList lines;      // the picked lines taken out of Liste_Imprime, in order; none when kept
     bool cardsMade = false; // the export window was created for them, and so saved their cards
