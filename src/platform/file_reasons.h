@@ -27,6 +27,14 @@ inline const QString ReadOnlyMedium = QStringLiteral("le support de stockage est
 inline const QString AccessDenied = QStringLiteral("l'accès au fichier est refusé");
 inline const QString NameTooLong = QStringLiteral("le nom du fichier est trop long");
 inline const QString PictureDamaged = QStringLiteral("l'image est incomplète ou abîmée");
+inline const QString PictureTooManyScans = QStringLiteral("l'image est faite de trop de passes pour être lue");
+// %1: the number of colour components the picture declares.
+inline const QString PictureTooManyComponents =
+    QStringLiteral("l'image a trop de composantes de couleur pour être lue (%1)");
+inline const QString PictureCodingUnsupported = QStringLiteral(
+    "l'image est d'un codage JPEG que le programme ne lit pas (arithmétique, sans perte ou hiérarchique)");
+// A text file larger than what it may hold; %1: its largest size in kilobytes.
+inline const QString FileTooLarge = QStringLiteral("le fichier est trop grand (plus de %1 Ko)");
 } // namespace FileReason
 
 // Whether a file name (one name, not a path) holds a character the system forbids in names: NUL
