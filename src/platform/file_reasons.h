@@ -50,9 +50,13 @@ bool hasForbiddenCharacter(const QString& path);
 // the message there), and a path longer than a file system allows cut in its middle.
 QString displayedPath(const QString& path);
 
-// Makes displayedPath() show paths under `alias` (a path the program uses for a folder whose name
-// Qt cannot give) under `shown` instead.
+// Makes displayedPath() and namedPath() give paths under `alias` (a path the program uses for a
+// folder whose name Qt cannot give) under `shown` instead.
 void showFolderAs(const QString& alias, const QString& shown);
+
+// A path under the name of its folder rather than the folder's alias: what the settings keep of a
+// path, which must mean the same folder in the next run.
+QString namedPath(const QString& path);
 
 // Why a file cannot be read: empty for a regular file (or a link to one), else the reason. A FIFO,
 // a device or a socket is refused before it is opened, since opening one may wait for ever.

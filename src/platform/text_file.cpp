@@ -61,14 +61,22 @@ QByteArray encodeText(const QString& text)
     return bytes;
 }
 
-TextFile readTextFile(const QString& path)
+TextFile readTextFile(const QString& path, qint64 largestBytes)
 {
     if (QString reason = whyNotARegularFile(path); !reason.isEmpty())
         return {{}, Outcome::failure(reason)};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, Outcome::failure(whyCannotRead(path))};
-    const QByteArray bytes = file.readAll();
+    const auto tooLarge = [largestBytes] {
+        return TextFile{{}, Outcome::failure(FileReason::FileTooLarge.arg((largestBytes + 1023) / 1024))};
+    };
+    if (largestBytes != kAnySize && file.size() > largestBytes)
+        return tooLarge();
+    // One byte more than the bound tells a file that grew since its size was read.
+    const QByteArray bytes = largestBytes == kAnySize ? file.readAll() : file.read(largestBytes + 1);
+    if (bytes.size() > largestBytes && largestBytes != kAnySize)
+        return tooLarge();
     if (file.error() != QFileDevice::NoError)
         return {{}, Outcome::failure(FileReason::CannotRead)};
     return {decodeText(bytes), {}};
