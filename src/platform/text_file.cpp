@@ -71,11 +71,9 @@ TextFile readTextFile(const QString& path, qint64 largestBytes)
     const auto tooLarge = [largestBytes] {
         return TextFile{{}, Outcome::failure(FileReason::FileTooLarge.arg((largestBytes + 1023) / 1024))};
     };
-    if (largestBytes != kAnySize && file.size() > largestBytes)
-        return tooLarge();
-    // One byte more than the bound tells a file that grew since its size was read.
+    // Never more than one byte past the bound, which tells a file too large.
     const QByteArray bytes = largestBytes == kAnySize ? file.readAll() : file.read(largestBytes + 1);
-    if (bytes.size() > largestBytes && largestBytes != kAnySize)
+    if (largestBytes != kAnySize && bytes.size() > largestBytes)
         return tooLarge();
     if (file.error() != QFileDevice::NoError)
         return {{}, Outcome::failure(FileReason::CannotRead)};

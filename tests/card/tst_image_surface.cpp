@@ -119,6 +119,8 @@ private slots:
         addRow("JPEG cut in half", u"cut.jpg"_s, u"l'image est incomplète ou abîmée"_s);
         addRow("progressive JPEG cut in its last scan", u"cut-progressive.jpg"_s,
                u"l'image est incomplète ou abîmée"_s);
+        // Every scan whole, but the last one missing: the picture's finest bits are lost.
+        addRow("progressive JPEG cut before its last scan", u"cut-scans.jpg"_s, u"l'image est incomplète ou abîmée"_s);
         addRow("JPEG with data after its end", u"trailer.jpg"_s, QString());
         // These JPEGs were made by libjpeg-turbo's cjpeg, which Qt's writer cannot stand for (how,
         // in tests/data/card/pictures/README.md). As cameras and editors write them: a restart
@@ -164,6 +166,7 @@ private slots:
         env.writeScratchFile(u"trailer.jpg"_s, bytes + QByteArray(1000, '\xFF') + "after the picture");
         const qsizetype lastScan = card.lastIndexOf("\xFF\xDA");
         env.writeScratchFile(u"cut-progressive.jpg"_s, card.first((lastScan + card.size()) / 2) + "\xFF\xD9");
+        env.writeScratchFile(u"cut-scans.jpg"_s, card.first(lastScan) + "\xFF\xD9");
         // A frame of 8 x 8 pixels with 5 components; a frame of arithmetic coding.
         env.writeScratchFile(u"components.jpg"_s,
                              QByteArray::fromHex("ffd8ffc00017080008000805011100021100031100041100051100ffd9"));

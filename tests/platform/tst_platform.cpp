@@ -162,11 +162,15 @@ private slots:
             bad << makeFifo(dir + "/fifo.adi") << QStringLiteral("/dev/null");
         for (const QString& path : bad)
             reasons << readTextFile(path).outcome.reason();
+        // A bound on the size: a file of 10 bytes within 10, not within 9.
+        reasons << readTextFile(path, 10).outcome.reason() << readTextFile(path, 9).outcome.reason();
         QStringList expected = {"le dossier n'existe pas", "le nom du fichier contient un caractère interdit",
                                 "le fichier n'existe pas", "un dossier porte ce nom"};
         if (kHasFifos)
             expected << "ce n'est pas un fichier ordinaire"
                      << "ce n'est pas un fichier ordinaire";
+        expected << ""
+                 << "le fichier est trop grand (plus de 1 Ko)";
         QCOMPARE(reasons, expected);
     }
 
