@@ -43,6 +43,8 @@ bool lastPassed = false;
 // tell it), and sets lastPassed to whether the case went as the program's bound says.
 qint64 peakOf(const std::function<bool()>& run)
 {
+    // What is printed so far is not printed again by the child.
+    std::fflush(stdout);
     QElapsedTimer timer;
     timer.start();
     int pipeEnds[2];
