@@ -9,8 +9,8 @@
 // Every file the program writes (cards, parameter files, settings) is written here, so that a
 // failure at any step never leaves a shorter or empty file in place of a good one.
 //
-// The bytes go to a temporary file of the target's folder (".~eqsl-XXXXXX.tmp"), which is renamed over
-// the target only once every byte was written and, for a file that must be durable at once,
+// The bytes go to a temporary file of the target's folder (".~eqsl-XXXXXX.tmp"), which is renamed
+// over the target only once every byte was written and, for a file that must be durable at once,
 // synced; on any failure the temporary is removed and the target stays as it was, byte for byte.
 // Files are created with the mode the user's umask gives (0666 less the umask), as any file of
 // the user's programs.

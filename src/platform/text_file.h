@@ -28,8 +28,8 @@ struct [[nodiscard]] TextFile {
 };
 
 // Reads and decodes a whole file with the rules above. A file larger than `largestBytes` is
-// refused before it is read (FileReason::FileTooLarge), so that a file of the wrong kind costs
-// nothing; a log, which may be large, is read whatever its size.
+// refused (FileReason::FileTooLarge) once one byte past the bound is read, so that a file of the
+// wrong kind costs no more than the bound; a log, which may be large, is read whatever its size.
 inline constexpr qint64 kAnySize = -1;
 TextFile readTextFile(const QString& path, qint64 largestBytes = kAnySize);
 
