@@ -1,15 +1,18 @@
 // The memory a hostile input costs: each case runs in a child process of its own, whose peak
 // resident size (getrusage) is compared with the bound the program keeps to: for a log, 3 times
-// the file plus 100 MB whatever its content; for a background, the part the card uses, or a
-// refusal with its size.
+// the file plus 100 MB whatever its content; for a parameter file, a refusal before it is read;
+// for a background, the part the card uses, or a refusal with its reason. The seconds each case
+// took are shown beside it.
 //
 //   memory_bench [megabytes]    (200 by default)
 
 #include "adif/adif_reader.h"
+#include "layout/parameter_file.h"
 #include "platform/image_surface.h"
 #include "platform/text_file.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -33,25 +36,37 @@ qint64 peakBytes()
     return qint64(usage.ru_maxrss) * 1024;
 }
 
-// Runs the case in a child process; returns its peak resident size, or -1 when it failed.
+double lastSeconds = 0;
+bool lastPassed = false;
+
+// Runs the case in a child process; returns its peak resident size (-1 when the child could not
+// tell it), and sets lastPassed to whether the case went as the program's bound says.
 qint64 peakOf(const std::function<bool()>& run)
 {
+    // What is printed so far is not printed again by the child.
+    std::fflush(stdout);
+    QElapsedTimer timer;
+    timer.start();
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0)
         return -1;
     const pid_t child = fork();
     if (child == 0) {
         close(pipeEnds[0]);
-        const qint64 peak = run() ? peakBytes() : -1;
-        (void)!write(pipeEnds[1], &peak, sizeof peak);
+        const bool passed = run();
+        const qint64 told[2] = {peakBytes(), passed ? 1 : 0};
+        (void)!write(pipeEnds[1], told, sizeof told);
         _exit(0);
     }
     close(pipeEnds[1]);
-    qint64 peak = -1;
-    if (read(pipeEnds[0], &peak, sizeof peak) != sizeof peak)
-        peak = -1;
+    qint64 told[2] = {-1, 0};
+    if (read(pipeEnds[0], told, sizeof told) != sizeof told)
+        told[0] = -1;
+    const qint64 peak = told[0];
+    lastPassed = told[1] == 1;
     close(pipeEnds[0]);
     waitpid(child, nullptr, 0);
+    lastSeconds = double(timer.elapsed()) / 1000;
     return peak;
 }
 
@@ -96,10 +111,131 @@ QString progressiveJpeg(const QTemporaryDir& dir, int width, int height)
     return made >= 0 ? path : QString();
 }
 
+// The bits of a scan's data, a zero byte stuffed after each 0xFF, the last byte filled with ones.
+class BitWriter
+{
+public:
+    explicit BitWriter(QByteArray& out) : out_(out) {}
+    void put(quint32 bits, int count)
+    {
+        for (int i = count - 1; i >= 0; --i) {
+            byte_ = byte_ << 1 | (bits >> i & 1);
+            if (++filled_ == 8) {
+                out_.append(char(byte_));
+                if (byte_ == 0xFF)
+                    out_.append('\0');
+                byte_ = 0;
+                filled_ = 0;
+            }
+        }
+    }
+    void end()
+    {
+        while (filled_ != 0)
+            put(1, 1);
+    }
+
+private:
+    QByteArray& out_;
+    quint32 byte_ = 0;
+    int filled_ = 0;
+};
+
+QByteArray bytes(std::initializer_list<int> values)
+{
+    QByteArray made;
+    for (const int value : values)
+        made.append(char(value));
+    return made;
+}
+
+QByteArray segment(int marker, const QByteArray& body)
+{
+    const int length = int(body.size()) + 2;
+    return bytes({0xFF, marker, length >> 8, length & 0xFF}) + body;
+}
+
+// A JPEG of one flat colour, written as hostile files are: `components` components in a scan each
+// (sequential), or a progressive picture whose first AC scan of each component comes `acScans`
+// times. Its Huffman tables: a DC table of the one difference 0 (code "0"), an AC table of the end
+// of band (sequential, code "0") or of the runs of 2^r blocks (progressive, 4-bit codes).
+QByteArray flatJpeg(int width, int height, int components, bool progressive, int acScans)
+{
+    QByteArray jpeg("\xFF\xD8");
+    jpeg += segment(0xDB, QByteArray(1, '\0') + QByteArray(64, '\1'));
+    QByteArray frame = bytes({8, height >> 8, height & 0xFF, width >> 8, width & 0xFF, components});
+    for (int c = 1; c <= components; ++c)
+        frame += bytes({c, 0x11, 0});
+    jpeg += segment(progressive ? 0xC2 : 0xC0, frame);
+    QByteArray dc = bytes({0x00, 1}) + QByteArray(15, '\0') + QByteArray(1, '\0');
+    QByteArray ac = bytes({0x10, progressive ? 0 : 1}) + QByteArray(15, '\0');
+    if (progressive) {
+        ac[4] = char(15);
+        for (int r = 0; r < 15; ++r)
+            ac.append(char(r << 4));
+    } else
+        ac.append('\0');
+    jpeg += segment(0xC4, dc + ac);
+    const qint64 blocks = qint64((width + 7) / 8) * ((height + 7) / 8);
+    if (!progressive) {
+        for (int c = 1; c <= components; ++c) {
+            jpeg += segment(0xDA, bytes({1, c, 0x00, 0, 63, 0}));
+            BitWriter bits(jpeg);
+            for (qint64 b = 0; b < blocks; ++b)
+                bits.put(0, 2); // the DC difference 0, the end of band
+            bits.end();
+        }
+    } else {
+        QByteArray header(1, char(components));
+        for (int c = 1; c <= components; ++c)
+            header += bytes({c, 0x00});
+        jpeg += segment(0xDA, header + bytes({0, 0, 0}));
+        BitWriter bits(jpeg);
+        for (qint64 b = 0; b < blocks * components; ++b)
+            bits.put(0, 1);
+        bits.end();
+        QByteArray scan;
+        BitWriter run(scan);
+        for (qint64 left = blocks; left > 0;) {
+            int r = 14;
+            while ((qint64(1) << r) > left)
+                --r;
+            const qint64 length = qMin<qint64>(left, (qint64(2) << r) - 1);
+            run.put(quint32(r), 4);
+            run.put(quint32(length - (qint64(1) << r)), r);
+            left -= length;
+        }
+        run.end();
+        for (int c = 1; c <= components; ++c)
+            for (int repeat = 0; repeat < acScans; ++repeat)
+                jpeg += segment(0xDA, bytes({1, c, 0x00, 1, 63, 0})) + scan;
+    }
+    return jpeg + "\xFF\xD9";
+}
+
 void report(const char* name, qint64 fileSize, qint64 peak, qint64 bound)
 {
-    std::printf("%-46s %8.0f MB %10.0f MB %10.0f MB  %s\n", name, double(fileSize) / kMegabyte,
-                double(peak) / kMegabyte, double(bound) / kMegabyte, peak >= 0 && peak <= bound ? "within" : "OVER");
+    std::printf("%-52s %8.1f MB %8.0f MB %8.0f MB %8.1f s  %s\n", name, double(fileSize) / kMegabyte,
+                double(peak) / kMegabyte, double(bound) / kMegabyte, lastSeconds,
+                lastPassed && peak >= 0 && peak <= bound ? "within" : "OVER");
+}
+
+// The peak of reading a background, which passes when it is refused before it is decoded.
+qint64 backgroundPeak(const QString& path)
+{
+    const qint64 peak = peakOf([&] {
+        int args = 1;
+        char name[] = "memory_bench";
+        char* arg[] = {name, nullptr};
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(args, arg);
+        QImage picture;
+        const Outcome read = ImageSurface::readPicture(path, picture);
+        std::printf("    %s\n", read.ok() ? "accepted" : qPrintable(QStringLiteral("refused: ") + read.reason()));
+        std::fflush(stdout); // the child ends with _exit()
+        return !read.ok();
+    });
+    return peak;
 }
 
 } // namespace
@@ -132,17 +268,54 @@ int main(int argc, char** argv)
         QFile::remove(path);
     }
 
-    const QString jpeg = progressiveJpeg(dir, 20000, 20000);
-    const qint64 peak = peakOf([&] {
-        int args = 1;
-        char name[] = "memory_bench";
-        char* arg[] = {name, nullptr};
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        QGuiApplication app(args, arg);
-        QImage picture;
-        // Refused for its size, before anything is decoded.
-        return !jpeg.isEmpty() && !ImageSurface::readPicture(jpeg, picture).ok();
-    });
-    report("background: progressive JPEG 20000 x 20000", QFile(jpeg).size(), peak, 100 * kMegabyte);
+    // A parameter file of one line as large as the logs: refused for its size before it is read.
+    {
+        const QString path = writeRepeated(dir, "mise en page.inf", "5", size);
+        const qint64 peak = peakOf([&] {
+            const TextFile file = readTextFile(path, kLargestParameterFile);
+            const ParameterFileContents contents = parseParameterFile(file.lines());
+            std::printf("    %s\n",
+                        file.outcome.ok() ? "read" : qPrintable(QStringLiteral("refused: ") + file.outcome.reason()));
+            std::fflush(stdout);
+            return !file.outcome.ok() && contents.records.isEmpty();
+        });
+        report("parameter file: one line", size, peak, 50 * kMegabyte);
+        QFile::remove(path);
+    }
+
+    const struct {
+        const char* name;
+        std::function<QString()> make;
+    } backgrounds[] = {
+        {"background: progressive JPEG 20000 x 20000", [&] { return progressiveJpeg(dir, 20000, 20000); }},
+        {"background: JPEG of a scan per component 20000 x 20000",
+         [&] {
+             const QString path = dir.filePath(QStringLiteral("separate.jpg"));
+             QFile file(path);
+             return file.open(QIODevice::WriteOnly) && file.write(flatJpeg(20000, 20000, 3, false, 0)) > 0 ? path
+                                                                                                           : QString();
+         }},
+        {"background: progressive JPEG 8000 x 8000, 20000 scans",
+         [&] {
+             const QString path = dir.filePath(QStringLiteral("scans.jpg"));
+             QFile file(path);
+             return file.open(QIODevice::WriteOnly) && file.write(flatJpeg(8000, 8000, 1, true, 20000)) > 0 ? path
+                                                                                                            : QString();
+         }},
+        {"background: progressive JPEG 530 x 340, 300000 scans",
+         [&] {
+             const QString path = dir.filePath(QStringLiteral("card scans.jpg"));
+             QFile file(path);
+             return file.open(QIODevice::WriteOnly) && file.write(flatJpeg(530, 340, 1, true, 300000)) > 0 ? path
+                                                                                                           : QString();
+         }},
+    };
+    for (const auto& background : backgrounds) {
+        const QString path = background.make();
+        const qint64 peak = path.isEmpty() ? -1 : backgroundPeak(path);
+        // Refused, within the memory of the program itself (OVER when accepted, or beyond it).
+        report(background.name, QFile(path).size(), path.isEmpty() ? -1 : peak, 100 * kMegabyte);
+        QFile::remove(path);
+    }
     return 0;
 }

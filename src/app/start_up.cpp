@@ -65,7 +65,8 @@ StartUpState runStartUp(Program& program)
 
     // Where the program is, and which revision ran last.
     SettingsBatch batch(store, program.dialogs());
-    batch.write(Key::CheminRepertoire, program.programFolder());
+    // By its name: the descriptor that stands for a folder Qt cannot name means nothing next run.
+    batch.write(Key::CheminRepertoire, namedPath(program.programFolder()));
     batch.write(Key::Revision, kRevision);
     return state;
 }

@@ -56,7 +56,7 @@ void MNU_New_QSL(Program& program)
     {
         SettingsBatch batch(program.store(), program.dialogs());
         batch.write(Key::QslDeFond, path);
-        batch.write(Key::CadreQso, joinPath(programFolder, kCadreQsoName));
+        batch.write(Key::CadreQso, joinPath(namedPath(programFolder), kCadreQsoName));
     }
     program.enableSelection();
     program.setMsgQslEnregistrees(0);

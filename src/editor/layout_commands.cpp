@@ -80,7 +80,7 @@ void loadParameterFile(Program& program)
         dialogs.message(kNothingChosen);
         return;
     }
-    const TextFile file = readTextFile(path);
+    const TextFile file = readTextFile(path, kLargestParameterFile);
     if (!file.outcome.ok()) {
         dialogs.message(LayoutMessage::ParameterFileNotOpened + kMessageBreak +
                         LayoutMessage::FileAndReason.arg(displayedPath(path), file.outcome.reason()));

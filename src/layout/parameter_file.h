@@ -29,6 +29,9 @@ inline constexpr qsizetype kLongestParameterLine = 4096;
 inline const QString kParameterFileDescription = QStringLiteral(".inf ");
 inline const QString kParameterFilePattern = QStringLiteral("*.inf");
 inline const QString kParameterFileExtension = QStringLiteral(".inf");
+// A parameter file holds records of 46 short lines (about a kilobyte each); one larger than this
+// is not one, and is refused before it is read.
+inline constexpr qint64 kLargestParameterFile = 1024 * 1024;
 
 // The name of a layout's file comes from its background: the part after the last folder
 // separator ("\" or "/"), cut before its first ".".

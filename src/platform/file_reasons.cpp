@@ -83,15 +83,20 @@ void showFolderAs(const QString& alias, const QString& shown)
     shownFolders().append({alias, shown});
 }
 
+QString namedPath(const QString& path)
+{
+    for (const auto& [alias, name] : shownFolders())
+        if (path == alias || path.startsWith(alias + QLatin1Char('/')))
+            return name + path.sliced(alias.size());
+    return path;
+}
+
 QString displayedPath(const QString& path)
 {
     // Longer than the longest path Linux and Windows accept: never a real file's name.
     constexpr qsizetype kLongest = 4096;
     constexpr qsizetype kShownEachEnd = 120;
-    QString shown = QDir::toNativeSeparators(path);
-    for (const auto& [alias, name] : shownFolders())
-        if (shown == alias || shown.startsWith(alias + QLatin1Char('/')))
-            shown.replace(0, alias.size(), name);
+    QString shown = QDir::toNativeSeparators(namedPath(path));
     if (shown.size() > kLongest)
         shown = shown.first(kShownEachEnd) + QStringLiteral(" [...] ") + shown.last(kShownEachEnd);
     return shown.replace(QChar(u'\0'), QStringLiteral("\\0"));

@@ -27,6 +27,14 @@ inline const QString ReadOnlyMedium = QStringLiteral("le support de stockage est
 inline const QString AccessDenied = QStringLiteral("l'accès au fichier est refusé");
 inline const QString NameTooLong = QStringLiteral("le nom du fichier est trop long");
 inline const QString PictureDamaged = QStringLiteral("l'image est incomplète ou abîmée");
+inline const QString PictureTooManyScans = QStringLiteral("l'image est faite de trop de passes pour être lue");
+// %1: the number of colour components the picture declares.
+inline const QString PictureTooManyComponents =
+    QStringLiteral("l'image a trop de composantes de couleur pour être lue (%1)");
+inline const QString PictureCodingUnsupported = QStringLiteral(
+    "l'image est d'un codage JPEG que le programme ne lit pas (arithmétique, sans perte ou hiérarchique)");
+// A text file larger than what it may hold; %1: its largest size in kilobytes.
+inline const QString FileTooLarge = QStringLiteral("le fichier est trop grand (plus de %1 Ko)");
 } // namespace FileReason
 
 // Whether a file name (one name, not a path) holds a character the system forbids in names: NUL
@@ -42,9 +50,13 @@ bool hasForbiddenCharacter(const QString& path);
 // the message there), and a path longer than a file system allows cut in its middle.
 QString displayedPath(const QString& path);
 
-// Makes displayedPath() show paths under `alias` (a path the program uses for a folder whose name
-// Qt cannot give) under `shown` instead.
+// Makes displayedPath() and namedPath() give paths under `alias` (a path the program uses for a
+// folder whose name Qt cannot give) under `shown` instead.
 void showFolderAs(const QString& alias, const QString& shown);
+
+// A path under the name of its folder rather than the folder's alias: what the settings keep of a
+// path, which must mean the same folder in the next run.
+QString namedPath(const QString& path);
 
 // Why a file cannot be read: empty for a regular file (or a link to one), else the reason. A FIFO,
 // a device or a socket is refused before it is opened, since opening one may wait for ever.

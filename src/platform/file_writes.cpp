@@ -7,12 +7,17 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QRegularExpression>
 #include <cerrno>
 
 namespace
 {
 
-const QString kTemporaryPrefix = QStringLiteral(".eqsl-");
+// The temporaries' names, ".~eqsl-XXXXXX.tmp": hidden, marked as temporary twice over (the tilde of
+// editors' working files, the ending), so that no file of the user's plausibly carries one; short,
+// so that a card whose name is as long as the system allows still fits.
+const QString kTemporaryPrefix = QStringLiteral(".~eqsl-");
+const QString kTemporarySuffix = QStringLiteral(".tmp");
 // A temporary file older than this is a leftover: a card or a settings file is written in
 // milliseconds.
 constexpr qint64 kLeftoverAgeSeconds = 60;
@@ -75,8 +80,8 @@ Outcome writeFileReplacing(const QString& path, const QByteArray& bytes, Durabil
 
     const QString folder = QFileInfo(path).path();
     SystemFiles::Temporary temporary;
-    // A short name of its own, so that a card whose name is as long as the system allows still fits.
-    int error = step(FileStep::Create, path, [&] { return SystemFiles::create(folder, kTemporaryPrefix, temporary); });
+    int error = step(FileStep::Create, path,
+                     [&] { return SystemFiles::create(folder, kTemporaryPrefix, kTemporarySuffix, temporary); });
     if (error != 0)
         return Outcome::failure(whyNotCreated(path, error));
 
@@ -101,12 +106,17 @@ Outcome syncFolder(const QString& folder)
 
 int removeLeftoverTemporaries(const QString& folder)
 {
+    // Exactly the names SystemFiles::create gives, letters in their case; files only, never a link
+    // (the file it names is not the program's) nor a folder.
+    static const QRegularExpression kTemporaryName(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(kTemporaryPrefix) + QStringLiteral("[A-Za-z0-9]{6}") +
+        QRegularExpression::escape(kTemporarySuffix)));
     const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-kLeftoverAgeSeconds);
     int removed = 0;
-    const QFileInfoList files = QDir(folder).entryInfoList({kTemporaryPrefix + QStringLiteral("??????")},
-                                                           QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     for (const QFileInfo& file : files)
-        if (file.lastModified().toUTC() < before && QFile::remove(file.filePath()))
+        if (kTemporaryName.match(file.fileName()).hasMatch() && file.lastModified().toUTC() < before &&
+            QFile::remove(file.filePath()))
             ++removed;
     return removed;
 }

@@ -9,8 +9,8 @@
 // Every file the program writes (cards, parameter files, settings) is written here, so that a
 // failure at any step never leaves a shorter or empty file in place of a good one.
 //
-// The bytes go to a temporary file of the target's folder (".eqsl-XXXXXX"), which is renamed over
-// the target only once every byte was written and, for a file that must be durable at once,
+// The bytes go to a temporary file of the target's folder (".~eqsl-XXXXXX.tmp"), which is renamed
+// over the target only once every byte was written and, for a file that must be durable at once,
 // synced; on any failure the temporary is removed and the target stays as it was, byte for byte.
 // Files are created with the mode the user's umask gives (0666 less the umask), as any file of
 // the user's programs.
@@ -30,7 +30,8 @@ Outcome writeFileReplacing(const QString& path, const QByteArray& bytes, Durabil
 // then of the folder itself (which holds the new names).
 Outcome syncFolder(const QString& folder);
 
-// Removes the temporary files that an interrupted run (a crash, a power cut) left in the folder.
+// Removes the temporary files that an interrupted run (a crash, a power cut) left in the folder:
+// regular files named exactly as the program names its temporaries, never a link or a folder.
 // Only those older than a minute are taken: a file being written now by another run of the
 // program is younger. Returns how many were removed.
 int removeLeftoverTemporaries(const QString& folder);

@@ -86,13 +86,18 @@ Outcome ImageSurface::readPicture(const QString& path, QImage& picture)
     if (QString reason = whyNotARegularFile(path); !reason.isEmpty())
         return Outcome::failure(reason);
     const qint64 limit = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
-    if (const JpegStructure jpeg = readJpegStructure(path); jpeg.isJpeg) {
-        // A cut or damaged file would be drawn with its missing part grey.
-        if (!jpeg.complete)
-            return Outcome::failure(FileReason::PictureDamaged);
-        // A progressive picture is decoded whole whatever part of it is used.
-        if (jpeg.progressive && limit > 0 && jpeg.coefficientBytes > limit)
-            return Outcome::failure(FileReason::PictureTooLarge.arg(jpeg.width).arg(jpeg.height));
+    // A JPEG is checked to its end before it is decoded: a cut or damaged file would be drawn with
+    // its missing part grey, and the bounds keep a picture from stalling the program.
+    switch (const JpegStructure jpeg = readJpegStructure(path, {.coefficientBytes = limit}); jpeg.verdict) {
+    case JpegStructure::Verdict::NotJpeg:
+    case JpegStructure::Verdict::Readable: break;
+    case JpegStructure::Verdict::Damaged: return Outcome::failure(FileReason::PictureDamaged);
+    case JpegStructure::Verdict::Unsupported: return Outcome::failure(FileReason::PictureCodingUnsupported);
+    case JpegStructure::Verdict::TooManyComponents:
+        return Outcome::failure(FileReason::PictureTooManyComponents.arg(jpeg.components));
+    case JpegStructure::Verdict::TooManyScans: return Outcome::failure(FileReason::PictureTooManyScans);
+    case JpegStructure::Verdict::TooLarge:
+        return Outcome::failure(FileReason::PictureTooLarge.arg(jpeg.width).arg(jpeg.height));
     }
     QImageReader reader(path);
     // A card shows only the picture's top-left corner: a decoder that can read just that part

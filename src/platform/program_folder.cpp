@@ -1,6 +1,7 @@
 #include "platform/program_folder.h"
 
 #include "platform/file_reasons.h"
+#include "platform/text_file.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -33,6 +34,38 @@ void ignoreRelativeXdgFolders()
     }
 }
 
+namespace
+{
+
+// The bytes read as UTF-8 where they are UTF-8, each other byte as its Windows-1252 character: an
+// old Latin-1 name as its user typed it.
+QString nameOfBytes(const QByteArray& bytes)
+{
+    QString name;
+    for (qsizetype at = 0; at < bytes.size();) {
+        const auto lead = static_cast<unsigned char>(bytes[at]);
+        const qsizetype length = lead < 0x80             ? 1
+                                 : (lead & 0xE0) == 0xC0 ? 2
+                                 : (lead & 0xF0) == 0xE0 ? 3
+                                 : (lead & 0xF8) == 0xF0 ? 4
+                                                         : 0;
+        if (length > 0 && at + length <= bytes.size()) {
+            QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+            const QString character = utf8.decode(bytes.sliced(at, length));
+            if (!utf8.hasError()) {
+                name += character;
+                at += length;
+                continue;
+            }
+        }
+        name += decodeText(bytes.sliced(at, 1));
+        ++at;
+    }
+    return name;
+}
+
+} // namespace
+
 QString folderFromBytes(const QByteArray& folder)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -47,7 +80,7 @@ QString folderFromBytes(const QByteArray& folder)
     if (fd < 0)
         return {};
     QString alias = QStringLiteral("/proc/self/fd/%1").arg(fd);
-    showFolderAs(alias, name);
+    showFolderAs(alias, nameOfBytes(folder));
     return alias;
 #endif
 }

@@ -14,8 +14,9 @@ QString executableFolder();
 
 // A folder as the program names it, from the bytes of its path: its name when that is UTF-8;
 // otherwise (an old Latin-1 name, which Qt cannot name) a path through a descriptor held open for
-// the run, which every file operation follows, and which messages show as the name with its
-// undecodable bytes replaced. Empty when the folder cannot be opened.
+// the run, which every file operation follows, and which messages show and the settings keep
+// (namedPath) as its name: the bytes that are not UTF-8 read as Windows-1252, "Cartes d'été" for
+// the Latin-1 "Cartes d'\xE9t\xE9". Empty when the folder cannot be opened.
 QString folderFromBytes(const QByteArray& folder);
 
 // The folder name of the output folder, under the program folder.

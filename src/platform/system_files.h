@@ -19,9 +19,9 @@ struct Temporary {
     bool isOpen() const { return handle != -1; }
 };
 
-// Creates a new file of the folder named `prefix` and six letters or digits, for writing, with
-// the mode the user's files get.
-int create(const QString& folder, const QString& prefix, Temporary& file);
+// Creates a new file of the folder named `prefix`, six letters or digits (A-Z, a-z, 0-9) and
+// `suffix`, for writing, with the mode the user's files get.
+int create(const QString& folder, const QString& prefix, const QString& suffix, Temporary& file);
 
 // Writes every byte, through short writes and interruptions.
 int writeAll(const Temporary& file, const QByteArray& bytes);

@@ -1,5 +1,7 @@
 #include "platform/system_files.h"
 
+#include "platform/posix_calls.h"
+
 #include <QFile>
 #include <cerrno>
 #include <cstdio>
@@ -23,14 +25,19 @@ int descriptor(const SystemFiles::Temporary& file)
     return static_cast<int>(file.handle);
 }
 
+SystemFiles::PosixCalls& calls()
+{
+    return SystemFiles::posixCalls();
+}
+
 // Runs `call` on the folder opened for reading; returns 0 or the error number.
 template <typename Call> int onFolder(const QString& folder, Call call)
 {
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = calls().openFolder(QFile::encodeName(folder).constData());
     if (fd < 0)
         return errno;
     const int error = call(fd) ? 0 : errno;
-    ::close(fd);
+    (void)calls().close(fd);
     return error;
 }
 
@@ -39,16 +46,38 @@ template <typename Call> int onFolder(const QString& folder, Call call)
 namespace SystemFiles
 {
 
-int create(const QString& folder, const QString& prefix, Temporary& file)
+PosixCalls systemCalls()
 {
-    QByteArray name = QFile::encodeName(folder + QLatin1Char('/') + prefix) + "XXXXXX";
-    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    return {
+        .mkostemps = ::mkostemps,
+        .fchmod = ::fchmod,
+        .write = ::write,
+        .fsync = ::fsync,
+        .close = ::close,
+        .rename = std::rename,
+        .unlink = ::unlink,
+        .openFolder = [](const char* folder) { return ::open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC); },
+        .syncfs = ::syncfs,
+    };
+}
+
+PosixCalls& posixCalls()
+{
+    static PosixCalls calls = systemCalls();
+    return calls;
+}
+
+int create(const QString& folder, const QString& prefix, const QString& suffix, Temporary& file)
+{
+    const QByteArray end = QFile::encodeName(suffix);
+    QByteArray name = QFile::encodeName(folder + QLatin1Char('/') + prefix) + "XXXXXX" + end;
+    const int fd = calls().mkostemps(name.data(), int(end.size()), O_CLOEXEC);
     if (fd < 0)
         return errno;
     file.handle = fd;
     file.path = QFile::decodeName(name);
-    // mkostemp makes the file its owner's only; the user's files get the mode their umask gives.
-    if (::fchmod(fd, 0666 & ~userUmask()) != 0) {
+    // mkostemps makes the file its owner's only; the user's files get the mode their umask gives.
+    if (calls().fchmod(fd, 0666 & ~userUmask()) != 0) {
         const int error = errno;
         discard(file);
         return error;
@@ -61,7 +90,7 @@ int writeAll(const Temporary& file, const QByteArray& bytes)
     const char* data = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {
-        const ssize_t done = ::write(descriptor(file), data, static_cast<size_t>(left));
+        const ssize_t done = calls().write(descriptor(file), data, static_cast<size_t>(left));
         if (done < 0) {
             if (errno == EINTR)
                 continue;
@@ -75,39 +104,39 @@ int writeAll(const Temporary& file, const QByteArray& bytes)
 
 int flush(const Temporary& file)
 {
-    return ::fsync(descriptor(file)) == 0 ? 0 : errno;
+    return calls().fsync(descriptor(file)) == 0 ? 0 : errno;
 }
 
 int close(Temporary& file)
 {
-    const int closed = ::close(descriptor(file));
+    const int closed = calls().close(descriptor(file));
     file.handle = -1;
     return closed == 0 ? 0 : errno;
 }
 
 int replace(const Temporary& file, const QString& target)
 {
-    return std::rename(QFile::encodeName(file.path).constData(), QFile::encodeName(target).constData()) == 0 ? 0
-                                                                                                             : errno;
+    return calls().rename(QFile::encodeName(file.path).constData(), QFile::encodeName(target).constData()) == 0 ? 0
+                                                                                                                : errno;
 }
 
 void discard(Temporary& file)
 {
     if (file.isOpen())
         (void)close(file);
-    ::unlink(QFile::encodeName(file.path).constData());
+    (void)calls().unlink(QFile::encodeName(file.path).constData());
 }
 
 int syncFolderNames(const QString& folder)
 {
-    return onFolder(folder, [](int fd) { return ::fsync(fd) == 0; });
+    return onFolder(folder, [](int fd) { return calls().fsync(fd) == 0; });
 }
 
 int syncFileSystem(const QString& folder, const QStringList& /*written*/)
 {
     // syncfs() reports the write-back errors of the whole file system since the folder was opened;
     // fsync() of the folder makes its new names durable.
-    return onFolder(folder, [](int fd) { return ::syncfs(fd) == 0 && ::fsync(fd) == 0; });
+    return onFolder(folder, [](int fd) { return calls().syncfs(fd) == 0 && calls().fsync(fd) == 0; });
 }
 
 } // namespace SystemFiles

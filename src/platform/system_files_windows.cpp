@@ -80,11 +80,11 @@ QString sixLettersOrDigits()
 namespace SystemFiles
 {
 
-int create(const QString& folder, const QString& prefix, Temporary& file)
+int create(const QString& folder, const QString& prefix, const QString& suffix, Temporary& file)
 {
-    // A name another file already has is drawn again, as mkstemp does.
+    // A name another file already has is drawn again, as mkstemps does.
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString path = folder + QLatin1Char('/') + prefix + sixLettersOrDigits();
+        const QString path = folder + QLatin1Char('/') + prefix + sixLettersOrDigits() + suffix;
         const HANDLE handle =
             ::CreateFileW(native(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle != INVALID_HANDLE_VALUE) {

@@ -61,14 +61,20 @@ QByteArray encodeText(const QString& text)
     return bytes;
 }
 
-TextFile readTextFile(const QString& path)
+TextFile readTextFile(const QString& path, qint64 largestBytes)
 {
     if (QString reason = whyNotARegularFile(path); !reason.isEmpty())
         return {{}, Outcome::failure(reason)};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, Outcome::failure(whyCannotRead(path))};
-    const QByteArray bytes = file.readAll();
+    const auto tooLarge = [largestBytes] {
+        return TextFile{{}, Outcome::failure(FileReason::FileTooLarge.arg((largestBytes + 1023) / 1024))};
+    };
+    // Never more than one byte past the bound, which tells a file too large.
+    const QByteArray bytes = largestBytes == kAnySize ? file.readAll() : file.read(largestBytes + 1);
+    if (largestBytes != kAnySize && bytes.size() > largestBytes)
+        return tooLarge();
     if (file.error() != QFileDevice::NoError)
         return {{}, Outcome::failure(FileReason::CannotRead)};
     return {decodeText(bytes), {}};

@@ -27,8 +27,11 @@ struct [[nodiscard]] TextFile {
     QStringList lines() const { return splitLines(text); }
 };
 
-// Reads and decodes a whole file with the rules above.
-TextFile readTextFile(const QString& path);
+// Reads and decodes a whole file with the rules above. A file larger than `largestBytes` is
+// refused (FileReason::FileTooLarge) once one byte past the bound is read, so that a file of the
+// wrong kind costs no more than the bound; a log, which may be large, is read whatever its size.
+inline constexpr qint64 kAnySize = -1;
+TextFile readTextFile(const QString& path, qint64 largestBytes = kAnySize);
 
 // Writes the lines, each followed by a carriage return and a line feed, replacing any file of
 // that name; the file is written whole, and synced to the disk, or not at all (the previous file

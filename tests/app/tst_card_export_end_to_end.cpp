@@ -15,6 +15,9 @@
 #include <QPushButton>
 #include <QtTest>
 #include <cerrno>
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -86,7 +89,7 @@ private slots:
         TestEnvironment env;
         QDir().mkpath(env.outputFolder() + u'/' + kCards[1]);
         RunningProgram& program = start(env);
-        const QString leftover = env.outputFolder() + u"/.eqsl-AbC123"_s;
+        const QString leftover = env.outputFolder() + u"/.~eqsl-AbC123.tmp"_s;
         QFile half(leftover);
         QVERIFY(half.open(QIODevice::WriteOnly) &&
                 half.setFileTime(QDateTime::currentDateTime().addSecs(-120), QFileDevice::FileModificationTime));
@@ -226,11 +229,21 @@ private slots:
         TestEnvironment env;
         QString executable = qEnvironmentVariable("EQSL_INSTALLED_PROGRAM_DIR");
         const bool installed = !executable.isEmpty();
+        // The name the settings keep for the program folder.
+        QString named = executable;
         if (!installed) {
-            executable = env.programFolder();
-            QDir().mkpath(env.outputFolder());
+#ifdef Q_OS_WIN
+            executable = named = env.programFolder();
+#else
+            // A folder named in Latin-1, which Qt cannot name: reached through a descriptor.
+            const QByteArray raw = QFile::encodeName(env.scratchFolder()) + "/Cartes d'\xE9t\xE9";
+            QCOMPARE(::mkdir(raw.constData(), 0755), 0);
+            executable = folderFromBytes(raw);
+            named = env.scratchFolder() + u"/Cartes d'été"_s;
+#endif
+            QDir().mkpath(executable + u"/E_QSL"_s);
             for (const QString& name : sampleFileNames())
-                QVERIFY(QFile::copy(QFileInfo(kSample).path() + u'/' + name, env.outputFolder() + u'/' + name));
+                QVERIFY(QFile::copy(QFileInfo(kSample).path() + u'/' + name, executable + u"/E_QSL/"_s + name));
         }
         const QString folder = programFolderFor(executable, folderWritable(executable),
                                                 installed ? perUserProgramFolder() : env.scratchFolder());
@@ -248,6 +261,11 @@ private slots:
         QCOMPARE(env.dialogs.messages(), QStringList{kSaved});
         const QStringList cards = cardsIn(output);
         QVERIFY(cards.size() == 12 && cards.contains(u"QSL_F_G4ABC_P_7.0 Mhz_CW.bmp"_s));
+        // The settings name the program folder as the next run finds it.
+        if (installed)
+            named = folder;
+        QCOMPARE(QStringList({env.store.read(Key::CheminRepertoire, {}), env.store.read(Key::CadreQso, {})}),
+                 QStringList({named, joinPath(named, u"Cadre_QSO.jpg"_s)}));
     }
 };
 

@@ -48,8 +48,8 @@ private slots:
         TestEnvironment env;
         QStringList left;
         for (const QString& file :
-             {QStringLiteral("E_QSL/.eqsl-a1B2c3"), QStringLiteral(".eqsl-d4E5f6"),
-              QStringLiteral("E_QSL/.eqsl-new123"), QStringLiteral("E_QSL/QSL_F4XYZ_14 Mhz_SSB.bmp")}) {
+             {QStringLiteral("E_QSL/.~eqsl-a1B2c3.tmp"), QStringLiteral(".~eqsl-d4E5f6.tmp"),
+              QStringLiteral("E_QSL/.~eqsl-new123.tmp"), QStringLiteral("E_QSL/QSL_F4XYZ_14 Mhz_SSB.bmp")}) {
             QDir().mkpath(env.outputFolder());
             QFile written(env.programFolder() + u'/' + file);
             QVERIFY(written.open(QIODevice::WriteOnly) && written.write("BM") == 2 && written.flush());
@@ -60,7 +60,7 @@ private slots:
         env.start();
         for (const QString& folder : {env.programFolder(), env.outputFolder()})
             left += QDir(folder).entryList(QDir::Files | QDir::Hidden);
-        QCOMPARE(left, QStringList({".eqsl-new123", "QSL_F4XYZ_14 Mhz_SSB.bmp"}));
+        QCOMPARE(left, QStringList({".~eqsl-new123.tmp", "QSL_F4XYZ_14 Mhz_SSB.bmp"}));
     }
 
     // A window on a 1024 x 768 screen beside a desktop panel (frame of 4, 32, 4, 4 pixels, scroll

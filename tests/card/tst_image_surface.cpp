@@ -115,8 +115,29 @@ private slots:
         addRow("photo as progressive JPEG", u"progressive.jpg"_s,
                u"l'image est trop grande pour être lue (1200 x 900 pixels)"_s);
         addRow("progressive JPEG of a card's size", u"card.jpg"_s, QString());
+        // Cut inside the image data, with an end-of-image marker put back after the cut.
         addRow("JPEG cut in half", u"cut.jpg"_s, u"l'image est incomplète ou abîmée"_s);
+        addRow("progressive JPEG cut in its last scan", u"cut-progressive.jpg"_s,
+               u"l'image est incomplète ou abîmée"_s);
+        // Every scan whole, but the last one missing: the picture's finest bits are lost.
+        addRow("progressive JPEG cut before its last scan", u"cut-scans.jpg"_s, u"l'image est incomplète ou abîmée"_s);
         addRow("JPEG with data after its end", u"trailer.jpg"_s, QString());
+        // These JPEGs were made by libjpeg-turbo's cjpeg, which Qt's writer cannot stand for (how,
+        // in tests/data/card/pictures/README.md). As cameras and editors write them: a restart
+        // marker after each row of blocks (cjpeg -restart 1).
+        addRow("JPEG with restart markers", u"restart.jpg"_s, QString());
+        addRow("progressive JPEG with restart markers", u"restart-progressive.jpg"_s, QString());
+        // A scan for each component: decoded whole, like a progressive one.
+        addRow("JPEG of a scan per component", u"separate-scans.jpg"_s,
+               u"l'image est trop grande pour être lue (800 x 600 pixels)"_s);
+        // 74 scans, each over the whole picture: a file made to stall its reader.
+        addRow("progressive JPEG of too many scans", u"many-scans.jpg"_s,
+               u"l'image est faite de trop de passes pour être lue"_s);
+        addRow("JPEG of 5 components", u"components.jpg"_s,
+               u"l'image a trop de composantes de couleur pour être lue (5)"_s);
+        addRow(
+            "arithmetic-coded JPEG", u"arithmetic.jpg"_s,
+            u"l'image est d'un codage JPEG que le programme ne lit pas (arithmétique, sans perte ou hiérarchique)"_s);
     }
 
     void failures()
@@ -139,11 +160,19 @@ private slots:
             progressive.setProgressiveScanWrite(true);
             QVERIFY(progressive.write(image));
         }
-        QFile jpeg(env.scratchFolder() + u"/photo.jpg"_s);
-        QVERIFY(jpeg.open(QIODevice::ReadOnly));
-        const QByteArray bytes = jpeg.readAll();
-        env.writeScratchFile(u"cut.jpg"_s, bytes.first(bytes.size() / 2));
+        const QByteArray bytes = dataBytes(env.scratchFolder() + u"/photo.jpg"_s),
+                         card = dataBytes(env.scratchFolder() + u"/card.jpg"_s);
+        env.writeScratchFile(u"cut.jpg"_s, bytes.first(bytes.size() / 2) + "\xFF\xD9");
         env.writeScratchFile(u"trailer.jpg"_s, bytes + QByteArray(1000, '\xFF') + "after the picture");
+        const qsizetype lastScan = card.lastIndexOf("\xFF\xDA");
+        env.writeScratchFile(u"cut-progressive.jpg"_s, card.first((lastScan + card.size()) / 2) + "\xFF\xD9");
+        env.writeScratchFile(u"cut-scans.jpg"_s, card.first(lastScan) + "\xFF\xD9");
+        // A frame of 8 x 8 pixels with 5 components; a frame of arithmetic coding.
+        env.writeScratchFile(u"components.jpg"_s,
+                             QByteArray::fromHex("ffd8ffc00017080008000805011100021100031100041100051100ffd9"));
+        env.writeScratchFile(u"arithmetic.jpg"_s, QByteArray::fromHex("ffd8ffc9000b080008000801011100ffd9"));
+        for (const QString& picture : dataFiles(dataPath(u"card/pictures"_s), u"*.jpg"_s))
+            QVERIFY(QFile::copy(dataPath(u"card/pictures/"_s + picture), env.scratchFolder() + u'/' + picture));
         const QImage before = surface.image();
         const int limit = QImageReader::allocationLimit();
         QImageReader::setAllocationLimit(1);

@@ -1,6 +1,9 @@
 #include "platform/file_reasons.h"
 #include "platform/file_writes.h"
 #include "platform/number_format.h"
+#ifndef Q_OS_WIN
+#include "platform/posix_calls.h"
+#endif
 #include "platform/program_folder.h"
 #include "platform/qt_dialogs.h"
 #include "platform/text_file.h"
@@ -17,10 +20,14 @@
 #include <QTimer>
 #include <QTranslator>
 #include <cerrno>
+#include <optional>
+#include <set>
 #ifndef Q_OS_WIN
+#include <ctime>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utime.h>
 #endif
 
 using namespace Qt::StringLiterals;
@@ -36,6 +43,67 @@ void whenOpen(const std::function<void(QWidget*)>& act)
         box && box->isVisible() ? act(box) : whenOpen(act);
     });
 }
+
+#ifndef Q_OS_WIN
+// A failing device under the system calls of the writes: every write is interrupted (EINTR) and
+// cut short to 3 bytes, and the call of the step `failing` fails with `error` as a disk would
+// tell it (after the real call, for a close or a sync: the descriptor is closed all the same).
+// The program's handling of each real result is what runs, below the fault hook.
+class FailingDevice
+{
+public:
+    FailingDevice(std::optional<FileStep> failing, int error) : failing_(failing), error_(error)
+    {
+        using SystemFiles::posixCalls;
+        const SystemFiles::PosixCalls real = SystemFiles::systemCalls();
+        posixCalls().mkostemps = [this, real](char* name, int suffix, int flags) {
+            return fails(FileStep::Create) ? -1 : real.mkostemps(name, suffix, flags);
+        };
+        posixCalls().write = [this, real](int fd, const void* data, size_t size) -> ssize_t {
+            if ((interrupted_ = !interrupted_)) {
+                errno = EINTR;
+                return -1;
+            }
+            return fails(FileStep::Write) ? -1 : real.write(fd, data, std::min<size_t>(size, 3));
+        };
+        posixCalls().fsync = [this, real](int fd) {
+            return real.fsync(fd) != 0 || (!folders_.count(fd) && fails(FileStep::Sync)) ? -1 : 0;
+        };
+        posixCalls().close = [this, real](int fd) {
+            const bool folder = folders_.erase(fd) > 0;
+            return real.close(fd) != 0 || (!folder && fails(FileStep::Close)) ? -1 : 0;
+        };
+        posixCalls().rename = [this, real](const char* from, const char* to) {
+            return fails(FileStep::Rename) ? -1 : real.rename(from, to);
+        };
+        posixCalls().openFolder = [this, real](const char* name) {
+            const int fd = real.openFolder(name);
+            folders_.insert(fd);
+            return fd;
+        };
+        posixCalls().syncfs = [this, real](int fd) {
+            return real.syncfs(fd) != 0 || fails(FileStep::SyncFolder) ? -1 : 0;
+        };
+    }
+    ~FailingDevice() { SystemFiles::posixCalls() = SystemFiles::systemCalls(); }
+    FailingDevice(const FailingDevice&) = delete;
+    FailingDevice& operator=(const FailingDevice&) = delete;
+
+private:
+    bool fails(FileStep step)
+    {
+        if (step != failing_)
+            return false;
+        errno = error_;
+        return true;
+    }
+
+    std::optional<FileStep> failing_;
+    int error_;
+    bool interrupted_ = false;
+    std::set<int> folders_;
+};
+#endif
 
 } // namespace
 
@@ -94,11 +162,15 @@ private slots:
             bad << makeFifo(dir + "/fifo.adi") << QStringLiteral("/dev/null");
         for (const QString& path : bad)
             reasons << readTextFile(path).outcome.reason();
+        // A bound on the size: a file of 10 bytes within 10, not within 9.
+        reasons << readTextFile(path, 10).outcome.reason() << readTextFile(path, 9).outcome.reason();
         QStringList expected = {"le dossier n'existe pas", "le nom du fichier contient un caractère interdit",
                                 "le fichier n'existe pas", "un dossier porte ce nom"};
         if (kHasFifos)
             expected << "ce n'est pas un fichier ordinaire"
                      << "ce n'est pas un fichier ordinaire";
+        expected << ""
+                 << "le fichier est trop grand (plus de 1 Ko)";
         QCOMPARE(reasons, expected);
     }
 
@@ -107,40 +179,70 @@ private slots:
         QTest::addColumn<FileStep>("step");
         QTest::addColumn<int>("error");
         QTest::addColumn<QString>("reason");
-        addRow("no inode left", FileStep::Create, ENOSPC, QStringLiteral("le disque est plein"));
-        addRow("disk full", FileStep::Write, ENOSPC, QStringLiteral("le disque est plein"));
+        // Through the fault hook, or through a failing device under the system calls.
+        QTest::addColumn<bool>("device");
+        addRow("no inode left", FileStep::Create, ENOSPC, QStringLiteral("le disque est plein"), false);
+        addRow("disk full", FileStep::Write, ENOSPC, QStringLiteral("le disque est plein"), false);
 #ifdef EDQUOT
-        addRow("quota", FileStep::Write, EDQUOT, QStringLiteral("le quota de l'utilisateur sur ce disque est atteint"));
+        addRow("quota", FileStep::Write, EDQUOT, QStringLiteral("le quota de l'utilisateur sur ce disque est atteint"),
+               false);
 #endif
         addRow("medium fails on sync", FileStep::Sync, EIO,
-               QStringLiteral("le support de stockage signale une erreur d'écriture"));
+               QStringLiteral("le support de stockage signale une erreur d'écriture"), false);
         addRow("network file fails on close", FileStep::Close, EIO,
-               QStringLiteral("le support de stockage signale une erreur d'écriture"));
+               QStringLiteral("le support de stockage signale une erreur d'écriture"), false);
         addRow("medium turned read-only", FileStep::Rename, EROFS,
-               QStringLiteral("le support de stockage est en lecture seule"));
-        addRow("other error", FileStep::Write, EFBIG, QStringLiteral("l'écriture du fichier a échoué"));
+               QStringLiteral("le support de stockage est en lecture seule"), false);
+        addRow("other error", FileStep::Write, EFBIG, QStringLiteral("l'écriture du fichier a échoué"), false);
+#ifndef Q_OS_WIN
+        addRow("device: disk full after an interruption", FileStep::Write, ENOSPC,
+               QStringLiteral("le disque est plein"), true);
+        addRow("device: medium fails on sync", FileStep::Sync, EIO,
+               QStringLiteral("le support de stockage signale une erreur d'écriture"), true);
+        addRow("device: medium fails on close", FileStep::Close, EIO,
+               QStringLiteral("le support de stockage signale une erreur d'écriture"), true);
+        // An ordinary user replacing another user's card in a shared (sticky) folder.
+        addRow("device: another user's card", FileStep::Rename, EPERM, QStringLiteral("l'accès au fichier est refusé"),
+               true);
+        // syncfs() tells the write-back errors of the batch's cards, already in place.
+        addRow("device: write-back fails at the batch's end", FileStep::SyncFolder, EIO,
+               QStringLiteral("le support de stockage signale une erreur d'écriture"), true);
+#endif
     }
 
     // A write that fails at any step leaves the earlier file byte for byte, or no file, and no
-    // temporary; the reason names the cause.
+    // temporary; the reason names the cause. The batch's sync fails after its cards are in place.
     void writesFailingAtAStep()
     {
         QFETCH(FileStep, step);
         QFETCH(int, error);
         QFETCH(QString, reason);
+        QFETCH(bool, device);
         const QString folder = env_.scratchFolder() + "/" + QTest::currentDataTag(), kept = folder + "/MaCarte.inf";
         env_.writeScratchFile(QString(QTest::currentDataTag()) + "/MaCarte.inf", "5             84\r\n");
-        setFileFaultHook([step, error](FileStep at, const QString&) { return at == step ? error : 0; });
+#ifndef Q_OS_WIN
+        std::optional<FailingDevice> failing;
+        if (device)
+            failing.emplace(step, error);
+#endif
+        if (!device)
+            setFileFaultHook([step, error](FileStep at, const QString&) { return at == step ? error : 0; });
         const QStringList reasons = {writeTextLines(kept, {"new"}).reason(),
                                      writeTextLines(folder + "/New.inf", {"new"}).reason(),
-                                     writeFileReplacing(folder + "/card.bmp", "BM", Durability::WithFolder).reason()};
+                                     writeFileReplacing(folder + "/card.bmp", "BM", Durability::WithFolder).reason(),
+                                     syncFolder(folder).reason()};
         setFileFaultHook({});
+#ifndef Q_OS_WIN
+        failing.reset();
+#endif
+        const bool inPlace = step == FileStep::SyncFolder;
         // A file written for a later sync skips the sync of its own.
-        QCOMPARE(reasons, QStringList({reason, reason, step == FileStep::Sync ? QString() : reason}));
-        QCOMPARE(readTextFile(kept).lines(), QStringList{"5             84"});
+        QCOMPARE(reasons, inPlace ? QStringList({"", "", "", reason})
+                                  : QStringList({reason, reason, step == FileStep::Sync ? QString() : reason, ""}));
+        QCOMPARE(readTextFile(kept).lines(), QStringList{inPlace ? "new" : "5             84"});
         QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
         left.removeAll(QStringLiteral("card.bmp"));
-        QCOMPARE(left, QStringList{"MaCarte.inf"});
+        QCOMPARE(left, inPlace ? QStringList({"MaCarte.inf", "New.inf"}) : QStringList{"MaCarte.inf"});
     }
 
     // Each kind of write takes its steps in order: a settings or parameter file is synced with its
@@ -168,14 +270,15 @@ private slots:
                                      "sync folder"}));
     }
 
-    // Files are made with the mode the user's umask gives; a name longer than the system allows is
-    // told as such; only the temporaries an earlier run left behind are removed.
+    // Files are made with the mode the user's umask gives, whole through short and interrupted
+    // writes; a name longer than the system allows is told as such; only the temporaries an earlier
+    // run left behind are removed: files named exactly as the program names them, not the user's.
     void writtenFiles()
     {
         const QString folder = env_.scratchFolder();
 #ifndef Q_OS_WIN
         QStringList modes;
-        for (const mode_t mask : {mode_t(022), mode_t(077)}) {
+        for (const mode_t mask : {mode_t(022), mode_t(077), mode_t(002)}) {
             const mode_t before = ::umask(mask);
             QVERIFY(writeTextLines(folder + "/p.inf", {"x"}).ok() &&
                     writeFileReplacing(folder + "/c.bmp", "BM", Durability::WithFolder).ok());
@@ -186,20 +289,38 @@ private slots:
                 modes << QString::number(st.st_mode & 0777, 8);
             }
         }
-        QCOMPARE(modes, QStringList({"644", "644", "600", "600"}));
+        QCOMPARE(modes, QStringList({"644", "644", "600", "600", "664", "664"}));
+        {
+            const FailingDevice slow(std::nullopt, 0);
+            QVERIFY(writeTextLines(folder + "/p.inf", {"Carte été", "5             84"}).ok());
+        }
+        QCOMPARE(dataBytes(folder + "/p.inf"), QByteArray("Carte \xE9t\xE9\r\n5             84\r\n"));
 #endif
         QCOMPARE(writeFileReplacing(folder + "/" + QString(300, u'n') + ".bmp", "BM").reason(),
                  QStringLiteral("le nom du fichier est trop long"));
-        const QString old = env_.writeScratchFile(".eqsl-AbC123", "half a card"),
-                      young = env_.writeScratchFile(".eqsl-XyZ789", "being written");
         // Two minutes old: a leftover; half a minute: maybe another run's, writing now.
-        for (const auto& [path, age] : {std::pair(old, -120), std::pair(young, -30)}) {
-            QFile file(path);
+        QStringList users = {".EQSL-Notes1",      ".Eqsl-backup",     ".eqsl-ab.txt",          ".eqsl-abc123",
+                             ".~EQSL-AbC123.tmp", ".~eqsl-AbC12.tmp", ".~eqsl-AbC123.tmp.bak", ".~eqsl-AbC1-3.tmp"};
+        for (const QString& name : users + QStringList{".~eqsl-AbC123.tmp", ".~eqsl-XyZ789.tmp"}) {
+            QFile file(env_.writeScratchFile(name, "half a card"));
             QVERIFY(file.open(QIODevice::ReadWrite) &&
-                    file.setFileTime(QDateTime::currentDateTime().addSecs(age), QFileDevice::FileModificationTime));
+                    file.setFileTime(QDateTime::currentDateTime().addSecs(name.contains("XyZ") ? -30 : -120),
+                                     QFileDevice::FileModificationTime));
         }
+#ifndef Q_OS_WIN
+        // Named as temporaries, two minutes old: a link to the user's file, and a folder.
+        QVERIFY(QFile::link(folder + "/.eqsl-abc123", folder + "/.~eqsl-Link01.tmp"));
+        const QByteArray made = QFile::encodeName(folder + "/.~eqsl-Fold01.tmp");
+        const utimbuf old{::time(nullptr) - 120, ::time(nullptr) - 120};
+        QVERIFY(::mkdir(made.constData(), 0755) == 0 && ::utime(made.constData(), &old) == 0);
+        users << ".~eqsl-Link01.tmp"
+              << ".~eqsl-Fold01.tmp";
+#endif
         QCOMPARE(removeLeftoverTemporaries(folder), 1);
-        QVERIFY(!QFileInfo::exists(old) && QFileInfo::exists(young));
+        QVERIFY(!QFileInfo::exists(folder + "/.~eqsl-AbC123.tmp"));
+        for (const QString& name : users + QStringList{".~eqsl-XyZ789.tmp"})
+            QVERIFY2(QFileInfo(folder + "/" + name).isSymLink() || QFileInfo::exists(folder + "/" + name),
+                     qPrintable(name));
     }
 
 #ifdef Q_OS_WIN
@@ -283,18 +404,22 @@ private slots:
     }
 
 #ifndef Q_OS_WIN
-    // A folder named in Latin-1 works as the program folder: its files land in it, and messages
-    // name it with its undecodable bytes replaced.
+    // A folder named in Latin-1 works as the program folder: its files land in it, and messages and
+    // the settings name it by its name, its bytes that are not UTF-8 read as Windows-1252.
     void folderNamedInLatin1()
     {
-        const QByteArray raw = QFile::encodeName(env_.scratchFolder()) + "/Cartes d'\xE9t\xE9";
+        const QByteArray raw = QFile::encodeName(env_.scratchFolder()) + "/Cartes d'\xE9t\xE9 \xC3\xA0 \x80";
         QVERIFY(::mkdir(raw.constData(), 0755) == 0 && ::mkdir((raw + "/E_QSL").constData(), 0755) == 0);
         const QString folder = folderFromBytes(raw);
         QVERIFY(folderWritable(folder));
         QVERIFY(writeFileReplacing(folder + "/E_QSL/QSL_F4XYZ_14 Mhz_SSB.bmp", "BM").ok());
         struct stat st;
         QCOMPARE(::stat((raw + "/E_QSL/QSL_F4XYZ_14 Mhz_SSB.bmp").constData(), &st), 0);
-        QCOMPARE(displayedPath(folder + "/E_QSL"), env_.scratchFolder() + u"/Cartes d'\uFFFDt\uFFFD/E_QSL"_s);
+        QCOMPARE(
+            QStringList({displayedPath(folder + "/E_QSL"), namedPath(folder + "/Cadre_QSO.jpg"), namedPath(folder)}),
+            QStringList({env_.scratchFolder() + u"/Cartes d'été à €/E_QSL"_s,
+                         env_.scratchFolder() + u"/Cartes d'été à €/Cadre_QSO.jpg"_s,
+                         env_.scratchFolder() + u"/Cartes d'été à €"_s}));
         QCOMPARE(folderFromBytes("/usr/share"), "/usr/share");
     }
 
