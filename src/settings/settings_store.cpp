@@ -92,12 +92,10 @@ FileBytes readSettingsFile(const QString& target)
         return {{}, whyNotFound(target)};
     if (QString reason = whyNotARegularFile(target); !reason.isEmpty())
         return {{}, reason};
-    if (info.size() > SettingsStore::kLargestFile)
-        return {{}, kTooLarge};
     QFile file(target);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, info.isReadable() ? FileReason::CannotRead : FileReason::AccessDenied};
-    // A file of the system may say it is empty and hold more.
+    // One byte more than the bound tells a larger file, whatever size it says it has.
     FileBytes read{file.read(SettingsStore::kLargestFile + 1), {}};
     if (file.error() != QFileDevice::NoError)
         return {{}, FileReason::CannotRead};
@@ -256,6 +254,19 @@ Outcome SettingsStore::saveFailure(const QString& reason) const
                             kMessageBreak + kKeptForThisRun);
 }
 
+Outcome SettingsStore::lockFailure(const QString& lockPath, QLockFile::LockError error)
+{
+    // Only a lock that another run holds, or that cannot be lifted, makes the settings read-only
+    // for the run; a folder that refuses the lock file is told as such, and the next save tries
+    // again.
+    if (error != QLockFile::LockFailedError)
+        return Outcome::failure(kCannotSave + kMessageBreak + displayedPath(lockPath) + QStringLiteral(" : ") +
+                                whyNoLockFile(lockPath, error) + kMessageBreak + kKeptForThisRun);
+    readOnly_ = true;
+    return Outcome::failure(kCannotSave + kMessageBreak + displayedPath(lockPath) + QStringLiteral(" : ") + kLocked +
+                            kMessageBreak + kReadOnlyForThisRun);
+}
+
 Outcome SettingsStore::sync()
 {
     load();
@@ -289,19 +300,11 @@ Outcome SettingsStore::syncFile()
     if (!QDir().mkpath(QFileInfo(path_).absolutePath()))
         return saveFailure(FileReason::FolderCannotBeCreated);
 
-    // The lock QSettings takes on the same file, so that two runs never write it at once. Only a
-    // lock that another run holds, or that cannot be lifted, makes the settings read-only for the
-    // run; a folder that refuses the lock file is told as such, and tried again at the next save.
+    // The lock QSettings takes on the same file, so that two runs never write it at once.
     const QString lockPath = path_ + QStringLiteral(".lock");
     QLockFile lock(lockPath);
-    if (!lock.tryLock(kLockWaitMilliseconds)) {
-        if (lock.error() != QLockFile::LockFailedError)
-            return Outcome::failure(kCannotSave + kMessageBreak + displayedPath(lockPath) + QStringLiteral(" : ") +
-                                    whyNoLockFile(lockPath, lock.error()) + kMessageBreak + kKeptForThisRun);
-        readOnly_ = true;
-        return Outcome::failure(kCannotSave + kMessageBreak + displayedPath(lockPath) + QStringLiteral(" : ") +
-                                kLocked + kMessageBreak + kReadOnlyForThisRun);
-    }
+    if (!lock.tryLock(kLockWaitMilliseconds))
+        return lockFailure(lockPath, lock.error());
     // Read again once the lock is held, so that what another run wrote meanwhile is kept; a file
     // that cannot be read is not written over, since its values would be lost.
     const FileBytes file = readSettingsFile(target);

@@ -2,6 +2,7 @@
 
 #include "platform/outcome.h"
 
+#include <QLockFile>
 #include <QMap>
 #include <QString>
 #include <optional>
@@ -81,6 +82,7 @@ private:
     void load() const;
     void write(const QString& key, const QString& text);
     Outcome saveFailure(const QString& reason) const;
+    Outcome lockFailure(const QString& lockPath, QLockFile::LockError error);
     Outcome syncFile();
     Outcome syncRegistry();
 
