@@ -167,6 +167,6 @@ int main(int argc, char** argv)
         return true;
     });
     report("settings: a comment of the file's size, a write", file.size(), settingsPeak, 100 * kMegabyte);
-    std::printf("%-46s %8.1f s\n", "  its time (start and write)", double(timer.elapsed()) / 1000);
+    std::printf("%-46s %8lld ms\n", "  its time (start and write)", static_cast<long long>(timer.elapsed()));
     return 0;
 }

@@ -18,7 +18,6 @@
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/prctl.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -140,6 +139,15 @@ bool mountSmallDisk(const QString& folder, int kilobytes, unsigned long flags = 
     return ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", flags,
                    QByteArray("size=" + QByteArray::number(kilobytes) + "k").constData()) == 0;
 }
+
+bool setMode(const QString& path, QFileDevice::Permissions mode)
+{
+    return QFile::setPermissions(path, mode);
+}
+
+constexpr auto kFolderMode = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                             QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                             QFileDevice::ExeOther;
 #endif
 
 // A condition of the settings file that makes a save fail: made before the run starts (the file
@@ -164,15 +172,6 @@ void linkToDotfile(const QString& file)
     QFile::rename(file, target);
     QFile::link(QStringLiteral("../../scratch/dotfiles/E_QSL.ini"), file);
 }
-
-bool setMode(const QString& path, QFileDevice::Permissions mode)
-{
-    return QFile::setPermissions(path, mode);
-}
-
-constexpr auto kFolderMode = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
-                             QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
-                             QFileDevice::ExeOther;
 
 } // namespace
 
