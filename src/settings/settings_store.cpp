@@ -130,13 +130,21 @@ struct IniCopy {
 IniCopy throughQSettings(const QByteArray& bytes, const QMap<QString, QString>& writes)
 {
     IniCopy result;
-    const QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/E_QSL-XXXXXX"));
+    // The system's temporary folder, none when TMPDIR names no folder.
+    const QString temporary = QDir::tempPath();
+    const QString noCopy =
+        kNoWorkingCopy.arg(displayedPath(temporary.isEmpty() ? qEnvironmentVariable("TMPDIR") : temporary));
+    if (temporary.isEmpty()) {
+        result.error = noCopy;
+        return result;
+    }
+    const QTemporaryDir folder(temporary + QStringLiteral("/E_QSL-XXXXXX"));
     const QString copy = folder.filePath(QStringLiteral("E_QSL.ini"));
     QFile file(copy);
     // A working file in a folder that only this run uses, gone when the folder goes: not a file of
     // the user's, whose writing would have to leave an old one whole.
     if (!folder.isValid() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
-        result.error = kNoWorkingCopy.arg(displayedPath(QDir::tempPath()));
+        result.error = noCopy;
         return result;
     }
     file.close();
@@ -154,12 +162,12 @@ IniCopy throughQSettings(const QByteArray& bytes, const QMap<QString, QString>& 
         // A line QSettings cannot read (FormatError) is left out, as QSettings leaves it out.
         ini.sync();
         if (ini.status() == QSettings::AccessError) {
-            result.error = kNoWorkingCopy.arg(displayedPath(QDir::tempPath()));
+            result.error = noCopy;
             return result;
         }
     }
     if (!file.open(QIODevice::ReadOnly))
-        result.error = kNoWorkingCopy.arg(displayedPath(QDir::tempPath()));
+        result.error = noCopy;
     else
         result.bytes = file.readAll();
     return result;

@@ -361,6 +361,12 @@ private slots:
             QString(SettingsStore::kLargestFile, u'x'),
             QStringLiteral("%1 : les réglages à enregistrer dépasseraient 1 Mo, bien plus qu'un fichier de réglages"));
 #ifndef Q_OS_WIN
+        addRow("no temporary folder for QSettings' working copy",
+               Condition{Child::OrdinaryUser, [](const QString&) { return qputenv("TMPDIR", "/nonexistent/tmp"); },
+                         [](const QString&, SettingsStore&) { qunsetenv("TMPDIR"); }},
+               gb,
+               QStringLiteral("%1 : la copie de travail des réglages ne peut pas être faite dans le dossier temporaire "
+                              "/nonexistent/tmp"));
         addRow("a link to a file whose reading fails",
                Condition{Child::OrdinaryUser,
                          [](const QString& file) {
