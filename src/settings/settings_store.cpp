@@ -26,7 +26,7 @@ const QString kTooLarge = QStringLiteral("le fichier dépasse 1 Mo, bien plus qu
                                          "lu ni remplacé");
 const QString kWouldBeTooLarge = QStringLiteral("les réglages à enregistrer dépasseraient 1 Mo, bien plus qu'un "
                                                 "fichier de réglages");
-// %1: the system's temporary folder.
+// %1: the folder of working copies.
 const QString kNoWorkingCopy = QStringLiteral("la copie de travail des réglages ne peut pas être faite dans le "
                                               "dossier temporaire %1");
 
@@ -123,6 +123,17 @@ struct IniCopy {
     QString error;                // why the working copy could not be made
 };
 
+// Where working copies are made: the user's runtime folder where there is one (a file system in
+// memory on a desktop, where QSettings' sync of the copy costs nothing), else the system's temporary
+// folder, none when TMPDIR names no folder.
+QString workingFolder()
+{
+    const QFileInfo runtime(qEnvironmentVariable("XDG_RUNTIME_DIR"));
+    if (runtime.isAbsolute() && runtime.isDir() && runtime.isWritable())
+        return runtime.filePath();
+    return QDir::tempPath();
+}
+
 // Has QSettings itself read (and write) the file's bytes, on a working copy of a temporary folder
 // of its own, so that the file is read and written exactly as QSettings reads and writes it (a byte
 // order mark, lists, variants, lines continued, other sections). Each copy has a new path: QSettings
@@ -130,8 +141,7 @@ struct IniCopy {
 IniCopy throughQSettings(const QByteArray& bytes, const QMap<QString, QString>& writes)
 {
     IniCopy result;
-    // The system's temporary folder, none when TMPDIR names no folder.
-    const QString temporary = QDir::tempPath();
+    const QString temporary = workingFolder();
     const QString noCopy =
         kNoWorkingCopy.arg(displayedPath(temporary.isEmpty() ? qEnvironmentVariable("TMPDIR") : temporary));
     if (temporary.isEmpty()) {

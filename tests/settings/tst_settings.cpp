@@ -362,7 +362,11 @@ private slots:
             QStringLiteral("%1 : les réglages à enregistrer dépasseraient 1 Mo, bien plus qu'un fichier de réglages"));
 #ifndef Q_OS_WIN
         addRow("no temporary folder for QSettings' working copy",
-               Condition{Child::OrdinaryUser, [](const QString&) { return qputenv("TMPDIR", "/nonexistent/tmp"); },
+               Condition{Child::OrdinaryUser,
+                         [](const QString&) {
+                             qunsetenv("XDG_RUNTIME_DIR");
+                             return qputenv("TMPDIR", "/nonexistent/tmp");
+                         },
                          [](const QString&, SettingsStore&) { qunsetenv("TMPDIR"); }},
                gb,
                QStringLiteral("%1 : la copie de travail des réglages ne peut pas être faite dans le dossier temporaire "
