@@ -30,7 +30,7 @@ const QString kWouldBeTooLarge = QStringLiteral("les réglages à enregistrer d�
 const QString kNoWorkingCopy = QStringLiteral("la copie de travail des réglages ne peut pas être faite dans le "
                                               "dossier temporaire %1");
 
-static_assert(SettingsStore::kLargestFile == 1024 * 1024, "the messages above name the bound");
+static_assert(SettingsStore::kLargestFile == qint64(1024) * 1024, "the messages above name the bound");
 
 QString sectionName()
 {

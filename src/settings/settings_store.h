@@ -74,7 +74,7 @@ public:
     static constexpr int kLockWaitMilliseconds = 3000;
 
     // The largest settings file read or written: the program's own file is a few kilobytes.
-    static constexpr qint64 kLargestFile = 1024 * 1024;
+    static constexpr qint64 kLargestFile = qint64(1024) * 1024;
 
 private:
     friend class SettingsBatch;
