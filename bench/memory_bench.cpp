@@ -1,7 +1,8 @@
 // The memory a hostile input costs: each case runs in a child process of its own, whose peak
 // resident size (getrusage) is compared with the bound the program keeps to: for a log, 3 times
 // the file plus 100 MB whatever its content; for a parameter file, a refusal before it is read;
-// for a background, the part the card uses, or a refusal with its reason. The seconds each case
+// for a background, the part the card uses, or a refusal with its reason; for the settings, a file
+// a few times the largest one the program keeps, whatever the file holds. The seconds each case
 // took are shown beside it.
 //
 //   memory_bench [megabytes]    (200 by default)
@@ -10,13 +11,17 @@
 #include "layout/parameter_file.h"
 #include "platform/image_surface.h"
 #include "platform/text_file.h"
+#include "settings/settings_keys.h"
+#include "settings/settings_store.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageWriter>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
@@ -317,5 +322,25 @@ int main(int argc, char** argv)
         report(background.name, QFile(path).size(), path.isEmpty() ? -1 : peak, 100 * kMegabyte);
         QFile::remove(path);
     }
+
+    // A comment of `size` bytes already in the settings file: the store's start and one write.
+    const QString settings = dir.filePath(QStringLiteral("settings"));
+    QDir().mkpath(settings + QStringLiteral("/E_QSL"));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings);
+    QFile file(settings + QStringLiteral("/E_QSL/E_QSL.ini"));
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write("[Setup%20]\nCommentaire=");
+        for (qint64 written = 0; written < size; written += kMegabyte)
+            file.write(QByteArray(kMegabyte, 'x'));
+        file.write("\nLanguage=Gb\n");
+        file.close();
+    }
+    const qint64 settingsPeak = peakOf([] {
+        SettingsStore store(SettingsPlace::IniFile);
+        (void)store.read(Key::Language, {});
+        (void)store.writeAtOnce(Key::Revision, QStringLiteral(" 1.0.4"));
+        return true;
+    });
+    report("settings: a comment of the file's size, a write", file.size(), settingsPeak, 100 * kMegabyte);
     return 0;
 }

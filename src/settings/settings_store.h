@@ -2,6 +2,7 @@
 
 #include "platform/outcome.h"
 
+#include <QLockFile>
 #include <QMap>
 #include <QString>
 #include <optional>
@@ -31,12 +32,17 @@ inline constexpr SettingsPlace kSystemSettingsPlace = SettingsPlace::IniFile;
 // SettingsBatch, whose writes reach the file all together when it ends; a write outside a command
 // (a tool, a test's set-up) is written at once and returns its outcome.
 //
-// In an INI file, the store writes the file itself, under the lock file QSettings uses: the file is read again,
-// the keys of the run put in, and the whole written through writeFileReplacing(), so that a full
-// disk or a failing medium leaves the file as it was. A file that cannot be read is never written
-// over, a file that is not a regular file (a FIFO would block) is never opened, and a lock that
-// cannot be taken within a few seconds makes the settings read-only for the rest of the run. In the
-// registry, each write is one value of the key, which the system writes whole or not at all.
+// In an INI file, QSettings itself reads and writes the file, on a working copy: under the lock
+// file QSettings uses, the file is read again (bounded: a file larger than kLargestFile is not a
+// settings file of this program, and is neither read nor written over), QSettings puts the keys of
+// the run into a copy of it, and the copy's bytes replace the file through writeFileReplacing(),
+// so that a full disk or a failing medium leaves the file as it was. A link is written through, as
+// QSettings writes it: its final target is replaced, the link stays. A file that cannot be read is
+// never written over, a file that is not a regular file (a FIFO would block) is never opened, and
+// a lock that another run holds beyond a few seconds makes the settings read-only for the rest of
+// the run; a folder that refuses the lock file (read-only, full) is told as such, and the next
+// save tries again. In the registry, each write is one value of the key, which the system writes
+// whole or not at all.
 class SettingsStore
 {
 public:
@@ -60,12 +66,15 @@ public:
     QString fileName() const;
 
     // Writes what is pending to the file. A failure's reason is the whole message telling the
-    // user that the settings cannot be saved (once only when the lock cannot be taken: the store
+    // user that the settings cannot be saved (once only when another run holds the lock: the store
     // is then read-only, and later synchronisations succeed without writing).
     Outcome sync();
 
     // How long a synchronisation waits for the lock held by another run of the program.
     static constexpr int kLockWaitMilliseconds = 3000;
+
+    // The largest settings file read or written: the program's own file is a few kilobytes.
+    static constexpr qint64 kLargestFile = qint64(1024) * 1024;
 
 private:
     friend class SettingsBatch;
@@ -73,6 +82,7 @@ private:
     void load() const;
     void write(const QString& key, const QString& text);
     Outcome saveFailure(const QString& reason) const;
+    Outcome lockFailure(const QString& lockPath, QLockFile::LockError error);
     Outcome syncFile();
     Outcome syncRegistry();
 

@@ -15,6 +15,7 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -334,20 +335,25 @@ private slots:
     // A relative XDG folder is invalid: the per-user program folder is then in ~/.local/share.
     void relativeXdgFoldersIgnored()
     {
-        const QByteArray home = qgetenv("XDG_DATA_HOME"), dirs = qgetenv("XDG_DATA_DIRS");
+        const QByteArray home = qgetenv("XDG_DATA_HOME"), dirs = qgetenv("XDG_DATA_DIRS"),
+                         config = qgetenv("XDG_CONFIG_HOME");
         qputenv("XDG_DATA_HOME", "rel data");
         qputenv("XDG_DATA_DIRS", "rel:/usr/share:other");
+        qputenv("XDG_CONFIG_HOME", "rel config");
         ignoreRelativeXdgFolders();
         const QString folder = perUserProgramFolder();
         const QByteArray dataDirs = qgetenv("XDG_DATA_DIRS");
+        // Where QSettings, and so the settings store, keeps the settings file.
+        const QString settings = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
         qputenv("XDG_DATA_HOME", "/absolute/data");
         ignoreRelativeXdgFolders();
         const QString absolute = perUserProgramFolder();
         home.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", home);
         dirs.isNull() ? qunsetenv("XDG_DATA_DIRS") : qputenv("XDG_DATA_DIRS", dirs);
-        QCOMPARE(QStringList({folder, QString::fromUtf8(dataDirs), absolute}),
-                 QStringList(
-                     {QDir::homePath() + "/.local/share/ZELVANE_E_QSL", "/usr/share", "/absolute/data/ZELVANE_E_QSL"}));
+        config.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", config);
+        QCOMPARE(QStringList({folder, QString::fromUtf8(dataDirs), settings, absolute}),
+                 QStringList({QDir::homePath() + "/.local/share/ZELVANE_E_QSL", "/usr/share",
+                              QDir::homePath() + "/.config", "/absolute/data/ZELVANE_E_QSL"}));
     }
 #endif
 
