@@ -22,7 +22,7 @@ QFont noteFont()
 } // namespace
 
 ListNote::ListNote(QsoListView& list, const char* name, const char* buttonName)
-    : QWidget(list.parentWidget()), list_(list), text_(new QLabel(this)),
+    : QWidget(list.parentWidget()), list_(list), viewport_(list.viewport()), text_(new QLabel(this)),
       button_(addEnterButton(this, buttonName, {}, {}))
 {
     nameControl(*this, QString::fromLatin1(name));
@@ -98,8 +98,8 @@ void ListNote::show(Mode mode, const QString& text, const QString& caption)
 
 bool ListNote::eventFilter(QObject* watched, QEvent* event)
 {
-    if ((watched == &list_ && event->type() == QEvent::Move) ||
-        (watched == list_.viewport() && event->type() == QEvent::Resize))
+    if ((event->type() == QEvent::Move && watched == &list_) ||
+        (event->type() == QEvent::Resize && watched == viewport_))
         follow();
     return QWidget::eventFilter(watched, event);
 }

@@ -44,6 +44,9 @@ private:
     void show(Mode mode, const QString& text, const QString& caption);
 
     QsoListView& list_;
+    // The list's viewport, only compared with: while the list is being destroyed, its events still
+    // come to the filter, when it is no longer a list to ask.
+    const QObject* viewport_;
     QLabel* text_;
     QPushButton* button_;
     Mode mode_ = Mode::None;
