@@ -300,8 +300,9 @@ private slots:
         QCOMPARE(writeFileReplacing(folder + "/" + QString(300, u'n') + ".bmp", "BM").reason(),
                  QStringLiteral("le nom du fichier est trop long"));
         // Two minutes old: a leftover; half a minute: maybe another run's, writing now.
+        // (Not a case variant of the temporary below: on Windows both names would be one file.)
         QStringList users = {".EQSL-Notes1",      ".Eqsl-backup",     ".eqsl-ab.txt",          ".eqsl-abc123",
-                             ".~EQSL-AbC123.tmp", ".~eqsl-AbC12.tmp", ".~eqsl-AbC123.tmp.bak", ".~eqsl-AbC1-3.tmp"};
+                             ".~EQSL-QqQ123.tmp", ".~eqsl-AbC12.tmp", ".~eqsl-AbC123.tmp.bak", ".~eqsl-AbC1-3.tmp"};
         for (const QString& name : users + QStringList{".~eqsl-AbC123.tmp", ".~eqsl-XyZ789.tmp"}) {
             QFile file(env_.writeScratchFile(name, "half a card"));
             QVERIFY(file.open(QIODevice::ReadWrite) &&
