@@ -288,32 +288,23 @@ int main(int argc, char** argv)
         QFile::remove(path);
     }
 
+    // The picture's bytes in a file of the folder; no path when it cannot be written.
+    const auto saved = [&dir](const char* name, const QByteArray& bytes) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? path : QString();
+    };
     const struct {
         const char* name;
         std::function<QString()> make;
     } backgrounds[] = {
         {"background: progressive JPEG 20000 x 20000", [&] { return progressiveJpeg(dir, 20000, 20000); }},
         {"background: JPEG of a scan per component 20000 x 20000",
-         [&] {
-             const QString path = dir.filePath(QStringLiteral("separate.jpg"));
-             QFile file(path);
-             return file.open(QIODevice::WriteOnly) && file.write(flatJpeg(20000, 20000, 3, false, 0)) > 0 ? path
-                                                                                                           : QString();
-         }},
+         [&] { return saved("separate.jpg", flatJpeg(20000, 20000, 3, false, 0)); }},
         {"background: progressive JPEG 8000 x 8000, 20000 scans",
-         [&] {
-             const QString path = dir.filePath(QStringLiteral("scans.jpg"));
-             QFile file(path);
-             return file.open(QIODevice::WriteOnly) && file.write(flatJpeg(8000, 8000, 1, true, 20000)) > 0 ? path
-                                                                                                            : QString();
-         }},
+         [&] { return saved("scans.jpg", flatJpeg(8000, 8000, 1, true, 20000)); }},
         {"background: progressive JPEG 530 x 340, 300000 scans",
-         [&] {
-             const QString path = dir.filePath(QStringLiteral("card scans.jpg"));
-             QFile file(path);
-             return file.open(QIODevice::WriteOnly) && file.write(flatJpeg(530, 340, 1, true, 300000)) > 0 ? path
-                                                                                                           : QString();
-         }},
+         [&] { return saved("card scans.jpg", flatJpeg(530, 340, 1, true, 300000)); }},
     };
     for (const auto& background : backgrounds) {
         const QString path = background.make();
